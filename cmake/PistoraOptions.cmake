@@ -1,0 +1,31 @@
+# Warning and sanitizer flags shared by every target of the project.
+add_library(pistora_flags INTERFACE)
+target_compile_options(pistora_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local -Wno-missing-field-initializers)
+if(PISTORA_WERROR)
+  target_compile_options(pistora_flags INTERFACE -Werror)
+endif()
+if(PISTORA_SANITIZE)
+  target_compile_options(pistora_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(pistora_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# pistora_add_core_library(name SOURCES ... DEPS ...)
+# A core layer: standard library only. It gets no Qt include path, so a stray Qt include fails.
+function(pistora_add_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC pistora_flags ${ARG_DEPS})
+endfunction()
+
+# pistora_add_gtest(name SOURCES ... DEPS ...)
+function(pistora_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  find_package(GTest REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE pistora_flags ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "PISTORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};QT_QPA_PLATFORM=offscreen")
+endfunction()

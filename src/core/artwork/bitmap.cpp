@@ -1,0 +1,22 @@
+#include "core/artwork/bitmap.h"
+
+namespace pistora {
+
+Bitmap::Bitmap(int width, int height, Rgb fill) { Resize(width, height, fill); }
+
+void Bitmap::Resize(int width, int height, Rgb fill) {
+  width_ = width > 0 ? width : 0;
+  height_ = height > 0 ? height : 0;
+  data_.assign(static_cast<std::size_t>(width_) * height_ * 3, 0);
+  Fill(fill);
+}
+
+void Bitmap::Fill(Rgb c) {
+  for (std::size_t i = 0; i + 2 < data_.size(); i += 3) {
+    data_[i] = c.b;
+    data_[i + 1] = c.g;
+    data_[i + 2] = c.r;
+  }
+}
+
+}  // namespace pistora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/text/status.h"
+
+namespace pistora {
+
+// The main window's job settings, as the texts of their boxes (stored exactly as typed).
+struct MainSettings {
+  std::string EngravingDepth = "0.25";  // Edit4, mm
+  std::string DrillingDepth = "1.7";    // Edit6, mm
+  std::string RetractDistance = "1.5";  // Edit5, mm
+  std::string EngravingFeed = "350";    // Edit7, mm/min
+  std::string DrillingFeed = "100";     // Edit8, mm/min
+  bool SpindleControl = true;           // CheckBox3 "Gestion de la broche"
+  std::string Language = "fr.lng ( Fran\xC3\xA7" "ais )";  // ComboBox1
+
+  friend bool operator==(const MainSettings&, const MainSettings&) = default;
+};
+
+inline constexpr const char* kMainSettingsFileName = "param.txt";
+
+// The seven lines of param.txt in file order.
+std::vector<std::string> MainSettingsLines(const MainSettings& settings);
+
+// Fills settings from the lines of param.txt: line 6 checks the spindle box only when it is
+// exactly "TRUE"; missing lines read as empty texts.
+MainSettings MainSettingsFromLines(const std::vector<std::string>& lines);
+
+// Reads param.txt. When the file cannot be read, `settings` is left untouched and the
+// status says why.
+Status LoadMainSettings(const std::string& path, MainSettings* settings);
+
+// Writes param.txt (Latin-1, CR LF) through a temporary file: a failed save keeps the old file.
+Status SaveMainSettings(const std::string& path, const MainSettings& settings);
+
+}  // namespace pistora

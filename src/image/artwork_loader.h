@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "core/artwork/bitmap.h"
+#include "core/text/status.h"
+
+namespace pistora {
+
+// True when the lower-cased file name contains ".gif" anywhere: such a file is read as GIF,
+// any other as BMP.
+bool IsGifName(const std::string& path);
+
+// Reads an artwork picture into a 24-bit bitmap.
+//  - BMP (1, 4, 8, 24 or 32 bits per pixel): every pixel keeps its colour; only exact black
+//    and exact white take part in the analysis.
+//  - GIF: every pixel becomes exact black or exact white: black when its brightness
+//    (0.299 R + 0.587 G + 0.114 B) is below 128, white otherwise; transparent pixels are white.
+// A picture larger than kMaxImageSide on a side is refused before it is decoded. On failure
+// `bitmap` is untouched and the status carries the reader's message.
+Status LoadArtwork(const std::string& path, Bitmap* bitmap);
+
+}  // namespace pistora
