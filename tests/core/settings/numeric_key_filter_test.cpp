@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"SecondMinusMode3", KeyMode::SignedDecimal, U'-', "-1.5", 0, U'.', false},
         KeyCase{"MinusAfterDigitMode3", KeyMode::SignedDecimal, U'-', "1", 1, U'.', false},
         KeyCase{"SecondSeparatorMode3", KeyMode::SignedDecimal, U'.', "-1.5", 4, U'.', false}),
-    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeyCase>& row) { return std::string(row.param.name); });
 
 TEST(NumericKeyFilter, OtherControlsSwallowEveryKey) {
   EXPECT_EQ(NumericKeyFilter(false, U'5', KeyMode::UnsignedInteger, "", 0, U'.'), kKeySwallowed);
