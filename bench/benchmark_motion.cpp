@@ -1,0 +1,206 @@
+// Real MoveTo calls with the real clock on the simulated machine: how steady the 50 µs tick
+// is and how close the real feed comes to the commanded one.
+//
+// Tick lengths come from the tick timestamps (each tick pumps events once; the pump notes the
+// time), less the step pulses made in that tick (MinPulseUs each, as the tick schedule counts
+// them). Step intervals come from the simulated machine's step-edge timestamps, against the
+// commanded period (which a 50 µs tick can only meet to within one tick) and against the
+// interval the tick rule gives for perfect timing (the timing error alone).
+//
+// Arguments: feed (mm/min), pump (0 empty, 1 QCoreApplication::processEvents), timing
+// (0 real-time sleep+spin, 1 real-time spin only but for the throttling guard, 2 normal
+// scheduling sleep+spin, 3 normal scheduling spin only: the plain busy wait).
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "core/machine/motion_engine.h"
+#include "hw/simulated_machine.h"
+#include "hw/steady_clock.h"
+
+namespace pistora {
+namespace {
+
+constexpr std::int32_t kTickWaitUs = 49;
+constexpr std::int32_t kMinPulseUs = 60;
+constexpr double kStepsPerMm = 133.3333;
+constexpr double kMoveSeconds = 2.0;
+
+bool g_real_time_available = false;
+
+class TimingHost final : public Host {
+ public:
+  TimingHost(Clock& clock, bool qt) : clock_(clock), qt_(qt) { ticks.reserve(1 << 20); }
+  void PumpEvents() override {
+    if (qt_) QCoreApplication::processEvents();
+    ticks.push_back(clock_.NowMicros());
+  }
+  std::vector<std::int64_t> ticks;
+
+ private:
+  Clock& clock_;
+  bool qt_;
+};
+
+struct Stats {
+  double median = 0, p99 = 0, p999 = 0, max = 0;
+};
+
+Stats Summarise(std::vector<double> values) {
+  Stats s;
+  if (values.empty()) return s;
+  for (double& v : values) v = std::fabs(v);
+  std::sort(values.begin(), values.end());
+  auto at = [&](double q) {
+    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * (values.size() - 1)))];
+  };
+  s.median = at(0.5);
+  s.p99 = at(0.99);
+  s.p999 = at(0.999);
+  s.max = values.back();
+  return s;
+}
+
+void Report(benchmark::State& state, const char* name, const Stats& s) {
+  const std::string n(name);
+  state.counters[n + "_med"] = s.median;
+  state.counters[n + "_p99"] = s.p99;
+  state.counters[n + "_p999"] = s.p999;
+  state.counters[n + "_max"] = s.max;
+}
+
+// Step times of a single-axis move under perfect timing: the tick rule replayed.
+std::vector<std::int64_t> IdealStepTimes(std::int64_t period, std::int64_t steps) {
+  std::vector<std::int64_t> times;
+  std::int64_t acc = 0, t = 0;
+  while (static_cast<std::int64_t>(times.size()) < steps) {
+    t += 50;
+    acc += 50;
+    if (acc > period) {
+      times.push_back(t);
+      acc = acc - period + kMinPulseUs;
+      t += kMinPulseUs;
+    }
+  }
+  return times;
+}
+
+void BM_MoveTo(benchmark::State& state) {
+  const std::int32_t feed = static_cast<std::int32_t>(state.range(0));
+  const bool qt_pump = state.range(1) == 1;
+  const int timing = static_cast<int>(state.range(2));
+  const bool want_real_time = timing <= 1;
+  if (want_real_time && !g_real_time_available) {
+    state.SkipWithError("real-time scheduling unavailable");
+    return;
+  }
+  SteadyClock clock(want_real_time);
+  // PISTORA_BENCH_SPIN_MARGIN_US tries another spin margin for the sleeping modes.
+  const char* margin_text = std::getenv("PISTORA_BENCH_SPIN_MARGIN_US");
+  const std::int64_t margin = margin_text ? std::atoll(margin_text) : SteadyClock::kDefaultSpinMarginUs;
+  clock.SetSpinMarginUs(timing == 1 || timing == 3 ? 0 : margin);
+  SimulatedMachine machine(clock);
+  MachineDisplay display;
+  TimingHost host(clock, qt_pump);
+  MachineState machine_state;
+  PortLayer port(machine, clock, display);
+  port.SetSignalMapListener([&](const SignalMap& m, std::uint16_t base) { machine.Configure(m, base); });
+  port.StartPortDriver();
+  MotionEngine engine(machine_state, port, clock, host, display);
+  MachineParameters p;
+  p.StepXOutput = 0x01;
+  p.DirXOutput = 0x02;
+  p.MinPulseUs = kMinPulseUs;
+  p.TickWaitUs = kTickWaitUs;
+  p.StepsPerMmX = kStepsPerMm;
+  engine.ApplyParameters(p);
+  machine_state.WorkFeed = feed;
+  machine.ReserveEdges(1 << 18);
+
+  const double distance = feed * kMoveSeconds / 60.0;
+  const MovePlan plan = PlanMove({0, 0, 0}, {distance, 0, 0}, feed, {kStepsPerMm, 1, 1});
+  double direction = 1;
+  std::vector<double> tick_err, interval_err, interval_jitter;
+  double feed_pct_display = 0, feed_pct_edges = 0, ticks_per_s = 0;
+  int runs = 0;
+  for (auto _ : state) {
+    host.ticks.clear();
+    machine.ClearEdges();
+    const std::int64_t start = clock.NowMicros();
+    engine.MoveTo(machine_state.Position[0] + direction * distance, 0, 0);
+    const std::int64_t end = clock.NowMicros();
+    direction = -direction;
+    ++runs;
+
+    const std::vector<std::int64_t> steps = machine.StepTimes(Axis::X);
+    // Tick lengths, pulses taken out.
+    std::size_t s = 0;
+    for (std::size_t k = 0; k + 1 < host.ticks.size(); ++k) {
+      int pulses = 0;
+      while (s < steps.size() && steps[s] < host.ticks[k + 1]) {
+        if (steps[s] >= host.ticks[k]) ++pulses;
+        ++s;
+      }
+      tick_err.push_back(static_cast<double>(host.ticks[k + 1] - host.ticks[k]) - 50.0 -
+                         pulses * kMinPulseUs);
+    }
+    const std::vector<std::int64_t> ideal = IdealStepTimes(plan.axis[0].period, plan.axis[0].steps);
+    for (std::size_t j = 1; j < steps.size() && j < ideal.size(); ++j) {
+      const double interval = static_cast<double>(steps[j] - steps[j - 1]);
+      interval_err.push_back(interval - plan.axis[0].period_us);
+      interval_jitter.push_back(interval - static_cast<double>(ideal[j] - ideal[j - 1]));
+    }
+    const double commanded_rate = 1e6 / plan.axis[0].period_us;  // steps per second
+    if (steps.size() > 1) {
+      const double real_rate = static_cast<double>(steps.size() - 1) * 1e6 /
+                               static_cast<double>(steps.back() - steps.front());
+      feed_pct_edges += 100.0 * real_rate / commanded_rate;
+    }
+    const double elapsed_ms = static_cast<double>(machine_state.MoveEndMs - machine_state.MoveStartMs);
+    feed_pct_display += 100.0 * (distance * 60000.0 / elapsed_ms) / feed;
+    ticks_per_s += static_cast<double>(host.ticks.size()) * 1e6 / static_cast<double>(end - start);
+  }
+  Report(state, "tick_err_us", Summarise(tick_err));
+  const auto off = std::count_if(tick_err.begin(), tick_err.end(), [](double e) { return std::fabs(e) > 15; });
+  state.counters["tick_off15_pct"] = tick_err.empty() ? 0.0 : 100.0 * static_cast<double>(off) / static_cast<double>(tick_err.size());
+  const auto short_ticks = std::count_if(tick_err.begin(), tick_err.end(), [](double e) { return e < -15; });
+  state.counters["tick_short15_pct"] = tick_err.empty() ? 0.0 : 100.0 * static_cast<double>(short_ticks) / static_cast<double>(tick_err.size());
+  Report(state, "step_err_us", Summarise(interval_err));
+  Report(state, "step_jitter_us", Summarise(interval_jitter));
+  state.counters["feed_pct_edges"] = feed_pct_edges / runs;
+  state.counters["feed_pct_shown"] = feed_pct_display / runs;
+  state.counters["ticks_per_s"] = ticks_per_s / runs;
+  state.counters["period_us"] = plan.axis[0].period_us;
+}
+
+BENCHMARK(BM_MoveTo)
+    ->ArgNames({"feed", "qt_pump", "timing"})
+    ->Args({50, 0, 0})->Args({150, 0, 0})->Args({600, 0, 0})
+    ->Args({50, 1, 0})->Args({150, 1, 0})->Args({600, 1, 0})
+    ->Args({150, 0, 1})->Args({150, 0, 2})->Args({150, 0, 3})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+}  // namespace pistora
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const pistora::RealTimeSetup setup = pistora::PrepareRealTime();
+  pistora::g_real_time_available = setup.real_time;
+  std::fprintf(stderr, "real-time scheduling: %s%s%s\n", setup.real_time ? "yes" : "no",
+               setup.message.empty() ? "" : " - ", setup.message.c_str());
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

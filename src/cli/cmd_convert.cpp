@@ -1,0 +1,72 @@
+#include "cli/cmd_convert.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "cli/analysis_options.h"
+#include "cli/analysis_pipeline.h"
+#include "cli/cli_args.h"
+#include "cli/job_options.h"
+#include "core/artwork/contour_drawing.h"
+#include "core/job/engraving_file.h"
+
+namespace pistora::cli {
+
+int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+  ArgSpec spec;
+  spec.valued = {"out-dir"};
+  AddAnalysisOptions(&spec);
+  AddJobOptions(&spec);
+  Args args;
+  AnalysisOptions analysis;
+  JobParameters parameters;
+  Status status = ParseArgs(argv, spec, &args);
+  if (status && (args.positional.size() != 1 || args.Get("out-dir").value_or("").empty())) {
+    err << "Usage : pistora-cli convert TYPON --out-dir DOSSIER " << kAnalysisOptionsUsage << "\n        "
+        << kJobOptionsUsage << "\n";
+    return 2;
+  }
+  if (status) status = ReadAnalysisOptions(args, &analysis);
+  if (status) status = ReadJobOptions(args, &parameters);
+  if (!status) {
+    err << "pistora-cli convert : " << status.message() << "\n";
+    return 2;
+  }
+
+  const std::filesystem::path artwork(args.positional[0]);
+  const std::filesystem::path dir(*args.Get("out-dir"));
+  const std::string stem = artwork.stem().string();
+  const std::string grv = (dir / (stem + ".grv")).string();
+  const ProgramTargets targets{(dir / (stem + "-gravure.iso")).string(), (dir / (stem + "-percage.iso")).string()};
+
+  Workspace ws;
+  if (Status s = AnalyseArtworkFile(artwork.string(), analysis.settings, analysis.pixel_mm, &ws); !s) {
+    err << "pistora-cli convert : " << s.message() << "\n";
+    return 1;
+  }
+  ApplyAnalysisRewrites(analysis, &ws);
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (error) {
+    err << "pistora-cli convert : impossible de créer le dossier " << dir.string() << " : " << error.message()
+        << "\n";
+    return 1;
+  }
+  // The engraving file holds the analysis as the window saves it before any job is ordered.
+  if (Status s = SaveEngravingFile(grv, ws); !s) {
+    err << "pistora-cli convert : " << s.message() << "\n";
+    return 1;
+  }
+  const ContourCounters counters = CountContours(ws.Table);
+  out << "Fichier gravure : " << grv << " (" << ws.ArtworkBitmap.Width() << " x " << ws.ArtworkBitmap.Height()
+      << " pixels, " << ws.Table.ContourCount() << " contours, " << counters.UsefulTrackCount << " pistes utiles, "
+      << counters.DrillCount << " pastilles)\n";
+  if (Status s = WritePrograms(ws, parameters, targets, out); !s) {
+    err << "pistora-cli convert : " << s.message() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace pistora::cli

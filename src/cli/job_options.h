@@ -1,0 +1,44 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/cli_args.h"
+#include "core/artwork/workspace.h"
+#include "core/job/gcode_writer.h"
+#include "core/text/status.h"
+
+namespace pistora::cli {
+
+// The job settings of the program commands (gcode, convert), with the main window's
+// built-in texts as defaults:
+//   --depth 0.25  --drill-depth 1.7  --retract 1.5  --feed 350  --drill-feed 100  --no-spindle
+// Texts are copied into the programs as given, like the window copies its boxes, but only
+// what those boxes accept is taken: digits with at most one "." for depths and retract,
+// digits only for feeds.
+void AddJobOptions(ArgSpec* spec);
+
+// Reads the job options; the message of a refused value names the option.
+Status ReadJobOptions(const Args& args, JobParameters* parameters);
+
+// Which programs to write: the names as given (".iso" is appended as the window's dialog
+// does when the name does not contain it); an empty name skips that program.
+struct ProgramTargets {
+  std::string engraving;
+  std::string drilling;
+};
+
+// Refuses two targets that end up with the same name (the second would replace the first).
+Status CheckProgramTargets(const ProgramTargets& targets);
+
+// Writes the requested programs exactly as the window's commands do (engraving first, each
+// ordering its own job), then tells on `out` what was written. On a failed write the message
+// names the file and the programs not yet written are skipped.
+Status WritePrograms(Workspace& ws, const JobParameters& parameters, const ProgramTargets& targets,
+                     std::ostream& out);
+
+// The usage text of the job options, one line.
+inline constexpr const char* kJobOptionsUsage =
+    "[--depth MM] [--drill-depth MM] [--retract MM] [--feed MM/MIN] [--drill-feed MM/MIN] [--no-spindle]";
+
+}  // namespace pistora::cli

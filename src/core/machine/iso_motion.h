@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+namespace pistora {
+
+// A point of the machine in millimetres from the work zero.
+struct ToolPosition {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+  friend bool operator==(const ToolPosition&, const ToolPosition&) = default;
+};
+
+// What program runs, copies and table surfacing need of the machine window. The machine
+// window implements it over its motion engine; tests use a recording fake.
+class IsoMotion {
+ public:
+  virtual ~IsoMotion() = default;
+
+  // Straight move to the absolute target (mm) at the work feed. Lets window events run while it
+  // moves and returns at once while the stop latch is set.
+  virtual void MoveTo(double x, double y, double z) = 0;
+
+  // Where the machine stands now (mm from the work zero).
+  virtual ToolPosition CurrentPosition() const = 0;
+
+  // Makes that axis's current position 0 (the work zero moves to the tool).
+  virtual void ZeroAxisX() = 0;
+  virtual void ZeroAxisY() = 0;
+  virtual void ZeroAxisZ() = 0;
+
+  // A feed word of a running program, mm/min: limited to 1 .. MaxFeed by the feed slider, made
+  // the work feed and shown.
+  virtual void SetFeedFromProgram(int feed) = 0;
+
+  // The stop latch (STOP disc, limit switch); only "Raz" clears it.
+  virtual bool StopLatched() const = 0;
+
+  // The message line ("Message machine") and the progress bar of the "Code ISO" box.
+  virtual void ShowLine(const std::string& /*prefix_and_line*/) {}
+  virtual void ShowProgress(long /*line*/, long /*line_count*/) {}
+};
+
+}  // namespace pistora

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/host/clock.h"
+#include "core/host/host.h"
+#include "core/machine/machine_display.h"
+#include "core/machine/port_layer.h"
+#include "core/machine/signal_map.h"
+#include "core/settings/machine_parameters.h"
+
+namespace pistora {
+
+// The machine window's state, shared by moves, jogging, homing and program runs.
+struct MachineState {
+  std::array<double, 3> Position = {0, 0, 0};  // mm from the work zero, by AxisIndex
+  std::int32_t WorkFeed = 400;                 // mm/min
+  bool StopFlag = false;                       // the stop latch; only "Raz" clears it
+  double LastMoveLength = 0;                   // mm, commanded length of the last move
+  std::int64_t MoveStartMs = 0;                // clock milliseconds around the last move
+  std::int64_t MoveEndMs = 0;
+  MachineParameters Parameters;                // the window's copy of cn.dat
+};
+
+// One axis of a planned move.
+struct AxisPlan {
+  double delta_mm = 0;
+  std::int64_t steps_signed = 0;  // round(delta x steps/mm), halves to even
+  std::int64_t steps = 0;         // |steps_signed|
+  double period_us = 0;           // duration / steps (0 without steps)
+  std::int64_t period = 0;        // period_us rounded, halves to even
+  bool positive = true;           // direction: a zero delta counts as positive
+};
+
+// A straight move: all axes share one duration, so they start and end together.
+struct MovePlan {
+  std::array<AxisPlan, 3> axis;  // by AxisIndex
+  double length_mm = 0;
+  double duration_s = 0;         // length x 60 / WorkFeed
+};
+
+// The numbers of a move from `from` to `to` at `work_feed` (> 0) mm/min. An axis whose
+// scale is not a positive number makes no step.
+MovePlan PlanMove(const std::array<double, 3>& from, const std::array<double, 3>& to,
+                  std::int32_t work_feed, const std::array<double, 3>& steps_per_mm);
+
+enum class MoveOutcome {
+  Completed,  // every step made
+  Stopped,    // cut short, or not started, by the stop latch
+  Refused,    // not started: no feed or a target that is not a number (message shown)
+};
+
+inline constexpr const char* kNoFeedMessage =
+    "Avance de travail nulle ou négative : aucun déplacement n'est possible.";
+inline constexpr const char* kPortLostMessage = "Port parallèle perdu, machine arrêtée : ";
+inline constexpr const char* kBadTargetMessage =
+    "Coordonnées de destination invalides : déplacement annulé.";
+
+// The motion operations of the machine window. Step pulses are paced on 50 µs ticks from the
+// user-interface thread; each tick lets pending window events run through the host, so the
+// STOP disc acts inside a move.
+class MotionEngine {
+ public:
+  static constexpr std::int64_t kTickUs = 50;
+
+  MotionEngine(MachineState& state, PortLayer& port, Clock& clock, Host& host,
+               MachineDisplay& display);
+
+  // Makes `parameters` the machine's (state and port layer).
+  void ApplyParameters(const MachineParameters& parameters);
+
+  // Moves in a straight line to the absolute target (mm) at WorkFeed. Returns when done or cut
+  // short by the stop latch (the STOP disc, a limit switch, the emergency stop, a port that
+  // stopped answering). The position
+  // afterwards is where the tool really is: the steps actually made, over the axis's scale.
+  MoveOutcome MoveTo(double x, double y, double z);
+
+  // Steps made by the last MoveTo, signed by direction.
+  const std::array<std::int64_t, 3>& LastMoveSteps() const { return last_steps_; }
+
+  // Reads the axis's limit switch (and the wired emergency stop with the same status byte);
+  // when either is active the stop latch is set. Returns whether the latch was set by it.
+  bool CheckSwitches(Axis axis);
+
+  // Shows the three positions with three decimals.
+  void ShowPositions();
+
+  MachineState& State() { return state_; }
+  PortLayer& Port() { return port_; }
+
+ private:
+  MachineState& state_;
+  PortLayer& port_;
+  Clock& clock_;
+  Host& host_;
+  MachineDisplay& display_;
+  std::array<std::int64_t, 3> last_steps_ = {0, 0, 0};
+};
+
+}  // namespace pistora

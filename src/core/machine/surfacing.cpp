@@ -1,0 +1,87 @@
+#include "core/machine/surfacing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace pistora {
+
+Status CheckSurfacingPattern(const SurfacingPattern& pattern) {
+  const double values[] = {pattern.size_x, pattern.size_y, pattern.pass_depth, pattern.step_over};
+  if (!std::all_of(std::begin(values), std::end(values), [](double v) { return std::isfinite(v); })) {
+    return Status::Error("Surfaçage : une des valeurs n'est pas un nombre.");
+  }
+  if (pattern.step_over <= 0) {
+    return Status::Error(
+        "Surfaçage : l'encart entre deux passes doit être positif, sinon les passes se répètent sans fin.");
+  }
+  if (pattern.size_y / pattern.step_over > kMaxSurfacingPasses) {
+    return Status::Error("Surfaçage : l'encart entre deux passes est trop petit pour la dimension Y.");
+  }
+  return Status::Ok();
+}
+
+SurfacingOutcome RunSurfacing(const SurfacingPattern& pattern, IsoMotion& motion, Host& host,
+                              Status* status) {
+  Status check = CheckSurfacingPattern(pattern);
+  if (status != nullptr) *status = check;
+  if (!check) return SurfacingOutcome::kRefused;
+
+  motion.MoveTo(0, 0, -pattern.pass_depth);
+  // The cutting height becomes Z 0: every later move runs at Z 0.
+  motion.ZeroAxisZ();
+  double y = 0;
+  bool outward = true;
+  while (true) {
+    host.PumpEvents();
+    if (!(y < pattern.size_y) || motion.StopLatched()) break;
+    const double x = outward ? pattern.size_x : 0.0;
+    motion.MoveTo(x, y, 0);
+    outward = !outward;
+    y += pattern.step_over;
+    if (y > pattern.size_y) y = pattern.size_y;
+    motion.MoveTo(x, y, 0);
+  }
+  const bool stopped = motion.StopLatched();
+  motion.MoveTo(0, 0, 0);
+  return stopped || motion.StopLatched() ? SurfacingOutcome::kStopped : SurfacingOutcome::kDone;
+}
+
+bool SurfacingPage::SetTableZero() {
+  if (!controls_.Button11) return false;
+  state_ = SurfacingState::kZSetting;
+  controls_ = {.Button11 = false, .Edit13 = true, .Button1 = true, .BitBtn4 = true, .BitBtn5 = true,
+               .Button13 = true, .Button12 = false};
+  return true;
+}
+
+bool SurfacingPage::ValidateZ() {
+  if (!controls_.Button13) return false;
+  state_ = SurfacingState::kReady;
+  controls_ = {.Button12 = true};
+  return true;
+}
+
+bool SurfacingPage::StartRun() {
+  if (!controls_.Button12) return false;
+  state_ = SurfacingState::kRunning;
+  controls_.Button12 = false;
+  controls_.Edit13 = false;
+  controls_.Button1 = false;
+  return true;
+}
+
+void SurfacingPage::FinishRun() {
+  if (state_ == SurfacingState::kRunning) state_ = SurfacingState::kDone;
+}
+
+void SurfacingPage::Reset() {
+  state_ = SurfacingState::kIdle;
+  controls_.Button11 = true;
+  controls_.Edit13 = false;
+  controls_.Button1 = false;
+  controls_.Button13 = false;
+  controls_.Button12 = false;
+}
+
+}  // namespace pistora

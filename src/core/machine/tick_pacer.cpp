@@ -1,0 +1,26 @@
+#include "core/machine/tick_pacer.h"
+
+#include <algorithm>
+
+namespace pistora {
+
+TickPacer::TickPacer(Clock& clock) : clock_(clock), anchor_us_(clock.NowMicros()) {}
+
+std::int64_t TickPacer::WaitTick(std::int64_t tick_wait_us) {
+  if (!clock_.HighResolution()) return 0;
+  // "Elapsed > TickWaitUs" on whole microseconds ends the wait TickWaitUs + 1 after the anchor.
+  const std::int64_t deadline = anchor_us_ + std::max<std::int64_t>(tick_wait_us + 1, 0);
+  std::int64_t now = clock_.NowMicros();
+  if (now - deadline > kMaxLagUs) {
+    anchor_us_ = now;
+    return now - deadline;
+  }
+  clock_.SleepUntilMicros(deadline);
+  while (now < deadline) now = clock_.NowMicros();
+  anchor_us_ = deadline;
+  return now - deadline;
+}
+
+void TickPacer::AddPulse(std::int64_t pulse_us) { anchor_us_ += std::max<std::int64_t>(pulse_us, 0); }
+
+}  // namespace pistora

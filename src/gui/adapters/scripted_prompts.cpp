@@ -1,0 +1,19 @@
+#include "gui/adapters/scripted_prompts.h"
+
+namespace pistora {
+
+QString ScriptedPrompts::Next(const QString& caption, const QString& filter) {
+  last_caption_ = caption;
+  last_filter_ = filter;
+  return file_names_.isEmpty() ? QString() : file_names_.takeFirst();
+}
+
+QString ScriptedPrompts::OpenFileName(const QString& caption, const QString& filter) {
+  return Next(caption, filter);
+}
+
+QString ScriptedPrompts::SaveFileName(const QString& caption, const QString& filter) {
+  return Next(caption, filter);
+}
+
+}  // namespace pistora

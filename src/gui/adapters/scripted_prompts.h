@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "gui/adapters/prompts.h"
+
+namespace pistora {
+
+// Prompts answered from a script, for tests and unattended runs: file dialogs return the
+// queued names in order (an empty name, or an empty queue, is a cancelled dialog); messages
+// are recorded instead of shown.
+class ScriptedPrompts final : public Prompts {
+ public:
+  void QueueFileName(const QString& path) { file_names_ << path; }
+
+  QString OpenFileName(const QString& caption, const QString& filter) override;
+  QString SaveFileName(const QString& caption, const QString& filter) override;
+  void ShowError(const QString& text) override { errors_ << text; }
+  void ShowInfo(const QString& text) override { infos_ << text; }
+
+  const QStringList& Errors() const { return errors_; }
+  const QStringList& Infos() const { return infos_; }
+  // Caption and filter of the last file dialog asked for.
+  const QString& LastCaption() const { return last_caption_; }
+  const QString& LastFilter() const { return last_filter_; }
+  void ClearMessages() {
+    errors_.clear();
+    infos_.clear();
+  }
+
+ private:
+  QString Next(const QString& caption, const QString& filter);
+  QStringList file_names_;
+  QStringList errors_;
+  QStringList infos_;
+  QString last_caption_;
+  QString last_filter_;
+};
+
+}  // namespace pistora

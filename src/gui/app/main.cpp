@@ -1,0 +1,72 @@
+// The pistora program: the splash, every window once, the event loop.
+//   pistora                  the windows
+//   pistora --screenshots D  writes a PNG of every window into D and exits (no dialog is shown,
+//                            messages go to the standard error; runs on the offscreen platform)
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <cstdio>
+#include <exception>
+
+#include "gui/adapters/qt_prompts.h"
+#include "gui/adapters/scripted_prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/app/screenshots.h"
+#include "gui/app/startup.h"
+#include "gui/app/tsplfrm.h"
+#include "gui/main/tform1.h"
+
+namespace {
+
+int RunScreenshots(const QString& folder) {
+  pistora::ScriptedPrompts prompts;
+  pistora::WindowSet windows(prompts);
+  const pistora::Status status = pistora::WriteScreenshots(windows, folder);
+  for (const QString& error : prompts.Errors()) std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+  if (!status) {
+    std::fprintf(stderr, "%s\n", status.message().c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Pistora"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Pistora"));
+  pistora::ApplyUiFont();
+
+  const QStringList args = QApplication::arguments();
+  const qsizetype shots = args.indexOf(QStringLiteral("--screenshots"));
+  if (shots >= 0) {
+    if (shots + 1 >= args.size()) {
+      std::fprintf(stderr, "usage: pistora --screenshots FOLDER\n");
+      return 2;
+    }
+    return RunScreenshots(args[shots + 1]);
+  }
+
+  auto* splash = new pistora::TSplfrm();
+  splash->show();
+  splash->repaint();
+  QApplication::processEvents();
+  splash->FormActivate();
+
+  pistora::QtPrompts prompts;
+  std::unique_ptr<pistora::WindowSet> windows;
+  try {
+    windows = std::make_unique<pistora::WindowSet>(prompts);
+  } catch (const std::exception& e) {
+    delete splash;
+    QMessageBox::critical(nullptr, QStringLiteral("Pistora"), QString::fromLocal8Bit(e.what()));
+    return 1;
+  }
+  delete splash;
+
+  pistora::TForm1* form = pistora::Windows().Form1;
+  prompts.SetParent(form);
+  form->show();
+  return QApplication::exec();
+}

@@ -1,0 +1,90 @@
+#include "gui/app/screenshots.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+
+#include "gui/app/app_windows.h"
+#include "gui/app/startup.h"
+#include "gui/app/tsplfrm.h"
+#include "gui/main/tform1.h"
+
+namespace pistora {
+namespace {
+
+Status Save(QWidget* window, const QDir& dir, const QString& name) {
+  window->show();
+  QCoreApplication::processEvents();
+  const QStringList clipped = ClippedCaptions(window);
+  if (!clipped.isEmpty()) {
+    return Status::Error("Captions clipped in " + name.toStdString() + ": " + clipped.join(QStringLiteral(", ")).toStdString());
+  }
+  const QString path = dir.filePath(name + QStringLiteral(".png"));
+  if (!window->grab().save(path)) return Status::Error("Cannot write " + path.toStdString());
+  return Status::Ok();
+}
+
+}  // namespace
+
+QStringList ClippedCaptions(const QWidget* window) {
+  QStringList clipped;
+  for (const QWidget* w : window->findChildren<QWidget*>()) {
+    int needed = 0;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+      // Text plus the style's margins, without the minimum width some styles add to buttons.
+      const QFontMetrics metrics(button->font());
+      const int margins = qobject_cast<const QCheckBox*>(w) ? 22 : 12;
+      needed = metrics.horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + margins;
+    } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+      if (label->text().isEmpty()) continue;
+      needed = label->sizeHint().width();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+      needed = QFontMetrics(group->font()).horizontalAdvance(group->title()) + 16;
+    } else {
+      continue;
+    }
+    if (needed > w->width()) clipped << w->objectName() + QStringLiteral(" (%1 > %2)").arg(needed).arg(w->width());
+  }
+  return clipped;
+}
+
+Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
+  QDir dir(folder);
+  if (!dir.mkpath(QStringLiteral("."))) return Status::Error("Cannot create the folder " + folder.toStdString());
+
+  TSplfrm splash;
+  if (Status s = Save(&splash, dir, QStringLiteral("TSplfrm")); !s) return s;
+  splash.hide();
+
+  for (QWidget* window : windows.All()) {
+    if (Status s = Save(window, dir, QString::fromLatin1(window->metaObject()->className()).section(QStringLiteral("::"), -1));
+        !s) {
+      return s;
+    }
+    window->hide();
+  }
+
+  // The main window with each step panel in turn, to check every caption.
+  TForm1* form = Windows().Form1;
+  if (form == nullptr) return Status::Ok();
+  QGroupBox* panels[] = {form->GroupBox4, form->GroupBox5, form->GroupBox3, form->GroupBox6};
+  const char* names[] = {"TForm1_settings", "TForm1_scale", "TForm1_verification", "TForm1_generation"};
+  for (int i = 0; i < 4; ++i) {
+    for (QGroupBox* panel : panels) panel->setVisible(panel == panels[i]);
+    form->GroupBox1->setVisible(i < 2);
+    form->GroupBox2->setVisible(i >= 2);
+    if (Status s = Save(form, dir, QString::fromLatin1(names[i])); !s) return s;
+  }
+  for (QGroupBox* panel : panels) panel->setVisible(panel == panels[0]);
+  form->GroupBox1->show();
+  form->GroupBox2->hide();
+  form->hide();
+  return Status::Ok();
+}
+
+}  // namespace pistora

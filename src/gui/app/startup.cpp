@@ -1,0 +1,50 @@
+#include "gui/app/startup.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "gui/app/app_windows.h"
+#include "gui/machine/tgravefrm.h"
+#include "gui/main/tform1.h"
+#include "gui/main/tform2.h"
+#include "gui/setup/tgestfrm.h"
+#include "gui/setup/tpagesdlg.h"
+#include "gui/viewers/tloupefrm.h"
+#include "gui/viewers/tmasquefrm.h"
+#include "gui/viewers/trgloupefrm.h"
+
+namespace pistora {
+
+WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder) {
+  AppWindows& w = Windows();
+  try {
+    windows_.push_back(w.Form1 = new TForm1(prompts, settings_folder));
+    windows_.push_back(w.Form2 = new TForm2());
+    windows_.push_back(w.gravefrm = new Tgravefrm());
+    windows_.push_back(w.gestfrm = new Tgestfrm());
+    windows_.push_back(w.PagesDlg = new TPagesDlg());
+    windows_.push_back(w.loupefrm = new Tloupefrm());
+    windows_.push_back(w.masquefrm = new Tmasquefrm());
+    windows_.push_back(w.rgloupefrm = new Trgloupefrm());
+  } catch (...) {
+    Release();  // the windows made so far go before the error reaches the caller
+    throw;
+  }
+}
+
+WindowSet::~WindowSet() { Release(); }
+
+void WindowSet::Release() {
+  Windows() = AppWindows{};
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
+  windows_.clear();
+}
+
+void ApplyUiFont() {
+  QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+  font.setPointSize(8);
+  QApplication::setFont(font);
+}
+
+}  // namespace pistora

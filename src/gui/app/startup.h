@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace pistora {
+
+class Prompts;
+
+// Owns the windows of one run. Creating it creates every window once, in this order:
+// TForm1 (the main window), TForm2, Tgravefrm, Tgestfrm, TPagesDlg, Tloupefrm, Tmasquefrm,
+// Trgloupefrm, and publishes them through Windows(). Destroying it destroys them in the
+// reverse order and clears Windows().
+class WindowSet {
+ public:
+  // `settings_folder`: where the main window finds param.txt (empty: the executable's folder).
+  explicit WindowSet(Prompts& prompts, const QString& settings_folder = QString());
+  ~WindowSet();
+  WindowSet(const WindowSet&) = delete;
+  WindowSet& operator=(const WindowSet&) = delete;
+
+  // In creation order.
+  const std::vector<QWidget*>& All() const { return windows_; }
+
+ private:
+  void Release();
+  std::vector<QWidget*> windows_;
+};
+
+// The program's font: 8 points of the desktop's sans-serif face, which the fixed layouts are
+// measured for.
+void ApplyUiFont();
+
+}  // namespace pistora

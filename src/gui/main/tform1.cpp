@@ -1,0 +1,154 @@
+// The main window's creation, job settings and links to the other windows.
+#include "gui/main/tform1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "gui/adapters/numeric_key_filter_adapter.h"
+#include "gui/adapters/prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/machine/tgravefrm.h"
+#include "gui/main/tform2.h"
+#include "gui/viewers/tloupefrm.h"
+#include "gui/viewers/tmasquefrm.h"
+#include "gui/widgets/bitmap_view.h"
+#include "gui/widgets/sight_cursor.h"
+
+namespace pistora {
+
+TForm1::TForm1(Prompts& prompts, QString settings_folder, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), settings_folder_(std::move(settings_folder)), host_(*this) {
+  BuildLayout();
+  SettingsToControls(MainSettings{});
+  ConnectHandlers();
+  InstallKeyFilters();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::SettingsPath() const {
+  const QString folder = settings_folder_.isEmpty() ? QCoreApplication::applicationDirPath() : settings_folder_;
+  return QDir(folder).filePath(QString::fromLatin1(kMainSettingsFileName));
+}
+
+void TForm1::ConnectHandlers() {
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  connect(BitBtn8, &QPushButton::clicked, this, &TForm1::BitBtn8Click);
+  connect(BitBtn11, &QPushButton::clicked, this, &TForm1::BitBtn11Click);
+  connect(BitBtn12, &QPushButton::clicked, this, &TForm1::BitBtn12Click);
+  connect(BitBtn13, &QPushButton::clicked, this, &TForm1::BitBtn13Click);
+  connect(BitBtn16, &QPushButton::clicked, this, &TForm1::BitBtn16Click);
+  connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+  connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
+  connect(SpinEdit3, &QSpinBox::valueChanged, this, &TForm1::SpinEdit3Change);
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ShowArtworkView);
+  connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ShowArtworkView);
+  connect(ScrollBar3, &QScrollBar::valueChanged, this, &TForm1::ShowEngravingView);
+  connect(ScrollBar4, &QScrollBar::valueChanged, this, &TForm1::ShowEngravingView);
+  connect(Image1, &BitmapView::MouseDown, this, [this](QPoint p) { Image1MouseDown(p); });
+  connect(Image1, &BitmapView::MouseMove, this, [this](QPoint p) { Image1MouseMove(p); });
+  connect(Image1, &BitmapView::MouseUp, this, [this](QPoint p) { Image1MouseUp(p); });
+  connect(Image2, &BitmapView::MouseDown, this, [this](QPoint p) { Image2MouseDown(p); });
+  connect(Image2, &BitmapView::MouseMove, this, [this](QPoint p) { Image2MouseMove(p); });
+  connect(Image2, &BitmapView::MouseUp, this, [this](QPoint p) { Image2MouseUp(p); });
+}
+
+void TForm1::InstallKeyFilters() {
+  // Depths and the real distance: unsigned decimals; feeds and the two spin boxes: unsigned
+  // integers (spin boxes are not plain edits, so the filter swallows what is typed there).
+  const std::pair<QWidget*, KeyMode> boxes[] = {
+      {Edit4, KeyMode::UnsignedDecimal},     {Edit6, KeyMode::UnsignedDecimal},
+      {Edit5, KeyMode::UnsignedDecimal},     {Edit3, KeyMode::UnsignedDecimal},
+      {Edit7, KeyMode::UnsignedInteger},     {Edit8, KeyMode::UnsignedInteger},
+      {SpinEdit4, KeyMode::UnsignedInteger}, {SpinEdit2, KeyMode::UnsignedInteger},
+  };
+  for (const auto& [box, mode] : boxes) box->installEventFilter(new NumericKeyFilterAdapter(mode, box));
+}
+
+void TForm1::FormCreate() {
+  Memo1->clear();
+  work_.Memo1.clear();
+  work_.ArtworkBitmap = Bitmap();
+  work_.EngravingBitmap = Bitmap();
+  work_.SelectedContour = 0;
+  artwork_drag_ = Drag{};
+  engraving_drag_ = Drag{};
+  measuring_ = false;
+
+  MainSettings settings = SettingsFromControls();
+  const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings);
+  if (status) {
+    SettingsToControls(settings);
+  } else {
+    prompts_.ShowError(QString::fromStdString(status.message()));
+  }
+
+  Image2->setCursor(SightCursor());
+  ShowArtworkView();
+  ShowEngravingView();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+MainSettings TForm1::SettingsFromControls() const {
+  MainSettings s;
+  s.EngravingDepth = Edit4->text().toStdString();
+  s.DrillingDepth = Edit6->text().toStdString();
+  s.RetractDistance = Edit5->text().toStdString();
+  s.EngravingFeed = Edit7->text().toStdString();
+  s.DrillingFeed = Edit8->text().toStdString();
+  s.SpindleControl = CheckBox3->isChecked();
+  s.Language = ComboBox1->currentText().toStdString();
+  return s;
+}
+
+void TForm1::SettingsToControls(const MainSettings& s) {
+  Edit4->setText(QString::fromStdString(s.EngravingDepth));
+  Edit6->setText(QString::fromStdString(s.DrillingDepth));
+  Edit5->setText(QString::fromStdString(s.RetractDistance));
+  Edit7->setText(QString::fromStdString(s.EngravingFeed));
+  Edit8->setText(QString::fromStdString(s.DrillingFeed));
+  CheckBox3->setChecked(s.SpindleControl);
+  ComboBox1->setEditText(QString::fromStdString(s.Language));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  QCoreApplication::quit();
+}
+
+void TForm1::BitBtn16Click() {
+  const Status status = SaveMainSettings(SettingsPath().toStdString(), SettingsFromControls());
+  if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
+}
+
+void TForm1::BitBtn11Click() {
+  if (TForm2* about = Windows().Form2) about->exec();
+}
+
+void TForm1::BitBtn12Click() {
+  if (SpeedButton1->isChecked()) {
+    if (Windows().loupefrm) Windows().loupefrm->close();
+    if (Windows().masquefrm) Windows().masquefrm->close();
+    SpeedButton1->setChecked(false);
+  }
+  if (Tgravefrm* machine = Windows().gravefrm) {
+    machine->show();
+    machine->raise();
+    machine->activateWindow();
+  }
+}
+
+}  // namespace pistora

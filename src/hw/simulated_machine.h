@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/host/clock.h"
+#include "core/host/port_io.h"
+#include "core/machine/signal_map.h"
+
+namespace pistora {
+
+// A machine behind a simulated parallel port. It decodes the data-register writes through the
+// signal map into step and direction edges per axis, keeps each axis's step count and position,
+// timestamps every edge with the clock, and drives the status register: limit switches when an
+// axis reaches a travel end, the emergency stop and the tool probe when told, each with its
+// polarity. It can also play a port that vanished (every access fails).
+class SimulatedMachine final : public PortIo {
+ public:
+  enum class EdgeKind { StepActive, StepIdle, DirectionPositive, DirectionNegative };
+  struct Edge {
+    std::int64_t micros;
+    Axis axis;
+    EdgeKind kind;
+  };
+
+  explicit SimulatedMachine(Clock& clock, std::uint16_t base = 0x378);
+
+  bool Open() override;
+  void Close() override;
+  std::uint8_t Read(std::uint16_t address) override;
+  void Write(std::uint16_t address, std::uint8_t value) override;
+  bool Healthy() const override { return healthy_; }
+  std::string LastError() const override { return last_error_; }
+  std::string Description() const override;
+
+  // The wiring and port address the machine is driven with (from the port layer).
+  void Configure(const SignalMap& signal_map, std::uint16_t base);
+
+  // Travel ends in steps from the starting point: the axis's switch is active while its
+  // position is at or beyond either end. By default an axis has no end.
+  void SetTravel(Axis axis, std::int64_t min_steps, std::int64_t max_steps);
+  void SetEStop(bool active) { estop_active_ = active; }
+  void SetProbe(bool active) { probe_active_ = active; }
+  // A port that vanishes (unplugged adapter, driver gone): reads give 0, writes are lost.
+  void SetDisconnected(bool gone);
+
+  std::int64_t PositionSteps(Axis axis) const { return position_[AxisIndex(axis)]; }
+  std::int64_t StepCount(Axis axis) const { return step_count_[AxisIndex(axis)]; }
+  bool LimitActive(Axis axis) const;
+  std::uint8_t DataRegister() const { return data_; }
+  std::uint8_t StatusRegister() const;
+
+  // Every edge seen since the last ClearEdges(), in order. Recording can be turned off for
+  // long runs.
+  const std::vector<Edge>& Edges() const { return edges_; }
+  void ClearEdges() { edges_.clear(); }
+  void SetRecording(bool on) { recording_ = on; }
+  void ReserveEdges(std::size_t count) { edges_.reserve(count); }
+  // Timestamps of the axis's active step edges.
+  std::vector<std::int64_t> StepTimes(Axis axis) const;
+
+ private:
+  void Fail(const std::string& why);
+
+  Clock& clock_;
+  std::uint16_t base_;
+  SignalMap signals_;
+  bool open_ = false;
+  bool disconnected_ = false;
+  bool healthy_ = true;
+  std::string last_error_;
+  std::uint8_t data_ = 0;
+  std::array<std::int64_t, 3> position_ = {0, 0, 0};
+  std::array<std::int64_t, 3> step_count_ = {0, 0, 0};
+  std::array<std::int64_t, 3> travel_min_;
+  std::array<std::int64_t, 3> travel_max_;
+  bool estop_active_ = false;
+  bool probe_active_ = false;
+  bool recording_ = true;
+  std::vector<Edge> edges_;
+};
+
+}  // namespace pistora

@@ -1,0 +1,111 @@
+#include "hw/steady_clock.h"
+
+#include <sched.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <time.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace pistora {
+
+namespace {
+
+std::int64_t MonotonicMicros() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<std::int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+std::int64_t ThreadCpuMicros() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<std::int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#endif
+}
+
+bool SetFifo(int priority) {
+  sched_param param{};
+  param.sched_priority = priority;
+  return sched_setscheduler(0, SCHED_FIFO, &param) == 0;
+}
+
+void SetNormal() {
+  sched_param param{};
+  param.sched_priority = 0;
+  sched_setscheduler(0, SCHED_OTHER, &param);
+}
+
+}  // namespace
+
+RealTimeSetup PrepareRealTime(int priority) {
+  RealTimeSetup setup;
+  // Timer slack defaults to 50 µs for normal threads: a whole tick.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  const bool locked = mlockall(MCL_CURRENT | MCL_FUTURE) == 0;
+  if (!SetFifo(priority)) {
+    setup.message = std::string("Ordonnancement temps réel refusé (") + std::strerror(errno) +
+                    ") : la cadence des impulsions sera moins régulière.";
+    return setup;
+  }
+  SetNormal();
+  setup.real_time = true;
+  if (!locked) setup.message = "Mémoire non verrouillée : des impulsions pourront être retardées.";
+  return setup;
+}
+
+SteadyClock::SteadyClock(bool real_time, int priority)
+    : real_time_(real_time), priority_(priority), spin_margin_us_(real_time ? kDefaultSpinMarginUs : 0) {
+  timespec res{};
+  high_resolution_ =
+      clock_getres(CLOCK_MONOTONIC, &res) == 0 && res.tv_sec == 0 && res.tv_nsec <= 1000;
+}
+
+std::int64_t SteadyClock::NowMicros() { return MonotonicMicros(); }
+
+std::int64_t SteadyClock::NowMillis() { return MonotonicMicros() / 1000; }
+
+void SteadyClock::SleepUntilMicros(std::int64_t deadline_us) {
+  std::int64_t now = MonotonicMicros();
+  if (now - window_start_us_ >= kSleepWindowUs) {
+    // Processor time, not time inside the sleep call: a sleep that expires at once spins too.
+    const std::int64_t cpu = ThreadCpuMicros();
+    const double busy = static_cast<double>(cpu - window_cpu_us_) /
+                        static_cast<double>(now - window_start_us_);
+    sleep_whole_ = real_time_ && window_start_us_ != 0 && busy > 1.0 - kMinSleepShare;
+    window_start_us_ = now;
+    window_cpu_us_ = cpu;
+  }
+  const std::int64_t margin = sleep_whole_ ? 0 : spin_margin_us_;
+  if (margin > 0 || sleep_whole_) {
+    const std::int64_t wake_us = deadline_us - margin;
+    if (wake_us > now) {
+      timespec wake{};
+      wake.tv_sec = wake_us / 1000000;
+      wake.tv_nsec = (wake_us % 1000000) * 1000;
+      while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr) == EINTR) {
+      }
+      now = MonotonicMicros();
+    }
+  }
+  while (now < deadline_us) {
+    CpuRelax();
+    now = MonotonicMicros();
+  }
+}
+
+void SteadyClock::BeginSteadyTiming() {
+  if (steady_depth_++ == 0 && real_time_) SetFifo(priority_);
+}
+
+void SteadyClock::EndSteadyTiming() {
+  if (steady_depth_ > 0 && --steady_depth_ == 0 && real_time_) SetNormal();
+}
+
+}  // namespace pistora

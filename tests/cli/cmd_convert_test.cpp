@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_table.h"
+#include "core/artwork/bmp_writer.h"
+#include "core/job/engraving_file.h"
+#include "core/text/line_file.h"
+#include "support/golden_file.h"
+
+namespace pistora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A tiny board: a 7 x 7 pad with a 3 x 3 hole, a track leaving it, a copper dot standing
+// alone and a second pad ring.
+Bitmap TinyBoard() {
+  Bitmap b(48, 32, kWhite);
+  auto copper = [&](int x0, int row0, int x1, int row1) {
+    for (int row = row0; row <= row1; ++row) {
+      for (int x = x0; x <= x1; ++x) b.Set(x, row, kBlack);
+    }
+  };
+  copper(4, 18, 10, 24);   // pad ring ...
+  copper(11, 20, 30, 22);  // ... with a track to the right
+  copper(31, 17, 37, 25);  // a second, taller pad ring
+  copper(40, 6, 40, 6);    // a lone copper pixel: drilled only
+  for (int row = 20; row <= 22; ++row) {
+    for (int x = 6; x <= 8; ++x) b.Set(x, row, kWhite);
+    for (int x = 33; x <= 35; ++x) b.Set(x, row, kWhite);
+  }
+  return b;
+}
+
+class ConvertCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pistora_cli_convert_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "in");
+    ASSERT_TRUE(SaveBmp24((dir_ / "in" / "tiny-board.bmp").string(), TinyBoard()).ok());
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string In() const { return (dir_ / "in" / "tiny-board.bmp").string(); }
+  std::string Out(const std::string& name = "") const { return (dir_ / "out" / name).string(); }
+
+  int Run(std::vector<std::string> args, const char* command = "convert") {
+    args.insert(args.begin(), {"pistora-cli", command});
+    out_.str("");
+    err_.str("");
+    return Main(args, out_, err_);
+  }
+
+  static std::string Bytes(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(path, &bytes).ok()) << path;
+    return bytes;
+  }
+
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(ConvertCommand, TinyBoardMatchesTheGoldenFiles) {
+  ASSERT_EQ(Run({In(), "--out-dir", Out(), "--dpi", "600"}), 0) << err_.str();
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Out())) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"tiny-board-gravure.iso", "tiny-board-percage.iso", "tiny-board.grv"}));
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    EXPECT_NE(out_.str().find(Out(name)), std::string::npos) << out_.str();
+    EXPECT_EQ(testing::CompareWithGolden(name, Bytes(Out(name))), "");
+  }
+
+  // The engraving file holds the analysis before any job ordering.
+  EngravingFile grv;
+  ASSERT_TRUE(ReadEngravingFile(Out("tiny-board.grv"), &grv).ok());
+  ASSERT_GE(grv.Table.ContourCount(), 4);
+  int pads = 0;
+  for (const Contour& c : grv.Table.items) {
+    EXPECT_EQ(c.JobOrder, 0);
+    pads += c.IsPad ? 1 : 0;
+  }
+  EXPECT_EQ(pads, 3);  // two holes and the lone dot
+  const std::string drilling = Bytes(Out("tiny-board-percage.iso"));
+  EXPECT_EQ(std::count(drilling.begin(), drilling.end(), '\n'), 4 + 3 * 5 + 4);
+}
+
+TEST_F(ConvertCommand, ProgramsFromTheSavedFileAreTheSame) {
+  // Loading the written .grv and generating again (as the window does after "Charger") gives
+  // the same programs: the saved pixel size and table lose nothing that reaches a program.
+  ASSERT_EQ(Run({In(), "--out-dir", Out(), "--pixel-mm", "0.0423", "--depth", "0.1", "--no-spindle"}), 0)
+      << err_.str();
+  ASSERT_EQ(Run({Out("tiny-board.grv"), "--engrave", Out("again-g"), "--drill", Out("again-p"), "--depth", "0.1",
+                 "--no-spindle"},
+                "gcode"),
+            0)
+      << err_.str();
+  EXPECT_EQ(Bytes(Out("again-g.iso")), Bytes(Out("tiny-board-gravure.iso")));
+  EXPECT_EQ(Bytes(Out("again-p.iso")), Bytes(Out("tiny-board-percage.iso")));
+  EXPECT_NE(Bytes(Out("again-g.iso")).find("G00 Z-0.1\r\n"), std::string::npos);
+}
+
+TEST_F(ConvertCommand, RefusedCommandsWriteNothing) {
+  struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    int exit_code;
+  } rows[] = {
+      {"no scale", {In(), "--out-dir", Out()}, 2},
+      {"two scales", {In(), "--out-dir", Out(), "--dpi", "600", "--pixel-mm", "0.04"}, 2},
+      {"zero dpi", {In(), "--out-dir", Out(), "--dpi", "0"}, 2},
+      {"hole size out of range", {In(), "--out-dir", Out(), "--dpi", "600", "--hole-size", "21"}, 2},
+      {"pad points out of range", {In(), "--out-dir", Out(), "--dpi", "600", "--pad-points", "1"}, 2},
+      {"comma depth", {In(), "--out-dir", Out(), "--dpi", "600", "--depth", "0,2"}, 2},
+      {"decimal drill feed", {In(), "--out-dir", Out(), "--dpi", "600", "--drill-feed", "1.5"}, 2},
+      {"no output folder", {In(), "--dpi", "600"}, 2},
+      {"missing artwork", {(dir_ / "in" / "none.bmp").string(), "--out-dir", Out(), "--dpi", "600"}, 1},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(Run(r.args), r.exit_code);
+    EXPECT_FALSE(err_.str().empty());
+    EXPECT_FALSE(fs::exists(Out()));
+  }
+}
+
+}  // namespace
+}  // namespace pistora::cli

@@ -1,0 +1,141 @@
+// Creation of the windows, their captions and sizes, and the links between them.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui/adapters/scripted_prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/app/screenshots.h"
+#include "gui/app/startup.h"
+#include "gui/app/tsplfrm.h"
+#include "gui/machine/tgravefrm.h"
+#include "gui/main/tform1.h"
+#include "gui/main/tform2.h"
+#include "gui/viewers/tloupefrm.h"
+#include "gui/viewers/tmasquefrm.h"
+#include "gui/viewers/trgloupefrm.h"
+
+using namespace pistora;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ApplyUiFont(); }
+
+  void CreatesEveryWindowOnceInOrder() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    {
+      WindowSet set(prompts, folder.path());
+      struct Expected {
+        const char* class_name;
+        const char* caption;
+        int width, height;
+        bool frameless;
+      } expected[] = {
+          {"TForm1", "Pistora ver 2.20 ", 961, 507, false},
+          {"TForm2", "A propos de ....", -1, -1, false},
+          {"Tgravefrm", "Gravure de circuits imprimés", 689, 527, false},
+          {"Tgestfrm", "Réglage position de gravure", 713, 467, false},
+          {"TPagesDlg", "Paramétrage", 603, 300, false},
+          {"Tloupefrm", "", -1, -1, true},
+          {"Tmasquefrm", "", 300, 300, true},
+          {"Trgloupefrm", "Réglage Loupe", -1, -1, false},
+      };
+      QCOMPARE(set.All().size(), std::size(expected));
+      for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const QWidget* w = set.All()[i];
+        const Expected& e = expected[i];
+        const QString cls = QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
+        QCOMPARE(cls, QString::fromLatin1(e.class_name));
+        QCOMPARE(w->objectName(), QString::fromLatin1(e.class_name));
+        QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
+        if (e.width > 0) QCOMPARE(w->size(), QSize(e.width, e.height));
+        QCOMPARE(bool(w->windowFlags() & Qt::FramelessWindowHint), e.frameless);
+        QVERIFY(w->isWindow());
+      }
+      QCOMPARE(static_cast<QWidget*>(Windows().Form1), set.All()[0]);
+      QCOMPARE(static_cast<QWidget*>(Windows().rgloupefrm), set.All()[7]);
+      // No param.txt in the folder: the defaults stay and one message says why.
+      QCOMPARE(prompts.Errors().size(), 1);
+      QVERIFY(prompts.Errors()[0].contains(QStringLiteral("param.txt")));
+      QCOMPARE(Windows().Form1->Edit4->text(), QStringLiteral("0.25"));
+    }
+    QVERIFY(Windows().Form1 == nullptr);
+    QVERIFY(Windows().gravefrm == nullptr);
+  }
+
+  void NoCaptionIsClipped() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    TSplfrm splash;
+    QVERIFY(ClippedCaptions(&splash).isEmpty());
+    QCOMPARE(splash.size(), QSize(300, 257));
+    QCOMPARE(splash.Label1->text(), QStringLiteral("VER 2.20"));
+    for (QWidget* w : set.All()) {
+      const QStringList clipped = ClippedCaptions(w);
+      QVERIFY2(clipped.isEmpty(), qPrintable(w->objectName() + QStringLiteral(": ") + clipped.join(u',')));
+    }
+  }
+
+  void ScreenshotsOfEveryWindow() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    const QString shots = folder.filePath(QStringLiteral("shots"));
+    QVERIFY(WriteScreenshots(set, shots).ok());
+    for (const char* name : {"TSplfrm", "TForm1", "TForm2", "Tgravefrm", "Tgestfrm", "TPagesDlg", "Tloupefrm",
+                             "Tmasquefrm", "Trgloupefrm", "TForm1_scale", "TForm1_verification",
+                             "TForm1_generation"}) {
+      const QImage image(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+      QVERIFY2(!image.isNull(), name);
+    }
+    QCOMPARE(QImage(shots + QStringLiteral("/TForm1.png")).size(), QSize(961, 507));
+    // The main window is left at its first step.
+    QVERIFY(!Windows().Form1->GroupBox4->isHidden());
+    QVERIFY(Windows().Form1->GroupBox5->isHidden());
+  }
+
+  void ModuleButtonShowsTheMachineWindowAndClosesTheMagnifier() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    TForm1* form = Windows().Form1;
+    form->SpeedButton1->setChecked(true);
+    Windows().loupefrm->show();
+    Windows().masquefrm->show();
+    QVERIFY(!Windows().gravefrm->isVisible());
+    form->BitBtn12->click();
+    QVERIFY(Windows().gravefrm->isVisible());
+    QVERIFY(!Windows().gravefrm->isModal());
+    QVERIFY(!form->SpeedButton1->isChecked());
+    QVERIFY(!Windows().loupefrm->isVisible());
+    QVERIFY(!Windows().masquefrm->isVisible());
+  }
+
+  void AboutWindowClosesWithItsButton() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    TForm2* about = Windows().Form2;
+    QCOMPARE(about->Button1->text(), QStringLiteral("&Fermer"));
+    QVERIFY(about->Label1->text().contains(QStringLiteral("Pistora")));
+    QVERIFY(about->Label2->text().contains(QStringLiteral("2.20")));
+    // Shown without its modal loop here (tests open no modal dialog); its button closes it.
+    about->show();
+    QVERIFY(about->isVisible());
+    about->Button1->click();
+    QVERIFY(!about->isVisible());
+    QCOMPARE(about->result(), int(QDialog::Accepted));
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
