@@ -11,10 +11,10 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr long kMaxThickenTimes = 100;
 }  // namespace
 
-void AddAnalysisOptions(ArgSpec* spec) {
-  spec->valued.insert({"pixel-mm", "dpi", "hole-size", "pad-points"});
-  spec->optional_value.insert("thicken");
-  spec->flags.insert("smooth");
+void AddAnalysisOptions(ArgSpec* options_spec) {
+  options_spec->valued.insert({"pixel-mm", "dpi", "hole-size", "pad-points"});
+  options_spec->optional_value.insert("thicken");
+  options_spec->flags.insert("smooth");
 }
 
 Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options) {

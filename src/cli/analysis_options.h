@@ -16,7 +16,7 @@ struct AnalysisOptions {
   bool smooth = false;    // --smooth: one smoothing pass, before any thickening
 };
 
-void AddAnalysisOptions(ArgSpec* spec);
+void AddAnalysisOptions(ArgSpec* options_spec);
 
 // Exactly one of --pixel-mm and --dpi, each a positive decimal with "."; the two counts
 // within the ranges of the window's spin boxes. The message names the option at fault.

@@ -10,7 +10,7 @@ std::optional<std::string> Args::Get(const std::string& name) const {
   return it->second;
 }
 
-Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& spec, Args* args) {
+Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& options_spec, Args* args) {
   *args = Args{};
   for (std::size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
@@ -22,10 +22,10 @@ Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& spec, Args
         value = name.substr(eq + 1);
         name = name.substr(0, eq);
       }
-      if (spec.flags.count(name)) {
+      if (options_spec.flags.count(name)) {
         if (value) return Status::Error("l'option --" + name + " ne prend pas de valeur");
         args->flags.insert(name);
-      } else if (spec.optional_value.count(name)) {
+      } else if (options_spec.optional_value.count(name)) {
         if (!value && i + 1 < argv.size() && argv[i + 1].compare(0, 2, "--") != 0 &&
             ParseInt32(argv[i + 1]).has_value()) {
           value = argv[++i];
@@ -35,7 +35,7 @@ Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& spec, Args
         } else {
           args->flags.insert(name);
         }
-      } else if (spec.valued.count(name)) {
+      } else if (options_spec.valued.count(name)) {
         if (!value) {
           if (i + 1 >= argv.size()) return Status::Error("l'option --" + name + " attend une valeur");
           value = argv[++i];
@@ -44,7 +44,7 @@ Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& spec, Args
       } else {
         return Status::Error("option inconnue : " + a);
       }
-    } else if (a == "-o" && spec.valued.count("o")) {
+    } else if (a == "-o" && options_spec.valued.count("o")) {
       if (i + 1 >= argv.size()) return Status::Error("l'option -o attend un nom de fichier");
       args->options["o"] = argv[++i];
     } else {

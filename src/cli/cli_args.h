@@ -31,7 +31,7 @@ struct ArgSpec {
 };
 
 // Splits argv (without the subcommand name). Unknown options and missing values are errors.
-Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& spec, Args* args);
+Status ParseArgs(const std::vector<std::string>& argv, const ArgSpec& options_spec, Args* args);
 
 // Reads an option as a decimal number written with "."; the error names the option.
 Status GetDecimal(const Args& args, const std::string& name, double* value);

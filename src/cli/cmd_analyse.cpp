@@ -18,11 +18,11 @@ const char kUsage[] = "Usage : pistora-cli analyse TYPON -o SORTIE.grv ";
 }  // namespace
 
 int RunAnalyse(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-  ArgSpec spec;
-  spec.valued = {"o"};
-  AddAnalysisOptions(&spec);
+  ArgSpec options_spec;
+  options_spec.valued = {"o"};
+  AddAnalysisOptions(&options_spec);
   Args args;
-  Status status = ParseArgs(argv, spec, &args);
+  Status status = ParseArgs(argv, options_spec, &args);
   if (status && (args.positional.size() != 1 || args.Get("o").value_or("").empty())) {
     err << kUsage << kAnalysisOptionsUsage << "\n";
     return 2;

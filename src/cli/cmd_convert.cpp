@@ -14,14 +14,14 @@
 namespace pistora::cli {
 
 int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-  ArgSpec spec;
-  spec.valued = {"out-dir"};
-  AddAnalysisOptions(&spec);
-  AddJobOptions(&spec);
+  ArgSpec options_spec;
+  options_spec.valued = {"out-dir"};
+  AddAnalysisOptions(&options_spec);
+  AddJobOptions(&options_spec);
   Args args;
   AnalysisOptions analysis;
   JobParameters parameters;
-  Status status = ParseArgs(argv, spec, &args);
+  Status status = ParseArgs(argv, options_spec, &args);
   if (status && (args.positional.size() != 1 || args.Get("out-dir").value_or("").empty())) {
     err << "Usage : pistora-cli convert TYPON --out-dir DOSSIER " << kAnalysisOptionsUsage << "\n        "
         << kJobOptionsUsage << "\n";

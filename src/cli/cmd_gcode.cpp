@@ -10,12 +10,12 @@
 namespace pistora::cli {
 
 int RunGcode(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-  ArgSpec spec;
-  spec.valued = {"engrave", "drill"};
-  AddJobOptions(&spec);
+  ArgSpec options_spec;
+  options_spec.valued = {"engrave", "drill"};
+  AddJobOptions(&options_spec);
   Args args;
   JobParameters parameters;
-  Status status = ParseArgs(argv, spec, &args);
+  Status status = ParseArgs(argv, options_spec, &args);
   if (status) status = ReadJobOptions(args, &parameters);
   const ProgramTargets targets{args.Get("engrave").value_or(""), args.Get("drill").value_or("")};
   if (status) status = CheckProgramTargets(targets);

@@ -13,10 +13,10 @@
 namespace pistora::cli {
 
 int RunPreprocess(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-  ArgSpec spec;
-  spec.valued = {"o"};
+  ArgSpec options_spec;
+  options_spec.valued = {"o"};
   Args args;
-  if (Status s = ParseArgs(argv, spec, &args); !s) {
+  if (Status s = ParseArgs(argv, options_spec, &args); !s) {
     err << "pistora-cli preprocess : " << s.message() << "\n";
     return 2;
   }

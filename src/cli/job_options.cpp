@@ -47,9 +47,9 @@ constexpr TextOption kTextOptions[] = {
 
 }  // namespace
 
-void AddJobOptions(ArgSpec* spec) {
-  for (const TextOption& option : kTextOptions) spec->valued.insert(option.name);
-  spec->flags.insert("no-spindle");
+void AddJobOptions(ArgSpec* options_spec) {
+  for (const TextOption& option : kTextOptions) options_spec->valued.insert(option.name);
+  options_spec->flags.insert("no-spindle");
 }
 
 Status ReadJobOptions(const Args& args, JobParameters* parameters) {

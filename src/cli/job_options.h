@@ -16,7 +16,7 @@ namespace pistora::cli {
 // Texts are copied into the programs as given, like the window copies its boxes, but only
 // what those boxes accept is taken: digits with at most one "." for depths and retract,
 // digits only for feeds.
-void AddJobOptions(ArgSpec* spec);
+void AddJobOptions(ArgSpec* options_spec);
 
 // Reads the job options; the message of a refused value names the option.
 Status ReadJobOptions(const Args& args, JobParameters* parameters);
