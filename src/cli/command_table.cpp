@@ -5,7 +5,9 @@
 #include "cli/cmd_analyse.h"
 #include "cli/cmd_convert.h"
 #include "cli/cmd_gcode.h"
+#include "cli/cmd_info.h"
 #include "cli/cmd_preprocess.h"
+#include "cli/cmd_run.h"
 
 namespace pistora::cli {
 
@@ -20,6 +22,10 @@ const std::vector<Command>& Commands() {
        "Programmes ISO de gravure et de perçage d'un fichier gravure, comme « Générer G-CODE ».", RunGcode},
       {"convert", "convert TYPON --out-dir DOSSIER (--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] ...",
        "Typon vers fichier gravure et programmes de gravure et de perçage, en une fois.", RunConvert},
+      {"info", "info PROGRAMME.iso [--feed F]",
+       "Taille, longueur et temps estimé d'un programme ISO, comme « &Charger gravure ISO ».", RunInfo},
+      {"run", "run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] [--params cn.dat] --port sim [--virtual-clock]",
+       "Exécute le programme (et ses copies) sur la machine, comme « Démarrer la gravure ».", RunRun},
   };
   return commands;
 }

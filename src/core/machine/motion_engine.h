@@ -88,6 +88,9 @@ class MotionEngine {
 
   MachineState& State() { return state_; }
   PortLayer& Port() { return port_; }
+  Clock& GetClock() { return clock_; }
+  Host& GetHost() { return host_; }
+  MachineDisplay& Display() { return display_; }
 
  private:
   MachineState& state_;

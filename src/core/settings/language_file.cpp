@@ -115,6 +115,12 @@ std::string LanguageText::Caption(int line) const {
   return CaptionOfLine(lines[static_cast<std::size_t>(line)]);
 }
 
+ModeNames ModeNamesOf(const LanguageText& text) {
+  constexpr int kEngravingModeLine = 79;
+  constexpr int kDrillingModeLine = 80;
+  return {text.Caption(kEngravingModeLine), text.Caption(kDrillingModeLine)};
+}
+
 Status LoadLanguageFile(const std::string& path, LanguageText* text) {
   std::vector<std::string> read;
   Status status = ReadLeadingLines(path, kLanguageFileReadLimit, &read);
@@ -141,7 +147,22 @@ Status LoadLanguage(const std::string& folder, std::string_view entry, LanguageT
   if (file_name.empty()) {
     return Status::Error("Le choix de langue " + Quoted(entry) + " ne désigne aucun fichier de langue.");
   }
-  return LoadLanguageFile(JoinPath(folder, file_name), text);
+  const std::string path = JoinPath(folder, file_name);
+  std::error_code ec;
+  if (file_name == kBuiltInLanguageFileName && !std::filesystem::exists(path, ec)) {
+    *text = BuiltInFrenchText();
+    return Status::Ok();
+  }
+  return LoadLanguageFile(path, text);
+}
+
+LanguageText BuiltInFrenchText() {
+  LanguageText text;
+  text.lines[1] = std::string(BuiltInFrenchCaption(1));
+  for (int line = 2; line <= kLanguageFileLineCount; ++line) {
+    text.lines[static_cast<std::size_t>(line)] = "#" + std::string(BuiltInFrenchCaption(line));
+  }
+  return text;
 }
 
 }  // namespace pistora

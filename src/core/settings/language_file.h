@@ -49,8 +49,26 @@ struct LanguageText {
   std::string Caption(int line) const;
 };
 
+// The machine window's two mode names: lines 79 (engraving) and 80 (drilling) of the applied
+// file. Both are empty until a language file has been applied.
+struct ModeNames {
+  std::string Engraving;
+  std::string Drilling;
+
+  // The name of the mode the machine window is in.
+  const std::string& Of(bool drilling_mode) const { return drilling_mode ? Drilling : Engraving; }
+};
+ModeNames ModeNamesOf(const LanguageText& text);
+
+// The French captions the windows are built with, as the text of a language file.
+LanguageText BuiltInFrenchText();
+
+// The language whose captions are built in: when its file is absent from the folder, the
+// built-in captions stand for it, so a missing fr.lng is no fault.
+inline constexpr const char* kBuiltInLanguageFileName = "fr.lng";
+
 // Reads the file that `entry` names in `folder`. On failure `text` is left untouched and the
-// status says why, so the captions stay as they are.
+// status says why, so the captions stay as they are. An absent fr.lng gives BuiltInFrenchText().
 Status LoadLanguage(const std::string& folder, std::string_view entry, LanguageText* text);
 
 // Reads a language file by path (see LoadLanguage).

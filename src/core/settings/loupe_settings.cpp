@@ -8,10 +8,6 @@
 namespace pistora {
 namespace {
 
-// Frame allowances between the main window's outer corner and its client area.
-constexpr int kFrameLeft = 3;
-constexpr int kFrameTop = 30;
-
 // Default place of the enlarged picture inside the mask window.
 constexpr int kPictureLeft = 55;
 constexpr int kPictureTop = 27;
@@ -77,8 +73,8 @@ LoupePoint PictureOrigin(int offset_x, int offset_y) {
   return {kPictureLeft + offset_x, kPictureTop + offset_y};
 }
 
-LoupePoint ClientPointFromScreen(int screen_x, int screen_y, int window_left, int window_top) {
-  return {screen_x - kFrameLeft - window_left, screen_y - kFrameTop - window_top};
+LoupePoint ClientPointFromScreen(int screen_x, int screen_y, int client_left, int client_top) {
+  return {screen_x - client_left, screen_y - client_top};
 }
 
 LoupeSquare SourceSquare(LoupePoint client, int half_side) {

@@ -55,9 +55,9 @@ struct LoupePoint {
 };
 LoupePoint PictureOrigin(int offset_x, int offset_y);
 
-// The main window's client point under the pointer, from its screen position and the main
-// window's outer top-left corner, with the fixed frame allowances of 3 and 30 pixels.
-LoupePoint ClientPointFromScreen(int screen_x, int screen_y, int window_left, int window_top);
+// The main window's client point under the pointer, from the pointer's screen position and the
+// screen position of the main window's client origin (its real origin, whatever the frame is).
+LoupePoint ClientPointFromScreen(int screen_x, int screen_y, int client_left, int client_top);
 
 // The square copied (stretched) into the enlarged picture: from (x − c, y − c), 2c on a side.
 struct LoupeSquare {

@@ -7,7 +7,15 @@
 
 namespace pistora {
 
-void QtHost::PumpEvents() { QCoreApplication::processEvents(); }
+void QtHost::PumpEvents() {
+  if (pump_hook_) pump_hook_();
+  const auto now = std::chrono::steady_clock::now();
+  if (event_loop_runs_ > 0 && now - last_run_ < kPumpInterval) return;
+  QCoreApplication::processEvents();
+  // Measured after the events ran: a slow repaint does not make the next call run again at once.
+  last_run_ = std::chrono::steady_clock::now();
+  ++event_loop_runs_;
+}
 
 void QtHost::RefreshView(View view) {
   if (view == View::Artwork) {

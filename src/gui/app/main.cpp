@@ -1,12 +1,17 @@
 // The pistora program: the splash, every window once, the event loop.
 //   pistora                  the windows
+//   pistora --port=CHOICE    the machine's parallel port: auto (default), ppdev, direct, sim (a
+//                            simulated machine: a dry run) or none; PISTORA_PORT when not given
 //   pistora --screenshots D  writes a PNG of every window into D and exits (no dialog is shown,
 //                            messages go to the standard error; runs on the offscreen platform)
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
@@ -15,6 +20,8 @@
 #include "gui/app/startup.h"
 #include "gui/app/tsplfrm.h"
 #include "gui/main/tform1.h"
+#include "hw/port_choice.h"
+#include "hw/steady_clock.h"
 
 namespace {
 
@@ -54,10 +61,26 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   splash->FormActivate();
 
+  // The machine's clock and port, chosen before any window exists and kept until they are gone.
+  const pistora::RealTimeSetup real_time = pistora::PrepareRealTime();
+  pistora::SteadyClock clock(real_time.real_time);
+  std::vector<std::string> arg_list;
+  for (const QString& arg : args) arg_list.push_back(arg.toStdString());
+  const char* environment = std::getenv(pistora::kPortEnvironmentVariable);
+  pistora::PortChoice port =
+      pistora::ChoosePort(pistora::FindPortOption(arg_list), environment ? environment : "", clock);
+  pistora::MachineIo machine;
+  machine.port = port.port.get();
+  machine.simulated = port.simulated;
+  machine.clock = &clock;
+  machine.port_message = port.error.empty() ? "Port : " + port.description + "." : port.error;
+  machine.timing_message = real_time.real_time ? std::string("Ordonnancement temps réel obtenu.")
+                                               : real_time.message;
+
   pistora::QtPrompts prompts;
   std::unique_ptr<pistora::WindowSet> windows;
   try {
-    windows = std::make_unique<pistora::WindowSet>(prompts);
+    windows = std::make_unique<pistora::WindowSet>(prompts, QString(), machine);
   } catch (const std::exception& e) {
     delete splash;
     QMessageBox::critical(nullptr, QStringLiteral("Pistora"), QString::fromLocal8Bit(e.what()));

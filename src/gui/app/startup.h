@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "gui/machine/machine_io.h"
+
 namespace pistora {
 
 class Prompts;
@@ -16,7 +18,9 @@ class Prompts;
 class WindowSet {
  public:
   // `settings_folder`: where the main window finds param.txt (empty: the executable's folder).
-  explicit WindowSet(Prompts& prompts, const QString& settings_folder = QString());
+  // `machine`: the port and clock of the machine window (defaults: no port, the steady clock).
+  explicit WindowSet(Prompts& prompts, const QString& settings_folder = QString(),
+                     MachineIo machine = {});
   ~WindowSet();
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;

@@ -22,13 +22,19 @@
 #include "gui/viewers/tloupefrm.h"
 #include "gui/viewers/tmasquefrm.h"
 #include "gui/widgets/bitmap_view.h"
+#include "gui/widgets/led_lamp.h"
 #include "gui/widgets/sight_cursor.h"
 
 namespace pistora {
 
 TForm1::TForm1(Prompts& prompts, QString settings_folder, QWidget* parent)
-    : QWidget(parent), prompts_(prompts), settings_folder_(std::move(settings_folder)), host_(*this) {
+    : QWidget(parent),
+      prompts_(prompts),
+      settings_folder_(std::move(settings_folder)),
+      host_(*this),
+      busy_delay_(PumpingBusyDelay(host_, work_.StopRequest)) {
   BuildLayout();
+  BuildArtworkMenu();
   SettingsToControls(MainSettings{});
   ConnectHandlers();
   InstallKeyFilters();
@@ -49,6 +55,22 @@ void TForm1::ConnectHandlers() {
   connect(BitBtn12, &QPushButton::clicked, this, &TForm1::BitBtn12Click);
   connect(BitBtn13, &QPushButton::clicked, this, &TForm1::BitBtn13Click);
   connect(BitBtn16, &QPushButton::clicked, this, &TForm1::BitBtn16Click);
+  connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+  const std::pair<QPushButton*, void (TForm1::*)()> commands[] = {
+      {BitBtn2, &TForm1::BitBtn2Click},   {BitBtn3, &TForm1::BitBtn3Click},   {BitBtn14, &TForm1::BitBtn14Click},
+      {BitBtn15, &TForm1::BitBtn15Click}, {Button1, &TForm1::Button1Click},   {Button2, &TForm1::Button2Click},
+      {Button3, &TForm1::Button3Click},   {Button6, &TForm1::Button6Click},   {Button7, &TForm1::Button7Click},
+      {Button8, &TForm1::Button8Click},   {Button9, &TForm1::Button9Click},   {Button10, &TForm1::Button10Click},
+      {Button11, &TForm1::Button11Click}, {BitBtn9, &TForm1::BitBtn9Click},   {Button5, &TForm1::Button5Click},
+      {BitBtn10, &TForm1::BitBtn10Click}, {BitBtn6, &TForm1::BitBtn6Click},   {BitBtn7, &TForm1::BitBtn7Click},
+      {BitBtn5, &TForm1::BitBtn5Click},   {BitBtn4, &TForm1::BitBtn4Click},
+  };
+  for (const auto& [button, handler] : commands) connect(button, &QPushButton::clicked, this, handler);
+  // Clicks only: the boxes are also set when a contour is selected, which must not change flags.
+  connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+  connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::CheckBox2Click);
+  connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm1::SpinEdit1Change);
   connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
   connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
   connect(SpinEdit3, &QSpinBox::valueChanged, this, &TForm1::SpinEdit3Change);
@@ -56,13 +78,42 @@ void TForm1::ConnectHandlers() {
   connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm1::ShowArtworkView);
   connect(ScrollBar3, &QScrollBar::valueChanged, this, &TForm1::ShowEngravingView);
   connect(ScrollBar4, &QScrollBar::valueChanged, this, &TForm1::ShowEngravingView);
-  connect(Image1, &BitmapView::MouseDown, this, [this](QPoint p) { Image1MouseDown(p); });
+  // The right button of the artwork view opens its context menu; it neither pans nor measures.
+  connect(Image1, &BitmapView::MouseDown, this, [this](QPoint p, Qt::MouseButton button) {
+    if (button != Qt::RightButton) Image1MouseDown(p);
+  });
   connect(Image1, &BitmapView::MouseMove, this, [this](QPoint p) { Image1MouseMove(p); });
-  connect(Image1, &BitmapView::MouseUp, this, [this](QPoint p) { Image1MouseUp(p); });
+  connect(Image1, &BitmapView::MouseUp, this, [this](QPoint p, Qt::MouseButton button) {
+    if (button != Qt::RightButton) Image1MouseUp(p);
+  });
+  connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::Image1ContextPopup);
+  connect(Image2, &QWidget::customContextMenuRequested, this, &TForm1::Image2ContextPopup);
   connect(Image2, &BitmapView::MouseDown, this, [this](QPoint p) { Image2MouseDown(p); });
   connect(Image2, &BitmapView::MouseMove, this, [this](QPoint p) { Image2MouseMove(p); });
   connect(Image2, &BitmapView::MouseUp, this, [this](QPoint p) { Image2MouseUp(p); });
 }
+
+void TForm1::ApplyStep(StepEvent event) {
+  const StepSwitch& step = SwitchFor(event);
+  const auto each = [this](const std::vector<std::string_view>& names, const auto& action) {
+    for (std::string_view name : names) {
+      const QString object_name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+      if (QWidget* w = findChild<QWidget*>(object_name)) action(w);
+    }
+  };
+  each(step.enable, [](QWidget* w) { w->setEnabled(true); });
+  each(step.disable, [](QWidget* w) { w->setEnabled(false); });
+  each(step.lamps_on, [](QWidget* w) {
+    if (auto* lamp = qobject_cast<LedLamp*>(w)) lamp->SetActive(true);
+  });
+  each(step.lamps_off, [](QWidget* w) {
+    if (auto* lamp = qobject_cast<LedLamp*>(w)) lamp->SetActive(false);
+  });
+  each(step.hide, [](QWidget* w) { w->hide(); });
+  each(step.show, [](QWidget* w) { w->show(); });
+}
+
+JobParameters TForm1::JobParametersFromControls() const { return JobParametersFrom(SettingsFromControls()); }
 
 void TForm1::InstallKeyFilters() {
   // Depths and the real distance: unsigned decimals; feeds and the two spin boxes: unsigned
@@ -86,6 +137,7 @@ void TForm1::FormCreate() {
   engraving_drag_ = Drag{};
   measuring_ = false;
 
+  ListLanguages();
   MainSettings settings = SettingsFromControls();
   const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings);
   if (status) {
@@ -125,6 +177,8 @@ void TForm1::SettingsToControls(const MainSettings& s) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // A run still going ends at its next check instead of holding the program open.
+  if (busy_) work_.StopRequest = true;
   QWidget::closeEvent(event);
   QCoreApplication::quit();
 }

@@ -1,19 +1,30 @@
 #pragma once
 
+#include <functional>
+
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
+#include "core/artwork/main_window_steps.h"
 #include "core/artwork/scale.h"
+#include "core/artwork/verification.h"
+#include "core/job/engraving_file.h"
+#include "core/job/gcode_writer.h"
+#include "core/job/order_job.h"
+#include "core/job/simulation.h"
 #include "core/artwork/workspace.h"
+#include "core/settings/language_report.h"
 #include "core/settings/main_settings.h"
 #include "gui/adapters/qt_host.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -46,7 +57,7 @@ class TForm1 : public QWidget {
 
   Workspace& Work() { return work_; }
   const Workspace& Work() const { return work_; }
-  Host& UiHost() { return host_; }
+  QtHost& UiHost() { return host_; }
   Prompts& UiPrompts() { return prompts_; }
   QString SettingsPath() const;
 
@@ -67,6 +78,43 @@ class TForm1 : public QWidget {
   void Image2MouseDown(QPoint position);
   void Image2MouseMove(QPoint position);
   void Image2MouseUp(QPoint position);
+  void Image1ContextPopup(QPoint position);  // menu of the artwork transformations
+
+  // Processing (tform1_processing.cpp).
+  void BitBtn2Click();   // "&Traiter le typon d'origine"
+  void BitBtn3Click();   // "&Stop !"
+  void BitBtn14Click();  // "Traitement polygonale"
+  void BitBtn15Click();  // "Pré-traitement Typon ( en phase de codage )"
+
+  // Verification (tform1_verification.cpp).
+  void SpinEdit1Change();                  // highlight the contour of the number box
+  void Image2ContextPopup(QPoint position);  // right-click selection on the engraving view
+  void CheckBox1Click(bool checked);       // "Pastille"
+  void CheckBox2Click(bool checked);       // "Inutile"
+  void Button1Click();                     // "Epaissir les pistes "
+  void Button2Click();                     // "Crénelage"
+  void Button3Click();                     // "&Vérifier le fichier de gravure"
+  void Button6Click();                     // "Pastille suivante"
+  void Button7Click();                     // "Piste utile suivante"
+  void Button8Click();                     // "Piste inutile suivante"
+  void Button9Click();                     // "Pastille précédente"
+  void Button10Click();                    // "Piste utile précédente"
+  void Button11Click();                    // "Piste inutile précédente"
+  void BitBtn9Click();                     // "Valide": the generation step
+
+  // Engraving file and generation (tform1_generation.cpp).
+  void Button5Click();   // "&Charger fichier gravure ( *.grv )"
+  void BitBtn10Click();  // "&Sauvegarde du fichier de gravure ( *.grv )"
+  void BitBtn6Click();   // "Générer G-CODE (gravure )"
+  void BitBtn7Click();   // "Générer G-CODE ( perçage )"
+  void BitBtn5Click();   // "&Simulation gravure"
+  void BitBtn4Click();   // "&Simulation perçage"
+
+  // Languages and the magnifier (tform1_language.cpp).
+  void FormActivate();     // applies the chosen language file again, at every activation
+  void ComboBox1Change();  // applies the language file just chosen in the list
+  void ListLanguages();    // fills the language list from the program's folder, keeping the text
+  void SpeedButton1Click(bool down);  // the magnifier toggle: shows or closes the magnifier
 
   // Copies the visible part of each working bitmap onto its view, at the scroll offsets.
   void ShowArtworkView();
@@ -74,6 +122,20 @@ class TForm1 : public QWidget {
 
   // Step 3: called when the processing of the artwork has ended (stopped or not).
   void EnterScalePhase();
+
+  // Switches the controls, lamps and panels of one step change.
+  void ApplyStep(StepEvent event);
+
+  // True while a long operation runs (processing, programs, simulations, thickening, artwork
+  // transformations); a second one is refused meanwhile.
+  bool Busy() const { return busy_; }
+
+  // The pause of the drilling simulation after each hole; by default it waits while the
+  // window stays responsive and ends early on "&Stop !".
+  void SetBusyDelay(BusyDelay delay) { busy_delay_ = std::move(delay); }
+
+  // The job settings boxes as the program writers take them.
+  JobParameters JobParametersFromControls() const;
 
   // The job settings as their boxes show them, and back.
   MainSettings SettingsFromControls() const;
@@ -192,17 +254,39 @@ class TForm1 : public QWidget {
   QPlainTextEdit* Memo1 = nullptr;
   QPlainTextEdit* Memo2 = nullptr;
 
+  // Context menu of the artwork view: the two artwork transformations, which have no
+  // visible button in the standard layout.
+  QMenu* Image1Menu = nullptr;
+  QAction* PreprocessAction = nullptr;  // runs BitBtn15Click
+  QAction* PolygonalAction = nullptr;   // runs BitBtn14Click
+
  protected:
   // Closing the main window ends the program, whatever other window is open.
   void closeEvent(QCloseEvent* event) override;
+  // Runs FormActivate whenever the window becomes the active window.
+  bool event(QEvent* event) override;
 
  private:
   void BuildLayout();
   void ConnectHandlers();
   void InstallKeyFilters();
   void UpdatePixelSize();
-  // Fills the engraving bitmap with the verification picture of the current contour table.
-  void RedrawVerificationPicture();
+  void BuildArtworkMenu();
+  void UpdateArtworkMenu();
+  // Runs a long operation with "&Stop !" enabled and the commands that could start another one
+  // disabled; StopRequest is cleared first. Returns false (running nothing) when one already runs.
+  bool RunLongOperation(const std::function<void()>& operation);
+  // Copies the hidden diagnostic lines of the workspace into Memo1 and Memo2.
+  void ShowMemos();
+  // The verification panel for the current table: number box range and the selection's boxes.
+  void ShowSelectionPanel(const SelectionPanel& panel);
+  void SetContourRange();
+  // Puts contour `index` into the number box and highlights it.
+  void SelectContourNumber(int index);
+  void BrowseTo(int index);
+  void GenerateProgram(JobMode mode);
+  // Puts a read engraving file into the window and enters the verification step.
+  void ShowEngravingFile(EngravingFile&& file);
   // Sets a view's two scroll bars without redrawing through their change signals.
   void SetScrollPositions(QScrollBar* horizontal, QScrollBar* vertical, int h, int v);
   PixelPoint ArtworkPoint(QPoint view_position) const;
@@ -220,8 +304,14 @@ class TForm1 : public QWidget {
   QtHost host_;
   MeasuringLine measuring_line_;
   bool measuring_ = false;  // a button went down on the artwork view in scale mode
+  bool artwork_loaded_ = false;  // the artwork bitmap holds a loaded picture (not a .grv blank)
+  bool busy_ = false;
+  BusyDelay busy_delay_;
   Drag artwork_drag_;
   Drag engraving_drag_;
+  // Applies the entry of ComboBox1; `chosen`: the user has just chosen it.
+  void ApplyLanguage(bool chosen);
+  LanguageReportGate language_report_;
 };
 
 }  // namespace pistora

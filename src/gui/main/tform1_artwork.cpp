@@ -32,6 +32,7 @@ char RegionalSeparator() {
 }  // namespace
 
 void TForm1::BitBtn1Click() {
+  if (busy_) return;
   Image1->setCursor(Qt::SizeAllCursor);
   const QString path = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kArtworkFilter)));
   if (path.isEmpty()) return;
@@ -71,67 +72,25 @@ void TForm1::BitBtn1Click() {
   ShowArtworkView();
   ShowEngravingView();
 
-  GroupBox2->hide();
-  GroupBox3->hide();
-  GroupBox6->hide();
-  GroupBox5->hide();
-  GroupBox1->show();
-  GroupBox4->show();
-
   work_.StopRequest = false;
   Gauge1->setMaximum(work_.ArtworkBitmap.Height());
-
-  cyAdvLed2->SetActive(false);
-  BitBtn2->setEnabled(true);
-  cyAdvLed4->SetActive(true);
-  SpinEdit4->setEnabled(true);
-  SpinEdit2->setEnabled(true);
-  for (LedLamp* lamp : {cyAdvLed6, cyAdvLed7, cyAdvLed8, cyAdvLed5}) lamp->SetActive(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{Button3, Button6, Button7, Button8, Button9, Button10, Button11,
-                                                    BitBtn9, SpinEdit1, CheckBox1, CheckBox2, Edit3, BitBtn8,
-                                                    BitBtn10, BitBtn5, BitBtn4, BitBtn6, BitBtn7, SpinEdit5,
-                                                    SpinEdit6, CheckBox3}) {
-    w->setEnabled(false);
-  }
+  ApplyStep(StepEvent::ArtworkLoaded);
   ScaleMode = false;
+  artwork_loaded_ = true;
+  UpdateArtworkMenu();
 }
 
 void TForm1::EnterScalePhase() {
   Image1->setCursor(Qt::CrossCursor);
-  BitBtn2->setEnabled(false);
-  BitBtn3->setEnabled(false);
-  cyAdvLed8->SetActive(true);
-  cyAdvLed4->SetActive(false);
-  Edit3->setEnabled(true);
-  BitBtn8->setEnabled(true);
+  ApplyStep(StepEvent::ProcessingDone);
   ScaleMode = true;
-  GroupBox4->hide();
-  GroupBox5->show();
 }
 
 void TForm1::BitBtn8Click() {
-  for (QWidget* w : std::initializer_list<QWidget*>{Button3, Button6, Button7, Button8, Button9, Button10, Button11,
-                                                    SpinEdit1, CheckBox1, CheckBox2, BitBtn9}) {
-    w->setEnabled(true);
-  }
-  cyAdvLed8->SetActive(false);
-  cyAdvLed7->SetActive(true);
-  BitBtn8->setEnabled(false);
-  Edit3->setEnabled(false);
+  ApplyStep(StepEvent::ScaleValidated);
+  SetContourRange();
   ScaleMode = false;
-  GroupBox5->hide();
-  GroupBox1->hide();
-  GroupBox3->show();
-  GroupBox2->show();
-  work_.StopRequest = false;
-  RedrawVerificationPicture();
-}
-
-void TForm1::RedrawVerificationPicture() {
-  work_.EngravingBitmap.Fill(kWhite);
-  DrawUselessContours(work_, host_);
-  DrawUsefulContours(work_, host_, /*with_drill_marks=*/true, SpinEdit4->value());
-  ShowEngravingView();
+  VerifyView(work_, host_, SpinEdit4->value());
 }
 
 void TForm1::ShowArtworkView() {

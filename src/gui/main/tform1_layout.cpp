@@ -143,15 +143,15 @@ void TForm1::BuildLayout() {
   PLACE_TEXT(QPushButton, BitBtn9, GroupBox3, "Valide", 8, 120, 130, 28);
   PLACE_LAMP(cyAdvLed7, GroupBox3, 146, 126);
   PLACE_TEXT(QLabel, Label9, GroupBox3, "Click droit sur l'objet a sélectionner", 8, 150, 345, 18);
-  // Hidden in the standard layout; kept for the language file and later use.
   PLACE_TEXT(QPushButton, Button2, GroupBox3, "Crénelage", 172, 120, 90, 28);
+  // Hidden in the standard layout; their handlers work (and the language files caption them).
   PLACE_TEXT(QPushButton, Button6, GroupBox3, "Pastille suivante", 8, 88, 170, 22);
   PLACE_TEXT(QPushButton, Button9, GroupBox3, "Pastille précédente", 182, 88, 170, 22);
   PLACE_TEXT(QPushButton, Button7, GroupBox3, "Piste utile suivante", 8, 110, 170, 22);
   PLACE_TEXT(QPushButton, Button10, GroupBox3, "Piste utile précédente", 182, 110, 170, 22);
   PLACE_TEXT(QPushButton, Button8, GroupBox3, "Piste inutile suivante", 8, 132, 170, 22);
   PLACE_TEXT(QPushButton, Button11, GroupBox3, "Piste inutile précédente", 182, 132, 170, 22);
-  for (QPushButton* hidden : {Button2, Button6, Button7, Button8, Button9, Button10, Button11}) hidden->hide();
+  for (QPushButton* hidden : {Button6, Button7, Button8, Button9, Button10, Button11}) hidden->hide();
   GroupBox3->hide();
 
   PLACE_GROUP(GroupBox6, this, "Simulation et génération du g-code", kX, kPanelY, kW, kPanelH);
@@ -208,17 +208,14 @@ void TForm1::BuildLayout() {
   Memo1->hide();
   Memo2->hide();
 
+  // Right clicks: selection on the engraving view, the transformations menu on the artwork view.
+  Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  Image2->setContextMenuPolicy(Qt::CustomContextMenu);
+
   // Start: nothing loaded. Every command of a later step waits for its step.
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           BitBtn2, BitBtn3, SpinEdit4, SpinEdit2, Edit3, BitBtn8, SpinEdit1, CheckBox1, CheckBox2, Button3,
-           BitBtn9, Button6, Button7, Button8, Button9, Button10, Button11, BitBtn10, BitBtn5, BitBtn4, BitBtn6,
-           BitBtn7, SpinEdit5, SpinEdit6, CheckBox3, Edit4, Edit5, Edit6, Edit7, Edit8}) {
-    w->setEnabled(false);
-  }
+  ApplyStep(StepEvent::Started);
   // Spin boxes that change only through their arrows.
   for (QSpinBox* spin : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4}) spin->findChild<QLineEdit*>()->setReadOnly(true);
-  cyAdvLed2->SetActive(true);
-  cyAdvLed6->SetActive(true);
 }
 
 #undef PLACE

@@ -1,11 +1,125 @@
 #include "gui/viewers/tloupefrm.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QToolButton>
+
+#include "core/settings/loupe_outline.h"
+#include "gui/app/app_windows.h"
+#include "gui/main/tform1.h"
+#include "gui/viewers/loupe_support.h"
+#include "gui/viewers/tmasquefrm.h"
+#include "gui/viewers/trgloupefrm.h"
+
 namespace pistora {
 
 Tloupefrm::Tloupefrm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Tloupefrm"));
   setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
   resize(300, 300);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(0, 0, 300, 300);
+  // The window takes the mouse itself: presses drag it, the right button opens the menu.
+  Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  Close1 = PopupMenu1->addAction(QStringLiteral("Close"));
+  Close1->setObjectName(QStringLiteral("Close1"));
+  Option1 = PopupMenu1->addAction(QStringLiteral("Option"));
+  Option1->setObjectName(QStringLiteral("Option1"));
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this,
+          [this](QPoint position) { PopupMenu1->popup(mapToGlobal(position)); });
+  connect(Close1, &QAction::triggered, this, &Tloupefrm::Close1Click);
+  connect(Option1, &QAction::triggered, this, &Tloupefrm::Option1Click);
+}
+
+bool Tloupefrm::ShowMagnifier() {
+  Tmasquefrm* mask = Windows().masquefrm;
+  ShapedPicture shaped;
+  QString error;
+  if (mask == nullptr || !mask->ShowMaskOverlay()) {
+    CloseMagnifier();
+    ReleaseToggle();
+    return false;
+  }
+  if (!LoadShapedPicture(QStringLiteral("loupe.bmp"), true, &shaped, &error)) {
+    ReportLoupeError(error);
+    CloseMagnifier();
+    ReleaseToggle();
+    return false;
+  }
+  resize(shaped.picture.size());
+  Image1->setGeometry(0, 0, shaped.picture.width(), shaped.picture.height());
+  setMask(shaped.outline);
+  show();
+  Image1->setPixmap(QPixmap::fromImage(shaped.picture));
+  QCoreApplication::processEvents();
+  move(0, 0);
+  raise();
+  return true;
+}
+
+void Tloupefrm::CloseMagnifier() {
+  dragging_ = false;
+  close();
+  if (Tmasquefrm* mask = Windows().masquefrm) mask->close();
+}
+
+void Tloupefrm::ReleaseToggle() {
+  if (TForm1* main = Windows().Form1) main->SpeedButton1->setChecked(false);
+}
+
+void Tloupefrm::Close1Click() {
+  CloseMagnifier();
+  ReleaseToggle();
+}
+
+void Tloupefrm::Option1Click() {
+  if (Trgloupefrm* settings = Windows().rgloupefrm) {
+    settings->show();
+    settings->raise();
+  }
+}
+
+void Tloupefrm::Image1MouseDown(QPoint position) {
+  anchor_ = position;
+  dragging_ = true;
+}
+
+void Tloupefrm::Image1MouseMove(QPoint position) {
+  if (!dragging_) return;
+  const LoupePoint corner = DraggedWindowPosition({x(), y()}, {anchor_.x(), anchor_.y()}, {position.x(), position.y()});
+  move(corner.x, corner.y);
+  if (Tmasquefrm* mask = Windows().masquefrm) {
+    mask->move(corner.x, corner.y);
+    mask->update();
+  }
+  update();
+}
+
+void Tloupefrm::Image1MouseUp() { dragging_ = false; }
+
+void Tloupefrm::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Image1MouseDown(event->position().toPoint());
+  QWidget::mousePressEvent(event);
+}
+
+void Tloupefrm::mouseMoveEvent(QMouseEvent* event) {
+  Image1MouseMove(event->position().toPoint());
+  QWidget::mouseMoveEvent(event);
+}
+
+void Tloupefrm::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Image1MouseUp();
+  QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace pistora

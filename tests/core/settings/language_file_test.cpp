@@ -149,6 +149,23 @@ TEST_F(LanguageFolder, FailedLoadLeavesTheCaptionsAsTheyAre) {
   EXPECT_FALSE(LoadLanguage(Folder(), "dir.lng ( X )", &text).ok());
 }
 
+TEST_F(LanguageFolder, AbsentFrenchFileFallsBackOnTheBuiltInCaptions) {
+  LanguageText text;
+  ASSERT_TRUE(LoadLanguage(Folder(), "fr.lng ( Français )", &text));
+  EXPECT_EQ(text.Name(), "Français");
+  EXPECT_EQ(text.Caption(5), "&Charger le typon d'origine");
+  EXPECT_EQ(text.Caption(80), "Perçage");
+  for (int line = 2; line <= kLanguageFileLineCount; ++line) {
+    EXPECT_EQ(text.Caption(line), BuiltInFrenchCaption(line)) << line;
+  }
+  // A French file that is there is read, whatever it says; other absent files stay faults.
+  Write("fr.lng", "Français\r\nx#Autre\r\n");
+  ASSERT_TRUE(LoadLanguage(Folder(), "fr.lng ( Français )", &text));
+  EXPECT_EQ(text.Caption(2), "Autre");
+  EXPECT_EQ(text.Caption(3), "");
+  EXPECT_FALSE(LoadLanguage(Folder(), "en.lng ( English )", &text).ok());
+}
+
 TEST_F(LanguageFolder, HugeFilesAreReadOnlyAsFarAsNeeded) {
   {
     std::ofstream out(folder_ / "many.lng", std::ios::binary);

@@ -38,7 +38,7 @@ TEST(LoupeGeometry, PictureOriginAndSourceSquare) {
   EXPECT_EQ(PictureOrigin(-55, -27), (LoupePoint{0, 0}));
   EXPECT_EQ(PictureOrigin(1000, -1000), (LoupePoint{1055, -973}));
 
-  const LoupePoint client = ClientPointFromScreen(500, 400, 100, 50);
+  const LoupePoint client = ClientPointFromScreen(500, 400, 103, 80);
   EXPECT_EQ(client, (LoupePoint{397, 320}));
   EXPECT_EQ(SourceSquare(client, HalfSide(1)), (LoupeSquare{347, 270, 100, 100}));
   EXPECT_EQ(SourceSquare({0, 0}, HalfSide(50)), (LoupeSquare{-1, -1, 2, 2}));

@@ -159,8 +159,16 @@ class TForm1Test : public QObject {
                              "cyAdvLed8"}) {
       QVERIFY2(Form().findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
     }
+    // Every control the step changes switch exists, with the expected kind for lamps.
+    for (std::string_view name : AllStepControlNames()) {
+      const QString object_name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+      QWidget* w = Form().findChild<QWidget*>(object_name);
+      QVERIFY2(w != nullptr, qPrintable(object_name));
+      if (name.starts_with("cyAdvLed")) QVERIFY2(qobject_cast<LedLamp*>(w) != nullptr, qPrintable(object_name));
+    }
+    QVERIFY(!Form().Button2->isHidden());  // "Crénelage" is offered in the verification group
     for (QWidget* hidden : std::initializer_list<QWidget*>{
-             Form().Button2, Form().BitBtn14, Form().BitBtn15, Form().Button6, Form().Button7, Form().Button8,
+             Form().BitBtn14, Form().BitBtn15, Form().Button6, Form().Button7, Form().Button8,
              Form().Button9, Form().Button10, Form().Button11, Form().Memo1, Form().Memo2}) {
       QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
     }
@@ -185,6 +193,9 @@ class TForm1Test : public QObject {
     QVERIFY(!Form().BitBtn2->isEnabled());
     QVERIFY(!Form().SpinEdit4->isEnabled());
     QVERIFY(!Form().CheckBox3->isEnabled());
+    for (QLineEdit* typed : {Form().Edit4, Form().Edit5, Form().Edit6, Form().Edit7, Form().Edit8}) {
+      QVERIFY2(typed->isEnabled(), qPrintable(typed->objectName()));
+    }
     QVERIFY(Form().cyAdvLed2->Active());
   }
 
@@ -374,9 +385,12 @@ class TForm1Test : public QObject {
     QVERIFY(!Form().GroupBox2->isHidden());
     QVERIFY(!Form().GroupBox3->isHidden());
     for (QWidget* w : std::initializer_list<QWidget*>{Form().Button3, Form().Button6, Form().Button11,
-                                                      Form().SpinEdit1, Form().CheckBox1, Form().CheckBox2,
                                                       Form().BitBtn9}) {
       QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
+    // Without any contour there is nothing to select or flag.
+    for (QWidget* w : std::initializer_list<QWidget*>{Form().SpinEdit1, Form().CheckBox1, Form().CheckBox2}) {
+      QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     }
     QVERIFY(!Form().BitBtn8->isEnabled());
     QVERIFY(!Form().Edit3->isEnabled());

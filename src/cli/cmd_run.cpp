@@ -1,0 +1,249 @@
+#include "cli/cmd_run.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+#include "cli/cli_args.h"
+#include "core/machine/engine_iso_motion.h"
+#include "core/machine/homing.h"
+#include "core/machine/iso_program.h"
+#include "core/settings/machine_parameters.h"
+#include "core/text/numbers.h"
+#include "hw/port_choice.h"
+#include "hw/steady_clock.h"
+#include "hw/virtual_clock.h"
+
+namespace pistora::cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+
+// Ctrl-C acts as the STOP disc: the latch is set at the next tick.
+class InterruptHost final : public Host {
+ public:
+  explicit InterruptHost(MachineState& state) : state_(state) {}
+  void PumpEvents() override {
+    if (g_interrupted) state_.StopFlag = true;
+  }
+
+ private:
+  MachineState& state_;
+};
+
+// Messages other than the line being run go to the error stream.
+class ConsoleDisplay final : public MachineDisplay {
+ public:
+  explicit ConsoleDisplay(std::ostream& err) : err_(err) {}
+  void ShowMessage(const std::string& text) override {
+    if (text.rfind(kRunPrefix, 0) == 0 || text.rfind(kAnalysePrefix, 0) == 0) return;
+    err_ << text << "\n";
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+// The window's program moves, counting the step pulses sent to each axis.
+class CountingMotion final : public IsoMotion {
+ public:
+  CountingMotion(MotionEngine& engine, FeedSlider& slider) : engine_(engine), inner_(engine, slider) {}
+  void MoveTo(double x, double y, double z) override {
+    inner_.MoveTo(x, y, z);
+    for (int i = 0; i < 3; ++i) pulses[i] += std::llabs(engine_.LastMoveSteps()[i]);
+  }
+  ToolPosition CurrentPosition() const override { return inner_.CurrentPosition(); }
+  void ZeroAxisX() override { inner_.ZeroAxisX(); }
+  void ZeroAxisY() override { inner_.ZeroAxisY(); }
+  void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
+  void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
+  bool StopLatched() const override { return inner_.StopLatched(); }
+
+  std::array<std::int64_t, 3> pulses = {0, 0, 0};
+
+ private:
+  MotionEngine& engine_;
+  EngineIsoMotion inner_;
+};
+
+// The wiring of the simulated machine when no cn.dat is given: step and direction of X, Y and
+// Z on D0 to D5, nothing inverted, no switch; the other values are the factory ones.
+MachineParameters SimulatedWiring() {
+  MachineParameters p;
+  MachineParametersFromFile(MachineParameterFile{}, &p);
+  p.StepXOutput = 0x01;
+  p.DirXOutput = 0x02;
+  p.StepYOutput = 0x04;
+  p.DirYOutput = 0x08;
+  p.StepZOutput = 0x10;
+  p.DirZOutput = 0x20;
+  return p;
+}
+
+constexpr const char* kUsage =
+    "Usage : pistora-cli run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] "
+    "[--params cn.dat] --port CHOIX [--virtual-clock]\n"
+    "        CHOIX : sim (machine simulée), ppdev, direct, auto ou none ; "
+    "PISTORA_PORT à défaut de --port\n";
+
+}  // namespace
+
+std::optional<std::pair<int, int>> ParseCopies(std::string_view text) {
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto nx = ParseInt32(text.substr(0, x));
+  const auto ny = ParseInt32(text.substr(x + 1));
+  if (!nx || !ny || *nx < 1 || *nx > 100 || *ny < 1 || *ny > 100) return std::nullopt;
+  return std::make_pair(*nx, *ny);
+}
+
+int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+  ArgSpec options_spec;
+  options_spec.valued = {"drill", "copies", "params", "port"};
+  options_spec.flags = {"virtual-clock"};
+  Args args;
+  if (Status s = ParseArgs(argv, options_spec, &args); !s) {
+    err << "pistora-cli run : " << s.message() << "\n" << kUsage;
+    return 2;
+  }
+  if (args.positional.size() != 1) {
+    err << kUsage;
+    return 2;
+  }
+  std::pair<int, int> copies = {1, 1};
+  if (args.Has("copies")) {
+    const auto parsed = ParseCopies(args.Get("copies").value_or(""));
+    if (!parsed) {
+      err << "pistora-cli run : --copies attend NXxNY, chaque nombre de 1 à 100 (ex. 2x2)\n";
+      return 2;
+    }
+    copies = *parsed;
+  }
+  const char* environment = std::getenv(kPortEnvironmentVariable);
+  const std::string port_option = args.Get("port").value_or(environment ? environment : "");
+  if (port_option.empty()) {
+    err << "pistora-cli run : choisir le port avec --port (sim pour une marche à blanc)\n" << kUsage;
+    return 2;
+  }
+  const bool simulated = port_option == "sim";
+  if (args.Has("virtual-clock") && !simulated) {
+    err << "pistora-cli run : --virtual-clock ne sert qu'avec la machine simulée (--port sim)\n";
+    return 2;
+  }
+  MachineParameters parameters;
+  if (args.Has("params")) {
+    if (Status s = LoadMachineParameters(args.Get("params").value_or(""), &parameters); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
+  } else if (simulated) {
+    parameters = SimulatedWiring();
+  } else {
+    err << "pistora-cli run : --params cn.dat est nécessaire pour une vraie machine (son câblage)\n";
+    return 2;
+  }
+
+  std::vector<std::string> engraving;
+  std::vector<std::string> drilling;
+  if (Status s = LoadIsoProgram(args.positional[0], &engraving); !s) {
+    err << "pistora-cli run : " << s.message() << "\n";
+    return 1;
+  }
+  if (args.Has("drill")) {
+    if (Status s = LoadIsoProgram(args.Get("drill").value_or(""), &drilling); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
+  }
+  // A line that does not convert is refused before anything moves.
+  for (const auto* program : {&engraving, &drilling}) {
+    if (Status s = CheckIsoProgram(*program); !s) {
+      err << "pistora-cli run : " << (program == &drilling ? "perçage : " : "") << s.message() << "\n";
+      return 1;
+    }
+  }
+
+  std::unique_ptr<Clock> clock;
+  std::string timing;
+  if (args.Has("virtual-clock")) {
+    clock = std::make_unique<VirtualClock>();
+  } else {
+    const RealTimeSetup real_time = PrepareRealTime();
+    timing = real_time.message;
+    clock = std::make_unique<SteadyClock>(real_time.real_time);
+  }
+  PortChoice port = ChoosePort(port_option, "", *clock);
+  if (!port.error.empty()) {
+    err << "pistora-cli run : " << port.error << "\n";
+    return 2;
+  }
+  MachineState state;
+  ConsoleDisplay display(err);
+  InterruptHost host(state);
+  PortLayer port_layer(*port.port, *clock, display);
+  if (SimulatedMachine* machine = port.simulated) {
+    port_layer.SetSignalMapListener(
+        [machine](const SignalMap& map, std::uint16_t base) { machine->Configure(map, base); });
+    machine->SetRecording(false);
+  }
+  if (!port_layer.StartPortDriver()) {
+    err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << port.port->LastError() << ")\n";
+    return 1;
+  }
+  MotionEngine engine(state, port_layer, *clock, host, display);
+  engine.ApplyParameters(parameters);
+  state.WorkFeed = parameters.WorkFeed;
+  FeedSlider slider(parameters.MaxFeed, parameters.WorkFeed);
+  slider.SetChangeHandler([&state](std::int32_t feed) { state.WorkFeed = feed; });
+  state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
+  port_layer.ResetOutputs();
+  CountingMotion motion(engine, slider);
+
+  out << "Port : " << port.description << "\n";
+  if (!timing.empty()) out << timing << "\n";
+  g_interrupted = 0;
+  const auto previous_handler = std::signal(SIGINT, OnInterrupt);
+
+  const IsoAnalysis analysis =
+      AnalyseIsoProgram(engraving, motion.CurrentPosition(), state.WorkFeed, host, state.StopFlag);
+  const CopyGrid grid{copies.first, copies.second, analysis.extent_x, analysis.extent_y,
+                      parameters.CopyGap};
+  const std::int64_t start_us = clock->NowMicros();
+  bool refused = false;
+  auto run_program = [&](const std::vector<std::string>& lines) {
+    // "Valide Réglage niveau Z" where the tool stands, then "Démarrer la gravure".
+    motion.ZeroAxisZ();
+    RunStartSequence(
+        grid,
+        [&] {
+          const IsoRunResult result = RunIsoProgram(lines, motion, host);
+          if (result.outcome == IsoRunOutcome::kRefused) {
+            err << "pistora-cli run : " << result.status.message() << "\n";
+            refused = true;
+            return false;
+          }
+          return true;
+        },
+        motion);
+  };
+  run_program(engraving);
+  if (!drilling.empty() && !refused && !state.StopFlag) run_program(drilling);
+  const std::int64_t elapsed_us = clock->NowMicros() - start_us;
+  std::signal(SIGINT, previous_handler);
+  port_layer.ResetOutputs();
+  port_layer.StopPortDriver();
+
+  out << "Durée : " << FormatFixed(static_cast<double>(elapsed_us) / 1e6, 3) << " s"
+      << (args.Has("virtual-clock") ? " (horloge virtuelle)" : "") << "\n";
+  if (state.StopFlag) out << "Arrêt : la machine a été arrêtée avant la fin du programme.\n";
+  out << "final X=" << FormatFixed(state.Position[0], 3) << " Y=" << FormatFixed(state.Position[1], 3)
+      << " Z=" << FormatFixed(state.Position[2], 3) << " pulses X=" << motion.pulses[0]
+      << " Y=" << motion.pulses[1] << " Z=" << motion.pulses[2] << "\n";
+  return refused || state.StopFlag ? 1 : 0;
+}
+
+}  // namespace pistora::cli

@@ -1,0 +1,141 @@
+#include "gui/app/language_applier.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMetaProperty>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "gui/app/app_windows.h"
+#include "gui/machine/tgravefrm.h"
+#include "gui/main/tform1.h"
+#include "gui/main/tform2.h"
+#include "gui/setup/tgestfrm.h"
+#include "gui/setup/tpagesdlg.h"
+
+namespace pistora {
+namespace {
+
+ModeNames& ModeNamesStore() {
+  static ModeNames names;
+  return names;
+}
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* WindowOf(std::string_view window_class, const AppWindows& w) {
+  if (window_class == "TForm1") return w.Form1;
+  if (window_class == "TForm2") return w.Form2;
+  if (window_class == "Tgravefrm") return w.gravefrm;
+  if (window_class == "TPagesDlg") return w.PagesDlg;
+  if (window_class == "Tgestfrm") return w.gestfrm;
+  return nullptr;
+}
+
+// The About window's text lines below its name and version: a window may have fewer lines.
+bool MayBeLeftOut(const CaptionTarget& target) {
+  return target.window_class == "TForm2" && target.line >= 52 && target.line <= 58;
+}
+
+// The control a target names; the window itself for a window title.
+QObject* FindTarget(const CaptionTarget& target, const AppWindows& windows) {
+  QWidget* window = WindowOf(target.window_class, windows);
+  if (window == nullptr) return nullptr;
+  if (target.kind == CaptionTargetKind::kWindowTitle) return window;
+  if (target.kind == CaptionTargetKind::kModeName) return nullptr;
+  return window->findChild<QObject*>(FromView(target.object_name));
+}
+
+// Sets the caption of any control that has one: a "title" (group box, menu) or else a "text"
+// (label, button, check box, action, or a widget of the project that declares one).
+bool SetCaption(QObject* control, const QString& caption) {
+  const QMetaObject* meta = control->metaObject();
+  for (const char* property : {"title", "text"}) {
+    const int index = meta->indexOfProperty(property);
+    if (index >= 0 && meta->property(index).isWritable()) return control->setProperty(property, caption);
+  }
+  return false;
+}
+
+// The tab text of a page of a page control.
+bool SetPageTitle(QObject* page, const QString& caption) {
+  auto* widget = qobject_cast<QWidget*>(page);
+  for (QWidget* up = widget ? widget->parentWidget() : nullptr; up != nullptr; up = up->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+      const int index = tabs->indexOf(widget);
+      if (index < 0) return false;
+      tabs->setTabText(index, caption);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool SetFirstItem(QObject* list, const QString& caption) {
+  auto* box = qobject_cast<QComboBox*>(list);
+  if (box == nullptr || box->count() == 0) return false;
+  box->setItemText(0, caption);
+  return true;
+}
+
+void ApplyCaption(const CaptionTarget& target, const QString& caption, const AppWindows& windows) {
+  QObject* control = FindTarget(target, windows);
+  if (control == nullptr) return;
+  switch (target.kind) {
+    case CaptionTargetKind::kWindowTitle:
+      static_cast<QWidget*>(control)->setWindowTitle(caption);
+      break;
+    case CaptionTargetKind::kPageTitle:
+      SetPageTitle(control, caption);
+      break;
+    case CaptionTargetKind::kFirstListItem:
+      SetFirstItem(control, caption);
+      break;
+    case CaptionTargetKind::kControlText:
+    case CaptionTargetKind::kMenuEntry:
+      SetCaption(control, caption);
+      break;
+    case CaptionTargetKind::kModeName:
+      break;
+  }
+}
+
+// The machine window's label that names its current mode.
+void ShowModeName(const AppWindows& windows) {
+  if (windows.gravefrm == nullptr) return;
+  if (QObject* label = windows.gravefrm->findChild<QObject*>(QStringLiteral("Label53"))) {
+    SetCaption(label, QString::fromStdString(AppliedModeNames().Of(windows.gravefrm->DrillingMode())));
+  }
+}
+
+}  // namespace
+
+void ApplyLanguageToWindows(const LanguageText& text, const AppWindows& windows) {
+  ForEachCaption(text, [&](const CaptionTarget& target, const std::string& caption) {
+    ApplyCaption(target, QString::fromStdString(caption), windows);
+  });
+  ModeNamesStore() = ModeNamesOf(text);
+  ShowModeName(windows);
+}
+
+const ModeNames& AppliedModeNames() { return ModeNamesStore(); }
+
+std::vector<std::string> MissingCaptionTargets(const AppWindows& windows) {
+  std::vector<std::string> missing;
+  for (const CaptionTarget& target : AllCaptionTargets()) {
+    if (target.kind == CaptionTargetKind::kWindowTitle || target.kind == CaptionTargetKind::kModeName) continue;
+    if (MayBeLeftOut(target)) continue;
+    if (FindTarget(target, windows) == nullptr) {
+      missing.push_back(std::string(target.window_class) + "." + std::string(target.object_name));
+    }
+  }
+  if (windows.gravefrm != nullptr && windows.gravefrm->findChild<QObject*>(QStringLiteral("Label53")) == nullptr) {
+    missing.push_back("Tgravefrm.Label53");
+  }
+  return missing;
+}
+
+}  // namespace pistora

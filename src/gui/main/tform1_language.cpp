@@ -1,0 +1,66 @@
+// The main window's language list and its link to the magnifier.
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+
+#include "core/settings/language_file.h"
+#include "gui/adapters/prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/app/language_applier.h"
+#include "gui/main/tform1.h"
+#include "gui/viewers/tloupefrm.h"
+
+namespace pistora {
+namespace {
+
+// The language files live in the program's folder, beside param.txt.
+std::string LanguageFolder(const TForm1& form) {
+  return QFileInfo(form.SettingsPath()).absolutePath().toStdString();
+}
+
+}  // namespace
+
+bool TForm1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return handled;
+}
+
+void TForm1::FormActivate() { ApplyLanguage(false); }
+
+void TForm1::ComboBox1Change() { ApplyLanguage(true); }
+
+void TForm1::ListLanguages() {
+  const LanguageListing listing = ListLanguageFiles(LanguageFolder(*this));
+  // Filling the list must not replace the entry the box shows (param.txt sets it).
+  const QString shown = ComboBox1->currentText();
+  ComboBox1->clear();
+  for (const std::string& entry : listing.entries) ComboBox1->addItem(QString::fromStdString(entry));
+  ComboBox1->setEditText(shown);
+  if (!listing.status) prompts_.ShowError(QString::fromStdString(listing.status.message()));
+}
+
+void TForm1::ApplyLanguage(bool chosen) {
+  LanguageText text;
+  const Status status = LoadLanguage(LanguageFolder(*this), ComboBox1->currentText().toStdString(), &text);
+  if (!status) {
+    if (language_report_.ShouldReport(status.message(), chosen)) {
+      prompts_.ShowError(QString::fromStdString(status.message()));
+    }
+    return;
+  }
+  language_report_.Succeeded();
+  ApplyLanguageToWindows(text, Windows());
+}
+
+void TForm1::SpeedButton1Click(bool down) {
+  Tloupefrm* magnifier = Windows().loupefrm;
+  if (magnifier == nullptr) return;
+  if (down) {
+    magnifier->ShowMagnifier();
+  } else {
+    magnifier->CloseMagnifier();
+  }
+}
+
+}  // namespace pistora

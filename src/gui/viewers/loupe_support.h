@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QString>
+
+#include "core/settings/loupe_settings.h"
+
+namespace pistora {
+
+// The magnifier's files are opened by their bare names, in the current directory. The two
+// pictures shipped with the program are also found beside the executable, so that the
+// magnifier works whatever folder the program was started from.
+QString LoupeSettingsPath();
+QString LoupePicturePath(const QString& name);
+
+// A shaped window's picture and its outline (see OutlineOfPicture).
+struct ShapedPicture {
+  QImage picture;  // 24 bits per pixel
+  QRegion outline;
+};
+
+// Loads a shaped window's picture. On failure returns false and says why in `error`.
+bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPicture* shaped, QString* error);
+
+// Shows a message of the magnifier windows through the main window's prompts (they have none of
+// their own); without a main window the message is only logged.
+void ReportLoupeError(const QString& text);
+
+// Reads loupe.dat. A missing file is not an error: the magnifier starts with the settings as
+// shipped (`settings` unchanged). A file that exists but cannot be read gives a message; the
+// values read before the bad line are kept.
+bool ReadLoupeSettingsFile(LoupeSettings* settings, QString* error);
+
+}  // namespace pistora

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/command_table.h"
+
+namespace pistora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+class InfoCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pistora_cli_info_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Write(const std::string& text) {
+    const fs::path path = dir_ / "p.iso";
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"pistora-cli", "info"});
+    out_.str("");
+    err_.str("");
+    return Main(args, out_, err_);
+  }
+  std::string LastLine() const {
+    std::string text = out_.str();
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text.substr(text.rfind('\n') + 1);
+  }
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(InfoCommand, PrintsExtentLengthAndTimeAsTheWindowShowsThem) {
+  // Missing words take the current position (0), which does not change during the analysis.
+  const std::string program =
+      Write("%\r\nG00 Z2\r\nG00 X0 Y0\r\nG01 Z-0.1 F150\r\nG01 X30 Y0\r\nG01 X30 Y20\r\n"
+            "G01 X0 Y20\r\nG01 X0 Y0\r\nG00 Z2\r\nM30\r\n");
+  ASSERT_EQ(Run({program}), 0) << err_.str();
+  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.100 time=42");
+  EXPECT_NE(out_.str().find("Taille X : 30.000"), std::string::npos);
+  ASSERT_EQ(Run({program, "--feed", "300"}), 0);
+  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.100 time=21");
+}
+
+TEST_F(InfoCommand, QuirksOfTheReader) {
+  // Y before X is not seen (10.5 mm to (-10.5, 0, 0)); "G1" and "g01" are not moves; then
+  // sqrt(8.5² + 4²) = 9.394 mm to (-2, 4, 0). Negative X gives an extent of 0.
+  ASSERT_EQ(Run({Write("G01 Y3 X-10.5\r\nG1 X50 Y50\r\ng01 X60\r\nG00 X-2 Y4\r\n")}), 0);
+  EXPECT_EQ(LastLine(), "extent X=0.000 Y=4.000 length=19.894 time=8");
+}
+
+TEST_F(InfoCommand, BadInputIsReported) {
+  EXPECT_EQ(Run({Write("G00 X1.5.2\r\n")}), 1);
+  EXPECT_NE(err_.str().find("Ligne 1"), std::string::npos) << err_.str();
+  EXPECT_EQ(Run({(dir_ / "none.iso").string()}), 1);
+  EXPECT_EQ(Run({Write("G00 X1\r\n"), "--feed", "0"}), 2);
+  EXPECT_EQ(Run({}), 2);
+}
+
+}  // namespace
+}  // namespace pistora::cli

@@ -1,0 +1,148 @@
+#include "cli/cmd_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "cli/command_table.h"
+#include "core/machine/iso_program.h"
+#include "core/text/numbers.h"
+
+namespace pistora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "pistora-cli");
+  std::ostringstream out, err;
+  const int code = Main(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::string LastLine(const std::string& text) {
+  std::string trimmed = text;
+  while (!trimmed.empty() && trimmed.back() == '\n') trimmed.pop_back();
+  return trimmed.substr(trimmed.rfind('\n') + 1);
+}
+
+// The step pulses a program's moves make per axis, tracked as the engine tracks its position
+// (each move: round(delta x scale) steps, the position advanced by steps / scale).
+std::array<std::int64_t, 3> ExpectedPulses(const std::vector<std::string>& lines, double scale) {
+  std::array<double, 3> position = {0, 0, 0};
+  std::array<std::int64_t, 3> pulses = {0, 0, 0};
+  auto move = [&](const std::array<double, 3>& target) {
+    for (int i = 0; i < 3; ++i) {
+      const std::int64_t steps = RoundHalfEvenToInt((target[i] - position[i]) * scale);
+      pulses[i] += std::llabs(steps);
+      position[i] += static_cast<double>(steps) / scale;
+    }
+  };
+  for (const std::string& line : lines) {
+    const int moves = (line.find("G00") != std::string::npos) + (line.find("G01") != std::string::npos);
+    for (int m = 0; m < moves; ++m) {
+      const AxisWords w = ParseAxisWords(line, {position[0], position[1], position[2]});
+      move({w.target.x, w.target.y, w.target.z});
+    }
+  }
+  move({0, 0, 0});  // the start sequence's return to the work zero
+  return pulses;
+}
+
+class RunCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("pistora_cli_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& text) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+  fs::path dir_;
+};
+
+TEST_F(RunCommand, TheGoldenBoardRunsToItsEndWithTheStepsOfItsMoves) {
+  const std::string program = std::string(PISTORA_DEFAULT_SOURCE_DIR) + "/tests/golden/tiny-board-gravure.iso";
+  std::vector<std::string> lines;
+  ASSERT_TRUE(LoadIsoProgram(program, &lines));
+  const auto pulses = ExpectedPulses(lines, 133.3333);
+  ASSERT_GT(pulses[0], 100);
+
+  const Outcome r = Cli({"run", program, "--port", "sim", "--virtual-clock"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Durée : "), std::string::npos);
+  std::ostringstream expected;
+  expected << "final X=0.000 Y=0.000 Z=0.000 pulses X=" << pulses[0] << " Y=" << pulses[1]
+           << " Z=" << pulses[2];
+  EXPECT_EQ(LastLine(r.out), expected.str());
+}
+
+TEST_F(RunCommand, CopiesAndADrillingProgramRunAfterTheEngraving) {
+  const std::string engrave = Write("g.iso", "G00 X0 Y0 Z0\r\nG01 X30 Y0\r\nG01 X30 Y20\r\nG01 X0 Y0\r\n");
+  const std::string drill = Write("p.iso", "G00 X10 Y10\r\nG01 Z-1\r\nG00 Z0\r\n");
+  const Outcome one = Cli({"run", engrave, "--port=sim", "--virtual-clock"});
+  const Outcome four = Cli({"run", engrave, "--copies", "2x2", "--port=sim", "--virtual-clock"});
+  const Outcome both = Cli({"run", engrave, "--drill", drill, "--port=sim", "--virtual-clock"});
+  ASSERT_EQ(one.code, 0) << one.err;
+  ASSERT_EQ(four.code, 0) << four.err;
+  ASSERT_EQ(both.code, 0) << both.err;
+  const std::regex pulses_re(R"(pulses X=(\d+) Y=(\d+) Z=(\d+))");
+  std::smatch m1, m4, mb;
+  const std::string l1 = LastLine(one.out), l4 = LastLine(four.out), lb = LastLine(both.out);
+  ASSERT_TRUE(std::regex_search(l1, m1, pulses_re));
+  ASSERT_TRUE(std::regex_search(l4, m4, pulses_re));
+  ASSERT_TRUE(std::regex_search(lb, mb, pulses_re));
+  // X per copy: 30 + 30 + 30 mm... plus the shifts: (2 x 35 mm out and back) between copies.
+  const long x1 = std::stol(m1[1]);
+  EXPECT_EQ(x1, 2 * 4000 + 0);  // 30 mm out and back
+  EXPECT_EQ(std::stol(m4[1]), 4 * x1 + 2 * 4667 + 2 * 4667);
+  EXPECT_EQ(std::stol(mb[3]), 2 * 133);  // the drill goes down 1 mm and back up
+  EXPECT_TRUE(l4.rfind("final X=0.000 Y=0.000 Z=0.000", 0) == 0) << l4;
+}
+
+TEST_F(RunCommand, AMalformedLineIsReportedAndNothingMoves) {
+  const std::string program = Write("bad.iso", "G00 X1 Y1\r\nG01 X2,5 Y1\r\n");
+  const Outcome r = Cli({"run", program, "--port", "sim", "--virtual-clock"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Ligne 2"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("2,5"), std::string::npos) << r.err;
+  EXPECT_EQ(r.out.find("final"), std::string::npos);
+}
+
+TEST_F(RunCommand, UsageErrors) {
+  const std::string program = Write("ok.iso", "G00 X1\r\n");
+  EXPECT_EQ(Cli({"run", program, "--port", "sim", "--copies", "0x2"}).code, 2);
+  EXPECT_EQ(Cli({"run", program, "--port", "sim", "--copies", "2"}).code, 2);
+  EXPECT_EQ(Cli({"run", program, "--port", "none", "--virtual-clock"}).code, 2);
+  EXPECT_EQ(Cli({"run", program, "--port", "none"}).code, 2);  // a real port needs its cn.dat
+  EXPECT_EQ(Cli({"run", program, "--port", "bogus", "--params", Write("x", "")}).code, 1);
+  EXPECT_EQ(Cli({"run", (dir_ / "missing.iso").string(), "--port", "sim", "--virtual-clock"}).code, 1);
+}
+
+TEST(ParseCopiesTest, ReadsTwoCountsFromOneToAHundred) {
+  EXPECT_EQ(ParseCopies("2x3"), std::make_pair(2, 3));
+  EXPECT_EQ(ParseCopies("1X1"), std::make_pair(1, 1));
+  EXPECT_EQ(ParseCopies("100x100"), std::make_pair(100, 100));
+  EXPECT_EQ(ParseCopies("101x1"), std::nullopt);
+  EXPECT_EQ(ParseCopies("0x1"), std::nullopt);
+  EXPECT_EQ(ParseCopies("2x"), std::nullopt);
+  EXPECT_EQ(ParseCopies("2*2"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace pistora::cli

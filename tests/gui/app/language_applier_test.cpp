@@ -1,0 +1,265 @@
+// Language files applied to every window: the list, the captions by control name, the mode
+// names, activation and the report of a file that cannot be applied.
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMetaProperty>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/settings/language_table.h"
+#include "core/text/latin1.h"
+#include "gui/adapters/scripted_prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/app/language_applier.h"
+#include "gui/app/startup.h"
+#include "gui/machine/tgravefrm.h"
+#include "gui/main/tform1.h"
+#include "gui/main/tform2.h"
+#include "gui/setup/tgestfrm.h"
+#include "gui/setup/tpagesdlg.h"
+
+using namespace pistora;
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* WindowOf(std::string_view window_class) {
+  const AppWindows& w = Windows();
+  if (window_class == "TForm1") return w.Form1;
+  if (window_class == "TForm2") return w.Form2;
+  if (window_class == "Tgravefrm") return w.gravefrm;
+  if (window_class == "TPagesDlg") return w.PagesDlg;
+  if (window_class == "Tgestfrm") return w.gestfrm;
+  return nullptr;
+}
+
+// What a target shows on screen, read back independently of the applier; null when the
+// window lacks the control.
+std::optional<QString> Shown(const CaptionTarget& target) {
+  QWidget* window = WindowOf(target.window_class);
+  if (window == nullptr) return std::nullopt;
+  if (target.kind == CaptionTargetKind::kWindowTitle) return window->windowTitle();
+  QObject* control = window->findChild<QObject*>(FromView(target.object_name));
+  if (control == nullptr) return std::nullopt;
+  if (target.kind == CaptionTargetKind::kPageTitle) {
+    for (QWidget* up = qobject_cast<QWidget*>(control); up != nullptr; up = up->parentWidget()) {
+      if (auto* tabs = qobject_cast<QTabWidget*>(up->parentWidget() ? up->parentWidget()->parentWidget() : nullptr)) {
+        return tabs->tabText(tabs->indexOf(up));
+      }
+    }
+    return std::nullopt;
+  }
+  if (target.kind == CaptionTargetKind::kFirstListItem) {
+    auto* box = qobject_cast<QComboBox*>(control);
+    return box && box->count() > 0 ? std::optional<QString>(box->itemText(0)) : std::nullopt;
+  }
+  for (const char* property : {"title", "text"}) {
+    const QVariant value = control->property(property);
+    if (value.isValid()) return value.toString();
+  }
+  return std::nullopt;
+}
+
+// Every target that exists and does not show `expected(line)`: "Window.name: shown".
+QStringList Mismatches(const std::function<QString(const CaptionTarget&)>& expected) {
+  QStringList wrong;
+  for (const CaptionTarget& target : AllCaptionTargets()) {
+    if (target.kind == CaptionTargetKind::kModeName) continue;
+    const std::optional<QString> shown = Shown(target);
+    if (shown && *shown != expected(target)) {
+      wrong << QStringLiteral("%1.%2 (line %3): \"%4\" instead of \"%5\"")
+                   .arg(FromView(target.window_class), FromView(target.object_name))
+                   .arg(target.line)
+                   .arg(*shown, expected(target));
+    }
+  }
+  return wrong;
+}
+
+QString BuiltIn(const CaptionTarget& target) { return FromView(target.built_in); }
+
+// The shipped files, copied into the test's program folder.
+void CopyShipped(const QTemporaryDir& dir, const char* name) {
+  const QString from = QStringLiteral(PISTORA_LNG_DIR "/") + QString::fromLatin1(name);
+  QVERIFY(QFile::copy(from, dir.filePath(QString::fromLatin1(name))));
+}
+
+void WriteLatin1(const QTemporaryDir& dir, const QString& name, const std::string& utf8) {
+  QFile file(dir.filePath(name));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray::fromStdString(Utf8ToLatin1(utf8)));
+}
+
+void Choose(TForm1* form, const QString& entry) {
+  const int index = form->ComboBox1->findText(entry);
+  QVERIFY2(index >= 0, qPrintable(entry));
+  form->ComboBox1->setCurrentIndex(index);
+  emit form->ComboBox1->activated(index);
+}
+
+void Activate(TForm1* form) {
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(form, &activate);
+}
+
+}  // namespace
+
+class LanguageApplierTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EveryCaptionedControlExistsWithItsBuiltInCaption() {
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    prompts.ClearMessages();  // start-up messages of the other windows
+    const std::vector<std::string> missing = MissingCaptionTargets(Windows());
+    QStringList names;
+    for (const std::string& name : missing) names << QString::fromStdString(name);
+    // A control named by the table but used for something else would be relabelled.
+    const QStringList wrong = Mismatches(BuiltIn);
+    if (!names.isEmpty()) qWarning().noquote() << "missing:" << names.join(QStringLiteral(" "));
+    if (!wrong.isEmpty()) qWarning().noquote() << "not showing their caption:\n" << wrong.join(QStringLiteral("\n"));
+    QVERIFY2(names.isEmpty(), qPrintable(QStringLiteral("missing: ") + names.join(QStringLiteral(", "))));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+  }
+
+  void ListsTheFilesAndKeepsTheEntryOfTheSettingsFile() {
+    QTemporaryDir folder;
+    CopyShipped(folder, "fr.lng");
+    CopyShipped(folder, "en.lng");
+    WriteLatin1(folder, QStringLiteral("anon.lng"), "\r\nx#Anonyme\r\n");
+    WriteLatin1(folder, QStringLiteral("param.txt"), "0.25\r\n1.7\r\n1.5\r\n350\r\n100\r\nTRUE\r\nen.lng ( English )\r\n");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    prompts.ClearMessages();  // start-up messages of the other windows
+    TForm1* form = Windows().Form1;
+    QStringList entries;
+    for (int i = 0; i < form->ComboBox1->count(); ++i) entries << form->ComboBox1->itemText(i);
+    QCOMPARE(entries, (QStringList{QStringLiteral("anon.lng (  )"), QStringLiteral("en.lng ( English )"),
+                                   QString::fromUtf8("fr.lng ( Français )")}));
+    QCOMPARE(form->ComboBox1->currentText(), QStringLiteral("en.lng ( English )"));
+
+    // The file with an empty first line can be chosen and applied.
+    Choose(form, QStringLiteral("anon.lng (  )"));
+    QCOMPARE(form->GroupBox1->title(), QStringLiteral("Anonyme"));
+    QVERIFY(prompts.Errors().isEmpty());
+  }
+
+  void SwitchesEveryWindowToEnglishAndBack() {
+    QTemporaryDir folder;
+    CopyShipped(folder, "fr.lng");
+    CopyShipped(folder, "en.lng");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    prompts.ClearMessages();  // start-up messages of the other windows
+    TForm1* form = Windows().Form1;
+
+    LanguageText english;
+    QVERIFY(LoadLanguageFile(folder.filePath(QStringLiteral("en.lng")).toStdString(), &english).ok());
+    Choose(form, QStringLiteral("en.lng ( English )"));
+    QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
+    const QStringList wrong = Mismatches([&](const CaptionTarget& t) {
+      return QString::fromStdString(english.Caption(t.line));
+    });
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+
+    // A few captions of each window, spelt out.
+    QCOMPARE(form->BitBtn1->text(), QStringLiteral("&Load the original artwork"));
+    QCOMPARE(form->GroupBox4->title(), QStringLiteral("General settings"));
+    QCOMPARE(form->Label29->text(), QStringLiteral("mm"));
+    QCOMPARE(form->BitBtn9->text(), form->BitBtn8->text());  // one line, two buttons
+    QCOMPARE(form->BitBtn16->text(), QStringLiteral("Save the settings"));
+    QCOMPARE(Windows().Form2->Button1->text(), QStringLiteral("&Close"));
+    QCOMPARE(Windows().Form2->windowTitle(), QStringLiteral("About ...."));
+    QCOMPARE(Windows().gravefrm->windowTitle(), QStringLiteral("Printed circuit board engraving"));
+    QCOMPARE(Windows().PagesDlg->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(Windows().gestfrm->windowTitle(), QStringLiteral("Engraving position setting"));
+    QCOMPARE(QString::fromStdString(AppliedModeNames().Of(false)), QStringLiteral("Engraving"));
+    QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QStringLiteral("Drilling"));
+    if (auto* mode = Windows().gravefrm->findChild<QLabel*>(QStringLiteral("Label53"))) {
+      QCOMPARE(mode->text(), QStringLiteral("Engraving"));
+    }
+
+    Choose(form, QString::fromUtf8("fr.lng ( Français )"));
+    QCOMPARE(form->BitBtn1->text(), QStringLiteral("&Charger le typon d'origine"));
+    QCOMPARE(Windows().Form2->windowTitle(), QStringLiteral("A propos de ...."));
+    QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QString::fromUtf8("Perçage"));
+    const QStringList wrong_french =
+        Mismatches([](const CaptionTarget& t) { return FromView(BuiltInFrenchCaption(t.line)); });
+    QVERIFY2(wrong_french.isEmpty(), qPrintable(wrong_french.join(QStringLiteral("\n"))));
+  }
+
+  void ShortFileEmptiesTheCaptionsOfItsMissingLines() {
+    QTemporaryDir folder;
+    WriteLatin1(folder, QStringLiteral("short.lng"), "Court\r\nGroupBox1#Typon\r\nGroupBox2#Gravure");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    prompts.ClearMessages();  // start-up messages of the other windows
+    TForm1* form = Windows().Form1;
+    Choose(form, QStringLiteral("short.lng ( Court )"));
+    QCOMPARE(form->GroupBox1->title(), QStringLiteral("Typon"));
+    QCOMPARE(form->GroupBox2->title(), QStringLiteral("Gravure"));
+    QCOMPARE(form->GroupBox8->title(), QString());
+    QCOMPARE(form->BitBtn16->text(), QString());  // line 178
+    QCOMPARE(Windows().Form2->windowTitle(), QString());
+    QVERIFY(prompts.Errors().isEmpty());
+  }
+
+  void ActivationReappliesAndAFaultIsReportedOnce() {
+    QTemporaryDir folder;
+    CopyShipped(folder, "en.lng");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    prompts.ClearMessages();  // start-up messages of the other windows
+    TForm1* form = Windows().Form1;
+    form->ComboBox1->setEditText(QStringLiteral("en.lng ( English )"));
+
+    Activate(form);
+    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));
+    // Coming back from another window applies the file again.
+    form->BitBtn12->setText(QStringLiteral("changed"));
+    Activate(form);
+    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));
+
+    // The file goes away: one message, not one more for each activation that closing it causes.
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("en.lng"))));
+    Activate(form);
+    QCOMPARE(prompts.Errors().size(), 1);
+    QVERIFY(prompts.Errors()[0].contains(QStringLiteral("en.lng")));
+    Activate(form);
+    Activate(form);
+    QCOMPARE(prompts.Errors().size(), 1);
+    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));  // captions stay
+
+    // Choosing the entry again is a new request: reported again.
+    form->ComboBox1->addItem(QStringLiteral("en.lng ( English )"));
+    Choose(form, QStringLiteral("en.lng ( English )"));
+    QCOMPARE(prompts.Errors().size(), 2);
+
+    // Once the file is back, a later fault is news again.
+    CopyShipped(folder, "en.lng");
+    Activate(form);
+    QCOMPARE(prompts.Errors().size(), 2);
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("en.lng"))));
+    Activate(form);
+    QCOMPARE(prompts.Errors().size(), 3);
+
+    // An entry that names no file.
+    form->ComboBox1->setEditText(QStringLiteral("english"));
+    Activate(form);
+    QCOMPARE(prompts.Errors().size(), 4);
+    QVERIFY(prompts.Errors()[3].contains(QStringLiteral("english")));
+  }
+};
+
+QTEST_MAIN(LanguageApplierTest)
+#include "language_applier_test.moc"

@@ -1,0 +1,289 @@
+// The magnifier: the toggle, the two shaped windows, dragging, the pop-up menu and the settings
+// window with loupe.dat (all in the current directory, a fresh folder per test).
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui/adapters/scripted_prompts.h"
+#include "gui/app/app_windows.h"
+#include "gui/app/startup.h"
+#include "gui/main/tform1.h"
+#include "gui/viewers/tloupefrm.h"
+#include "gui/viewers/tmasquefrm.h"
+#include "gui/viewers/trgloupefrm.h"
+
+using namespace pistora;
+
+namespace {
+
+constexpr QRgb kTestRed = 0xFFFF0000;
+constexpr QRgb kTestBlack = 0xFF000000;
+constexpr QRgb kTestGrey = 0xFF808080;
+
+// A 20 x 10 picture: red outside the rectangle (4, 2) - (15, 7); inside it grey, with a black
+// hole (8, 4) - (11, 5) when `hole`.
+void WritePicture(const QString& name, bool hole) {
+  QImage image(20, 10, QImage::Format_RGB888);
+  image.fill(kTestRed);
+  for (int y = 2; y <= 7; ++y)
+    for (int x = 4; x <= 15; ++x) image.setPixel(x, y, hole && x >= 8 && x <= 11 && y >= 4 && y <= 5 ? kTestBlack : kTestGrey);
+  QVERIFY(image.save(name, "BMP"));
+}
+
+void WriteBothPictures() {
+  WritePicture(QStringLiteral("masque.bmp"), false);
+  WritePicture(QStringLiteral("loupe.bmp"), true);
+}
+
+// The windows of one run, with the start-up messages of the other windows set aside (the test
+// folder has no param.txt).
+struct Session {
+  explicit Session(const QString& folder) : set(prompts, folder) { prompts.ClearMessages(); }
+  ScriptedPrompts prompts;
+  WindowSet set;
+};
+
+void WriteText(const QString& name, const QByteArray& bytes) {
+  QFile file(name);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QByteArray ReadText(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class MagnifierTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString previous_;
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    previous_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+  }
+  void cleanup() {
+    QDir::setCurrent(previous_);
+    dir_.reset();
+  }
+
+  void ToggleShowsBothWindowsShapedByTheirPictures() {
+    WriteBothPictures();
+    Session session(dir_->path());
+    ScriptedPrompts& prompts = session.prompts;
+    TForm1* form = Windows().Form1;
+    Tloupefrm* loupe = Windows().loupefrm;
+    Tmasquefrm* mask = Windows().masquefrm;
+
+    form->SpeedButton1->click();
+    QVERIFY(form->SpeedButton1->isChecked());
+    QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
+    QVERIFY(loupe->isVisible());
+    QVERIFY(mask->isVisible());
+    QCOMPARE(loupe->size(), QSize(20, 10));
+    QCOMPARE(mask->size(), QSize(20, 10));
+    QCOMPARE(loupe->pos(), QPoint(0, 0));
+    QCOMPARE(mask->pos(), QPoint(0, 0));
+    QVERIFY((mask->mask() ^ QRegion(4, 2, 12, 6)).isEmpty());
+    // The magnifier's black hole is see-through: outside its window, inside the mask's.
+    QVERIFY((loupe->mask() ^ (QRegion(4, 2, 12, 6) - QRegion(8, 4, 4, 2))).isEmpty());
+
+    // Released: both close.
+    form->SpeedButton1->click();
+    QVERIFY(!form->SpeedButton1->isChecked());
+    QVERIFY(!loupe->isVisible());
+    QVERIFY(!mask->isVisible());
+  }
+
+  void ShippedPicturesAreFoundBesideTheProgram() {
+    Session session(dir_->path());
+    ScriptedPrompts& prompts = session.prompts;
+    Windows().Form1->SpeedButton1->click();
+    QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
+    Tloupefrm* loupe = Windows().loupefrm;
+    Tmasquefrm* mask = Windows().masquefrm;
+    QCOMPARE(loupe->size(), mask->size());
+    // The enlarged picture's centre: inside the mask, see-through in the magnifier's glass.
+    const QPoint centre = Windows().masquefrm->Image2->geometry().center();
+    QVERIFY(mask->mask().contains(centre));
+    QVERIFY(!loupe->mask().contains(centre));
+    QVERIFY(!loupe->mask().contains(QPoint(0, 0)));
+    QVERIFY(!mask->mask().contains(QPoint(0, 0)));
+    // The frame around the glass belongs to the magnifier.
+    QVERIFY(loupe->mask().contains(centre + QPoint(0, 112)));
+  }
+
+  void UnreadablePictureIsReportedAndReleasesTheToggle() {
+    struct Case {
+      const char* name;
+      bool mask_bad;
+      QByteArray bytes;  // empty: an all-red picture
+    } cases[] = {
+        {"garbled mask", true, QByteArray("BM not a picture")},
+        {"garbled magnifier", false, QByteArray("BM not a picture")},
+        {"all-red magnifier", false, QByteArray()},
+    };
+    for (const Case& c : cases) {
+      WriteBothPictures();
+      const QString bad = c.mask_bad ? QStringLiteral("masque.bmp") : QStringLiteral("loupe.bmp");
+      if (c.bytes.isEmpty()) {
+        QImage red(8, 8, QImage::Format_RGB888);
+        red.fill(kTestRed);
+        QVERIFY(red.save(bad, "BMP"));
+      } else {
+        WriteText(bad, c.bytes);
+      }
+      Session session(dir_->path());
+      ScriptedPrompts& prompts = session.prompts;
+      Windows().Form1->SpeedButton1->click();
+      QVERIFY2(prompts.Errors().size() == 1, c.name);
+      QVERIFY2(prompts.Errors()[0].contains(bad), c.name);
+      QVERIFY2(!Windows().Form1->SpeedButton1->isChecked(), c.name);
+      QVERIFY2(!Windows().loupefrm->isVisible(), c.name);
+      QVERIFY2(!Windows().masquefrm->isVisible(), c.name);
+    }
+  }
+
+  void DraggingMovesBothWindowsAndTheMenuClosesOrOpensTheSettings() {
+    WriteBothPictures();
+    Session session(dir_->path());
+    ScriptedPrompts& prompts = session.prompts;
+    Tloupefrm* loupe = Windows().loupefrm;
+    Tmasquefrm* mask = Windows().masquefrm;
+    Windows().Form1->SpeedButton1->click();
+
+    // A move without a press does nothing; a press then a move 10 pixels right drags.
+    loupe->Image1MouseMove(QPoint(30, 5));
+    QCOMPARE(loupe->pos(), QPoint(0, 0));
+    loupe->Image1MouseDown(QPoint(5, 5));
+    loupe->Image1MouseMove(QPoint(15, 5));
+    QCOMPARE(loupe->pos(), QPoint(10, 0));
+    QCOMPARE(mask->pos(), QPoint(10, 0));
+    loupe->Image1MouseMove(QPoint(5, 12));  // the anchor stays where the press was in the window
+    QCOMPARE(loupe->pos(), QPoint(10, 7));
+    QCOMPARE(mask->pos(), QPoint(10, 7));
+    loupe->Image1MouseUp();
+    loupe->Image1MouseMove(QPoint(40, 40));
+    QCOMPARE(loupe->pos(), QPoint(10, 7));
+
+    QCOMPARE(loupe->PopupMenu1->actions().size(), 2);
+    QCOMPARE(loupe->Close1->text(), QStringLiteral("Close"));
+    QCOMPARE(loupe->Option1->text(), QStringLiteral("Option"));
+    loupe->Option1->trigger();
+    QVERIFY(Windows().rgloupefrm->isVisible());
+    QVERIFY(!Windows().rgloupefrm->isModal());
+    loupe->Close1->trigger();
+    QVERIFY(!loupe->isVisible());
+    QVERIFY(!mask->isVisible());
+    QVERIFY(!Windows().Form1->SpeedButton1->isChecked());
+  }
+
+  void RefreshCopiesTheSquareAroundThePointerEnlarged() {
+    WriteBothPictures();
+    Session session(dir_->path());
+    ScriptedPrompts& prompts = session.prompts;
+    Tmasquefrm* mask = Windows().masquefrm;
+    QCOMPARE(mask->Timer1->interval(), 100);
+    QVERIFY(mask->Timer1->isActive());
+    Windows().Form1->SpeedButton1->click();
+    mask->SetHalfSide(48);
+    mask->Timer1Timer();
+    const LoupeSquare square = mask->LastSource();
+    QCOMPARE(square.width, 96);
+    QCOMPARE(square.height, 96);
+    // Centred on the pointer, in the main window's client coordinates.
+    const QPoint pointer = Windows().Form1->mapFromGlobal(QCursor::pos());
+    QCOMPARE(QPoint(square.left + 48, square.top + 48), pointer);
+    QCOMPARE(mask->Image2->pixmap().size(), QSize(220, 220));
+  }
+
+  void SettingsWindowActsAtOnceSavesAndCancels() {
+    Session session(dir_->path());
+    ScriptedPrompts& prompts = session.prompts;
+    Trgloupefrm* settings = Windows().rgloupefrm;
+    Tmasquefrm* mask = Windows().masquefrm;
+    QCOMPARE(settings->windowTitle(), QString::fromUtf8("Réglage Loupe"));
+    // No loupe.dat: the settings as shipped, without a message.
+    QVERIFY(prompts.Errors().isEmpty());
+    QCOMPARE(settings->TrackBar1->value(), 1);
+    QCOMPARE(settings->Edit3->text(), QStringLiteral("100"));
+    QCOMPARE(mask->HalfSide(), 50);
+    QCOMPARE(mask->Image2->pos(), QPoint(55, 27));
+
+    struct Zoom {
+      int position;
+      int half_side;
+      const char* shown;
+    };
+    for (const Zoom& z : {Zoom{50, 1, "5000"}, Zoom{3, 48, "104"}, Zoom{1, 50, "100"}}) {
+      settings->TrackBar1->setValue(z.position);
+      QCOMPARE(settings->Edit3->text(), QString::fromLatin1(z.shown));
+      QCOMPARE(mask->HalfSide(), z.half_side);
+    }
+    settings->UpDown1->setValue(-55);
+    settings->UpDown2->setValue(-27);
+    QCOMPARE(settings->Edit1->text(), QStringLiteral("-55"));
+    QCOMPARE(settings->Edit2->text(), QStringLiteral("-27"));
+    QCOMPARE(mask->Image2->pos(), QPoint(0, 0));
+
+    settings->TrackBar1->setValue(3);
+    settings->show();
+    settings->Button1->click();  // "Valider"
+    QVERIFY(!settings->isVisible());
+    QCOMPARE(ReadText(QStringLiteral("loupe.dat")), QByteArray("3\r\n104\r\n-55\r\n-27\r\n"));
+
+    // Moved again, then "Annuler": the saved zoom and offsets are back at once.
+    settings->TrackBar1->setValue(40);
+    settings->UpDown1->setValue(12);
+    QCOMPARE(mask->HalfSide(), 11);
+    settings->show();
+    settings->Button2->click();
+    QVERIFY(!settings->isVisible());
+    QCOMPARE(settings->TrackBar1->value(), 3);
+    QCOMPARE(settings->Edit3->text(), QStringLiteral("104"));
+    QCOMPARE(mask->HalfSide(), 48);
+    QCOMPARE(settings->Edit1->text(), QStringLiteral("-55"));
+    QCOMPARE(mask->Image2->pos(), QPoint(0, 0));
+    QVERIFY(prompts.Errors().isEmpty());
+  }
+
+  void SettingsFileIsReadAtStartAndABadOneReportedOnce() {
+    WriteText(QStringLiteral("loupe.dat"), "10\r\n123\r\n5\r\n-7\r\n");
+    {
+      Session session(dir_->path());
+      ScriptedPrompts& prompts = session.prompts;
+      QCOMPARE(Windows().masquefrm->HalfSide(), 41);
+      QCOMPARE(Windows().masquefrm->Image2->pos(), QPoint(60, 20));
+      QCOMPARE(Windows().rgloupefrm->TrackBar1->value(), 10);
+      QCOMPARE(Windows().rgloupefrm->Edit3->text(), QStringLiteral("123"));  // as stored
+      QCOMPARE(Windows().rgloupefrm->Edit1->text(), QStringLiteral("5"));
+      QCOMPARE(Windows().rgloupefrm->Edit2->text(), QStringLiteral("-7"));
+      QVERIFY(prompts.Errors().isEmpty());
+    }
+    WriteText(QStringLiteral("loupe.dat"), "7\r\n");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, dir_->path());
+    int loupe_messages = 0;
+    for (const QString& error : prompts.Errors()) loupe_messages += error.contains(QStringLiteral("loupe.dat"));
+    QCOMPARE(loupe_messages, 1);
+    QCOMPARE(Windows().masquefrm->HalfSide(), 44);  // line 1 was read before the fault
+  }
+};
+
+QTEST_MAIN(MagnifierTest)
+#include "magnifier_test.moc"
