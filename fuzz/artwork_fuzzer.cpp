@@ -15,15 +15,21 @@ namespace {
 // elsewhere (a 20000-pixel side is 1.2 GB).
 constexpr int kFuzzMaxSide = 256;
 
-// Pictures whose header announces more are not handed to the loader.
+// Pictures that decode to more are not handed to the loader. The header alone does not
+// tell: a GIF's screen may be far larger than the image it announces first. Decoding here
+// under a small allocation limit refuses a large picture before its pixels are allocated.
 bool SmallPicture(const std::uint8_t* data, std::size_t size, bool gif) {
   QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, gif ? QByteArray("gif") : QByteArray("bmp"));
   reader.setDecideFormatFromContent(false);
-  const QSize s = reader.size();
-  return s.isValid() && s.width() <= kFuzzMaxSide && s.height() <= kFuzzMaxSide;
+  const int saved_limit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(1);  // MB: 256 x 256 x 4 bytes fit
+  QImage image;
+  const bool read = reader.read(&image);
+  QImageReader::setAllocationLimit(saved_limit);
+  return read && !image.isNull() && image.width() <= kFuzzMaxSide && image.height() <= kFuzzMaxSide;
 }
 
 class CountingHost final : public pistora::Host {

@@ -2,6 +2,7 @@
 // budget of motion ticks per input so that a program of long moves ends in good time.
 #include <cstdlib>
 
+#include "core/machine/engine_iso_motion.h"
 #include "core/machine/feed_slider.h"
 #include "core/machine/iso_program.h"
 #include "core/machine/motion_engine.h"
@@ -27,45 +28,24 @@ class BudgetHost final : public Host {
   long pumps_ = 0;
 };
 
-// The machine window's side of a program run, over the real motion engine.
-class EngineMotion final : public IsoMotion {
- public:
-  EngineMotion(MotionEngine& engine, MachineState& state) : engine_(engine), state_(state) {}
-  void MoveTo(double x, double y, double z) override {
-    if (state_.StopFlag) return;
-    (void)engine_.MoveTo(x, y, z);
-  }
-  ToolPosition CurrentPosition() const override {
-    return {state_.Position[0], state_.Position[1], state_.Position[2]};
-  }
-  void ZeroAxisX() override { state_.Position[0] = 0; }
-  void ZeroAxisY() override { state_.Position[1] = 0; }
-  void ZeroAxisZ() override { state_.Position[2] = 0; }
-  void SetFeedFromProgram(int feed) override {
-    state_.WorkFeed = LimitFeed(feed, state_.Parameters.MaxFeed);
-  }
-  bool StopLatched() const override { return state_.StopFlag; }
-
- private:
-  MotionEngine& engine_;
-  MachineState& state_;
-};
-
-MachineParameters WiredParameters() {
+// Step and direction of X, Y, Z on D0 to D5 in turn, the three switches and the emergency stop
+// on status pins, so that every way a move can stop is reached.
+MachineParameters FuzzWiring() {
   MachineParameters p;
-  p.StepXOutput = 0x01;
-  p.DirXOutput = 0x02;
-  p.StepYOutput = 0x04;
-  p.DirYOutput = 0x08;
-  p.StepZOutput = 0x10;
-  p.DirZOutput = 0x20;
-  p.LimitXInput = 0x08;
-  p.LimitYInput = 0x10;
-  p.LimitZInput = 0x20;
-  p.EStopInput = 0x40;
+  std::uint8_t* const outputs[] = {&p.StepXOutput, &p.DirXOutput, &p.StepYOutput,
+                                   &p.DirYOutput,  &p.StepZOutput, &p.DirZOutput};
+  std::uint8_t pin = 0x01;
+  for (std::uint8_t* output : outputs) {
+    *output = pin;
+    pin = static_cast<std::uint8_t>(pin << 1);
+  }
+  std::uint8_t* const inputs[] = {&p.LimitXInput, &p.LimitYInput, &p.LimitZInput, &p.EStopInput};
+  pin = 0x08;
+  for (std::uint8_t* input : inputs) {
+    *input = pin;
+    pin = static_cast<std::uint8_t>(pin << 1);
+  }
   p.MinPulseUs = 10;
-  p.TickWaitUs = 49;
-  p.MaxFeed = 600;
   return p;
 }
 
@@ -88,14 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   layer.SetSignalMapListener([&machine](const SignalMap& m, std::uint16_t base) { machine.Configure(m, base); });
   if (!layer.StartPortDriver()) std::abort();
   MotionEngine engine(state, layer, clock, host, display);
-  engine.ApplyParameters(WiredParameters());
+  engine.ApplyParameters(FuzzWiring());
   // Travel of 100 mm each way on X and Y, 40 mm on Z, from the start point.
   machine.SetTravel(Axis::X, -13333, 13333);
   machine.SetTravel(Axis::Y, -13333, 13333);
   machine.SetTravel(Axis::Z, -5333, 5333);
   state.WorkFeed = 400;
 
-  EngineMotion motion(engine, state);
+  // The machine window's side of a program run: feed words through the feed slider.
+  FeedSlider slider(state.Parameters.MaxFeed, state.WorkFeed);
+  slider.SetChangeHandler([&state](std::int32_t feed) { state.WorkFeed = feed; });
+  EngineIsoMotion motion(engine, slider);
   const IsoRunResult result = RunIsoProgram(lines, motion, host);
   if (result.outcome == IsoRunOutcome::kRefused && result.status.ok()) std::abort();
   return 0;

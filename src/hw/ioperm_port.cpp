@@ -41,18 +41,14 @@ bool IoPermPort::Open() {
     }
   }
   if (bases_.empty()) {
-    healthy_ = false;
-    last_error_ = refusal.empty()
-                      ? "accès direct : aucun port parallèle ne répond en 378h, 278h ou 3BCh"
-                      : "accès direct aux ports refusé (" + refusal + ") : il faut être root";
+    Fail(refusal.empty() ? "accès direct : aucun port parallèle ne répond en 378h, 278h ou 3BCh"
+                         : "accès direct aux ports refusé (" + refusal + ") : il faut être root");
     return false;
   }
-  healthy_ = true;
-  last_error_.clear();
+  Recover();
   return true;
 #else
-  healthy_ = false;
-  last_error_ = "accès direct aux ports indisponible sur ce processeur";
+  Fail("accès direct aux ports indisponible sur ce processeur");
   return false;
 #endif
 }
@@ -73,8 +69,7 @@ bool IoPermPort::Allowed(std::uint16_t address) const {
 
 std::uint8_t IoPermPort::Read(std::uint16_t address) {
   if (!Allowed(address)) {
-    healthy_ = false;
-    last_error_ = "accès direct : adresse hors des ports ouverts";
+    Fail("accès direct : adresse hors des ports ouverts");
     return 0;
   }
 #if PISTORA_HAS_PORT_IO
@@ -86,8 +81,7 @@ std::uint8_t IoPermPort::Read(std::uint16_t address) {
 
 void IoPermPort::Write(std::uint16_t address, std::uint8_t value) {
   if (!Allowed(address)) {
-    healthy_ = false;
-    last_error_ = "accès direct : adresse hors des ports ouverts";
+    Fail("accès direct : adresse hors des ports ouverts");
     return;
   }
 #if PISTORA_HAS_PORT_IO

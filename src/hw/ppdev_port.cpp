@@ -27,11 +27,6 @@ PpdevPort::PpdevPort(std::string proc_root, std::string dev_root)
 
 PpdevPort::~PpdevPort() { Close(); }
 
-void PpdevPort::Fail(const std::string& why) {
-  healthy_ = false;
-  last_error_ = why;
-}
-
 bool PpdevPort::Open() {
   if (!devices_.empty()) return true;
   namespace fs = std::filesystem;
@@ -67,8 +62,7 @@ bool PpdevPort::Open() {
                          : "aucun port parallèle utilisable : " + reasons.substr(0, reasons.size() - 3));
     return false;
   }
-  healthy_ = true;
-  last_error_.clear();
+  Recover();
   return true;
 }
 

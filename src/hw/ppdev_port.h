@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/host/port_io.h"
+#include "hw/reporting_port.h"
 
 namespace pistora {
 
@@ -13,21 +13,17 @@ namespace pistora {
 // /proc/sys/dev/parport is opened and claimed; an access goes to the port whose base address
 // (base-addr) matches: the data register at the base (PPWDATA / PPRDATA), the status register
 // at base + 1 (PPRSTATUS). The ports are released and closed by Close() or on destruction.
-class PpdevPort final : public PortIo {
+class PpdevPort final : public ReportingPort {
  public:
   // `proc_root` and `dev_root` are the folders holding the parport listing and the devices
   // (changed by tests only).
   explicit PpdevPort(std::string proc_root = "/proc/sys/dev/parport", std::string dev_root = "/dev");
   ~PpdevPort() override;
-  PpdevPort(const PpdevPort&) = delete;
-  PpdevPort& operator=(const PpdevPort&) = delete;
 
   bool Open() override;
   void Close() override;
   std::uint8_t Read(std::uint16_t address) override;
   void Write(std::uint16_t address, std::uint8_t value) override;
-  bool Healthy() const override { return healthy_; }
-  std::string LastError() const override { return last_error_; }
   std::string Description() const override;
 
  private:
@@ -37,13 +33,10 @@ class PpdevPort final : public PortIo {
     int fd;
   };
   const Device* Find(std::uint16_t address, bool* status_register);
-  void Fail(const std::string& why);
 
   std::string proc_root_;
   std::string dev_root_;
   std::vector<Device> devices_;
-  bool healthy_ = true;
-  std::string last_error_;
 };
 
 // The base address of a base-addr text ("888\t1912\n" gives 888); 0 when unreadable.

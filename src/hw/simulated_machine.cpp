@@ -38,19 +38,22 @@ void SimulatedMachine::SetTravel(Axis axis, std::int64_t min_steps, std::int64_t
 
 void SimulatedMachine::SetDisconnected(bool gone) {
   disconnected_ = gone;
-  if (!gone) {
-    healthy_ = true;
-    last_error_.clear();
-  }
+  if (!gone && !reads_fail_) Recover();
 }
 
-void SimulatedMachine::Fail(const std::string& why) {
-  healthy_ = false;
-  last_error_ = why;
+void SimulatedMachine::SetReadsFail(bool fail) {
+  reads_fail_ = fail;
+  if (!fail && !disconnected_) Recover();
+}
+
+void SimulatedMachine::BounceLimit(Axis axis, std::vector<bool> levels) {
+  // Kept back to front so that each read pops the last.
+  bounce_[AxisIndex(axis)].assign(levels.rbegin(), levels.rend());
 }
 
 bool SimulatedMachine::LimitActive(Axis axis) const {
   const int i = AxisIndex(axis);
+  if (!bounce_[i].empty()) return bounce_[i].back();
   return position_[i] <= travel_min_[i] || position_[i] >= travel_max_[i];
 }
 
@@ -74,12 +77,19 @@ std::uint8_t SimulatedMachine::StatusRegister() const {
 }
 
 std::uint8_t SimulatedMachine::Read(std::uint16_t address) {
-  if (disconnected_) {
-    Fail("lecture impossible : port parallèle simulé débranché");
+  if (disconnected_ || reads_fail_) {
+    Fail(disconnected_ ? "lecture impossible : port parallèle simulé débranché"
+                       : "lecture impossible : registre d'état muet");
     return 0;
   }
   if (address == base_) return data_;
-  if (address == base_ + 1) return StatusRegister();
+  if (address == base_ + 1) {
+    const std::uint8_t status = StatusRegister();
+    for (std::vector<bool>& levels : bounce_) {
+      if (!levels.empty()) levels.pop_back();
+    }
+    return status;
+  }
   return 0xFF;  // nothing answers there
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/host/clock.h"
-#include "core/host/port_io.h"
+#include "hw/reporting_port.h"
 #include "core/machine/signal_map.h"
 
 namespace pistora {
@@ -17,7 +17,7 @@ namespace pistora {
 // timestamps every edge with the clock, and drives the status register: limit switches when an
 // axis reaches a travel end, the emergency stop and the tool probe when told, each with its
 // polarity. It can also play a port that vanished (every access fails).
-class SimulatedMachine final : public PortIo {
+class SimulatedMachine final : public ReportingPort {
  public:
   enum class EdgeKind { StepActive, StepIdle, DirectionPositive, DirectionNegative };
   struct Edge {
@@ -32,8 +32,6 @@ class SimulatedMachine final : public PortIo {
   void Close() override;
   std::uint8_t Read(std::uint16_t address) override;
   void Write(std::uint16_t address, std::uint8_t value) override;
-  bool Healthy() const override { return healthy_; }
-  std::string LastError() const override { return last_error_; }
   std::string Description() const override;
 
   // The wiring and port address the machine is driven with (from the port layer).
@@ -46,6 +44,11 @@ class SimulatedMachine final : public PortIo {
   void SetProbe(bool active) { probe_active_ = active; }
   // A port that vanishes (unplugged adapter, driver gone): reads give 0, writes are lost.
   void SetDisconnected(bool gone);
+  // Only reads fail (the status lines lost) while writes still reach the machine.
+  void SetReadsFail(bool fail);
+  // A bouncing switch: the next status reads see the axis's switch at these levels in turn
+  // (true = active), then at its travel state again.
+  void BounceLimit(Axis axis, std::vector<bool> levels);
 
   std::int64_t PositionSteps(Axis axis) const { return position_[AxisIndex(axis)]; }
   std::int64_t StepCount(Axis axis) const { return step_count_[AxisIndex(axis)]; }
@@ -63,15 +66,13 @@ class SimulatedMachine final : public PortIo {
   std::vector<std::int64_t> StepTimes(Axis axis) const;
 
  private:
-  void Fail(const std::string& why);
-
   Clock& clock_;
   std::uint16_t base_;
   SignalMap signals_;
   bool open_ = false;
   bool disconnected_ = false;
-  bool healthy_ = true;
-  std::string last_error_;
+  bool reads_fail_ = false;
+  std::array<std::vector<bool>, 3> bounce_;  // levels still to be seen, front first
   std::uint8_t data_ = 0;
   std::array<std::int64_t, 3> position_ = {0, 0, 0};
   std::array<std::int64_t, 3> step_count_ = {0, 0, 0};

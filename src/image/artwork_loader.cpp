@@ -4,6 +4,10 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
 
 #include "image/bitmap_image.h"
 
@@ -19,6 +23,31 @@ bool IsGifName(const std::string& path) {
 namespace {
 
 std::string Quoted(const std::string& path) { return "\xC2\xAB " + path + " \xC2\xBB"; }
+
+// The size the file's header announces (a BMP's information header, a GIF's logical screen,
+// which the decoded picture takes), read without the decoder: the decoder reports no size for a
+// BMP it will not read, and for a GIF only the first frame's. Invalid for any other header.
+QSize HeaderSize(const std::string& path, bool gif) {
+  unsigned char h[26] = {};
+  std::ifstream in(path, std::ios::binary);
+  in.read(reinterpret_cast<char*>(h), sizeof h);
+  const std::streamsize got = in.gcount();
+  const auto u16 = [&h](int i) { return static_cast<int>(h[i] | (h[i + 1] << 8)); };
+  const auto u32 = [&h](int i) {
+    return static_cast<std::uint32_t>(h[i]) | (static_cast<std::uint32_t>(h[i + 1]) << 8) |
+           (static_cast<std::uint32_t>(h[i + 2]) << 16) | (static_cast<std::uint32_t>(h[i + 3]) << 24);
+  };
+  const auto side = [](std::int32_t v) {
+    return static_cast<int>(std::min<std::int64_t>(v < 0 ? -static_cast<std::int64_t>(v) : v, INT_MAX));
+  };
+  if (gif) {
+    if (got < 10 || std::memcmp(h, "GIF", 3) != 0) return QSize();
+    return QSize(u16(6), u16(8));
+  }
+  if (got < 26 || h[0] != 'B' || h[1] != 'M') return QSize();
+  if (u32(14) == 12) return QSize(u16(18), u16(20));  // the old 12-byte header
+  return QSize(side(static_cast<std::int32_t>(u32(18))), side(static_cast<std::int32_t>(u32(22))));
+}
 
 Bitmap ToBlackAndWhite(const QImage& image) {
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -48,11 +77,26 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
   reader.setAutoTransform(false);
   // 20000 x 20000 pixels at 4 bytes each, with room to spare.
   QImageReader::setAllocationLimit(2048);
-  const QSize size = reader.size();
+  QSize size = reader.size();
+  const QSize announced = HeaderSize(path, gif);
+  if (!size.isValid()) {
+    size = announced;
+  } else if (announced.isValid()) {
+    size = size.expandedTo(announced);
+  }
   if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide)) {
     return Status::Error("L'image " + Quoted(path) + " mesure " + std::to_string(size.width()) + " x " +
                          std::to_string(size.height()) + " pixels : au-delà de " +
                          std::to_string(kMaxImageSide) + " pixels de côté, elle n'est pas acceptée.");
+  }
+  // The decoder reads no picture of more pixels than 16384 x 16384 (it answers only "Unable to
+  // read image data"): such a picture is refused here with its size, before any decoding.
+  if (size.isValid() &&
+      static_cast<long long>(size.width()) * size.height() > kMaxDecodedArtworkPixels) {
+    return Status::Error("L'image " + Quoted(path) + " mesure " + std::to_string(size.width()) + " x " +
+                         std::to_string(size.height()) + " pixels : au-delà de " +
+                         std::to_string(kMaxDecodedArtworkPixels) +
+                         " pixels (16384 x 16384), elle ne peut pas être lue.");
   }
   QImage image;
   if (!reader.read(&image) || image.isNull()) {

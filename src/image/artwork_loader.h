@@ -7,6 +7,9 @@
 
 namespace pistora {
 
+// The most pixels a picture may have to be decoded at all (16384 x 16384).
+inline constexpr long long kMaxDecodedArtworkPixels = 1LL << 28;
+
 // True when the lower-cased file name contains ".gif" anywhere: such a file is read as GIF,
 // any other as BMP.
 bool IsGifName(const std::string& path);
@@ -16,7 +19,8 @@ bool IsGifName(const std::string& path);
 //    and exact white take part in the analysis.
 //  - GIF: every pixel becomes exact black or exact white: black when its brightness
 //    (0.299 R + 0.587 G + 0.114 B) is below 128, white otherwise; transparent pixels are white.
-// A picture larger than kMaxImageSide on a side is refused before it is decoded. On failure
+// A picture larger than kMaxImageSide on a side, or of more than kMaxDecodedArtworkPixels
+// pixels, is refused before it is decoded. On failure
 // `bitmap` is untouched and the status carries the reader's message.
 Status LoadArtwork(const std::string& path, Bitmap* bitmap);
 

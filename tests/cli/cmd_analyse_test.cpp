@@ -12,6 +12,7 @@
 #include "core/artwork/extraction.h"
 #include "core/job/engraving_file.h"
 #include "core/text/numbers.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
@@ -28,24 +29,9 @@ Bitmap SmallBoard() {
   return b;
 }
 
-class AnalyseCommand : public ::testing::Test {
+class AnalyseCommand : public pistora::testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_analyse_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    ASSERT_TRUE(SaveBmp24(PathOf("board.bmp"), SmallBoard()));
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  void SetUp() override { ASSERT_TRUE(SaveBmp24(PathOf("board.bmp"), SmallBoard())); }
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"pistora-cli", "analyse"});
     out_.str("");
@@ -65,7 +51,6 @@ class AnalyseCommand : public ::testing::Test {
     return Slurp(path);
   }
 
-  fs::path dir_;
   std::ostringstream out_;
   std::ostringstream err_;
 };

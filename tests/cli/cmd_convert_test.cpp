@@ -11,6 +11,7 @@
 #include "core/job/engraving_file.h"
 #include "core/text/line_file.h"
 #include "support/golden_file.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
@@ -37,17 +38,12 @@ Bitmap TinyBoard() {
   return b;
 }
 
-class ConvertCommand : public ::testing::Test {
+class ConvertCommand : public pistora::testing::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_cli_convert_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
     fs::create_directories(dir_ / "in");
     ASSERT_TRUE(SaveBmp24((dir_ / "in" / "tiny-board.bmp").string(), TinyBoard()).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::string In() const { return (dir_ / "in" / "tiny-board.bmp").string(); }
   std::string Out(const std::string& name = "") const { return (dir_ / "out" / name).string(); }
 
@@ -64,7 +60,7 @@ class ConvertCommand : public ::testing::Test {
     return bytes;
   }
 
-  fs::path dir_;
+  const fs::path dir_ = folder_.path();
   std::ostringstream out_, err_;
 };
 

@@ -11,19 +11,16 @@
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/text/line_file.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-class GcodeCommand : public ::testing::Test {
+class GcodeCommand : public pistora::testing::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_cli_gcode_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     // A track, a pad and a useless pad.
     board_.PixelSizeMm = 0.05;
     board_.EngravingBitmap = Bitmap(50, 40);
@@ -43,9 +40,7 @@ class GcodeCommand : public ::testing::Test {
     board_.Table.items = {track, pad, spare};
     ASSERT_TRUE(SaveEngravingFile(Path("board.grv"), board_).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return PathOf(name); }
 
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"pistora-cli", "gcode"});
@@ -60,14 +55,8 @@ class GcodeCommand : public ::testing::Test {
     return bytes;
   }
 
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Files() const { return folder_.Names(); }
 
-  fs::path dir_;
   Workspace board_;
   std::ostringstream out_, err_;
 };

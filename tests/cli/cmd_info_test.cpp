@@ -5,24 +5,19 @@
 #include <sstream>
 
 #include "cli/command_table.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-class InfoCommand : public ::testing::Test {
+class InfoCommand : public pistora::testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_cli_info_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string Write(const std::string& text) {
-    const fs::path path = dir_ / "p.iso";
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
+    const std::string path = PathOf("p.iso");
+    TempFolderTest::Write(path, text);
+    return path;
   }
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"pistora-cli", "info"});
@@ -35,7 +30,7 @@ class InfoCommand : public ::testing::Test {
     while (!text.empty() && text.back() == '\n') text.pop_back();
     return text.substr(text.rfind('\n') + 1);
   }
-  fs::path dir_;
+  const fs::path dir_ = folder_.path();
   std::ostringstream out_, err_;
 };
 

@@ -13,6 +13,7 @@
 #include "core/job/engraving_file.h"
 #include "core/text/line_file.h"
 #include "image/artwork_loader.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
@@ -29,18 +30,9 @@ Bitmap TwoIslands() {
   return b;
 }
 
-class PreprocessCommand : public ::testing::Test {
+class PreprocessCommand : public pistora::testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_preprocess_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    ASSERT_TRUE(SaveBmp24(PathOf("board.bmp"), TwoIslands()).ok());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  void SetUp() override { ASSERT_TRUE(SaveBmp24(PathOf("board.bmp"), TwoIslands()).ok()); }
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"pistora-cli", "preprocess"});
     out_.str("");
@@ -48,7 +40,6 @@ class PreprocessCommand : public ::testing::Test {
     return Main(args, out_, err_);
   }
 
-  fs::path dir_;
   std::ostringstream out_;
   std::ostringstream err_;
 };

@@ -11,6 +11,7 @@
 #include "cli/command_table.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
+#include "support/temp_folder.h"
 
 namespace pistora::cli {
 namespace {
@@ -59,21 +60,14 @@ std::array<std::int64_t, 3> ExpectedPulses(const std::vector<std::string>& lines
   return pulses;
 }
 
-class RunCommand : public ::testing::Test {
+class RunCommand : public pistora::testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_cli_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string Write(const std::string& name, const std::string& text) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
+    const std::string path = PathOf(name);
+    TempFolderTest::Write(path, text);
+    return path;
   }
-  fs::path dir_;
+  const fs::path dir_ = folder_.path();
 };
 
 TEST_F(RunCommand, TheGoldenBoardRunsToItsEndWithTheStepsOfItsMoves) {

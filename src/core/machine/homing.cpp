@@ -7,9 +7,7 @@
 
 namespace pistora {
 
-namespace {
-
-double ScaleOf(const MachineParameters& p, Axis axis) {
+double StepsPerMm(const MachineParameters& p, Axis axis) {
   switch (axis) {
     case Axis::X: return p.StepsPerMmX;
     case Axis::Y: return p.StepsPerMmY;
@@ -18,16 +16,17 @@ double ScaleOf(const MachineParameters& p, Axis axis) {
   return 0;
 }
 
-// Steps of the limit back-off: round(LimitBackOffMm × steps/mm), never negative.
-std::int64_t BackOffSteps(const MachineParameters& p, Axis axis) {
-  const double scale = ScaleOf(p, axis);
+std::int64_t LimitBackOffSteps(const MachineParameters& p, Axis axis) {
+  const double scale = StepsPerMm(p, axis);
   if (!(scale > 0) || !std::isfinite(scale) || p.LimitBackOffMm <= 0) return 0;
   return RoundHalfEvenToInt(static_cast<double>(p.LimitBackOffMm) * scale);
 }
 
+namespace {
+
 // The most seek steps before the cycle gives up on a switch that never closes.
 std::int64_t MaxSeekSteps(const MachineParameters& p, Axis axis) {
-  const double scale = ScaleOf(p, axis);
+  const double scale = StepsPerMm(p, axis);
   if (!(scale > 0) || !std::isfinite(scale)) return 1;
   return std::max<std::int64_t>(1, static_cast<std::int64_t>(kMaxSeekTravelMm * scale));
 }
@@ -58,7 +57,7 @@ void HomeAxis(MotionEngine& engine, Axis axis, bool towards_positive, HomingResu
 
   port.SetDirection(axis, !towards_positive);
   if (!state.StopFlag) {
-    const std::int64_t steps = BackOffSteps(state.Parameters, axis);
+    const std::int64_t steps = LimitBackOffSteps(state.Parameters, axis);
     for (std::int64_t n = 0; n < steps && !state.StopFlag; ++n) {
       WaitMicroseconds(clock, kSwitchStepWaitUs);
       port.StepPulse(axis);
@@ -79,6 +78,12 @@ void HomeAxis(MotionEngine& engine, Axis axis, bool towards_positive, HomingResu
 
 HomingResult HomeMachine(MotionEngine& engine) {
   HomingResult result;
+  if (engine.Busy()) {
+    engine.Display().ShowMessage(kBusyMessage);
+    result.outcome = HomingOutcome::kRefused;
+    return result;
+  }
+  MotionEngine::BusyScope busy(engine);
   const SignalMap& signals = engine.Port().Signals();
   // Z to the top, then X and Y to their minimum.
   constexpr struct {

@@ -14,6 +14,7 @@ inline constexpr std::int64_t kSwitchStepWaitUs = 753;
 enum class HomingOutcome {
   kCompleted,  // every wired axis found its switch, backed off and was zeroed
   kStopped,    // the stop latch ended a seek or a back-off; the axes met were still zeroed
+  kRefused,    // another motion was under way: nothing done (message shown)
 };
 
 struct HomingResult {
@@ -36,6 +37,11 @@ struct HomingResult {
 // kMaxSeekTravelMm of travel the stop latch is set and the cycle ends.
 inline constexpr double kMaxSeekTravelMm = 2000;
 HomingResult HomeMachine(MotionEngine& engine);
+
+// The axis's steps per mm.
+double StepsPerMm(const MachineParameters& parameters, Axis axis);
+// Steps of a limit back-off: round(LimitBackOffMm × the axis's steps/mm); 0 without a usable scale.
+std::int64_t LimitBackOffSteps(const MachineParameters& parameters, Axis axis);
 
 // Makes the axis's current position 0 and shows the three positions ("RAZ").
 void ZeroAxis(MotionEngine& engine, Axis axis);

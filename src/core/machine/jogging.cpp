@@ -26,15 +26,6 @@ constexpr JogArrow kArrows[] = {
     {JogDirection::kBas, "bas", Axis::Z, false},
 };
 
-double ScaleOf(const MachineParameters& p, Axis axis) {
-  switch (axis) {
-    case Axis::X: return p.StepsPerMmX;
-    case Axis::Y: return p.StepsPerMmY;
-    case Axis::Z: return p.StepsPerMmZ;
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::string_view JogDirectionText(JogDirection direction) {
@@ -77,7 +68,7 @@ bool Jogger::Press(JogDirection direction) {
   if (direction == JogDirection::kNone) return false;
   const MachineState& state = engine_.State();
   const JogAxis jog = JogAxisOf(direction);
-  period_us_ = JogStepPeriodUs(state.WorkFeed, ScaleOf(state.Parameters, jog.axis));
+  period_us_ = JogStepPeriodUs(state.WorkFeed, StepsPerMm(state.Parameters, jog.axis));
   if (period_us_ <= 0) return false;
   direction_ = direction;
   return true;
@@ -87,6 +78,8 @@ JogStepOutcome Jogger::Step() {
   if (direction_ == JogDirection::kNone) return JogStepOutcome::kIdle;
   MachineState& state = engine_.State();
   if (state.StopFlag) return JogStepOutcome::kBlocked;
+  if (engine_.Busy()) return JogStepOutcome::kBusy;
+  MotionEngine::BusyScope busy(engine_);
   PortLayer& port = engine_.Port();
   const JogAxis jog = JogAxisOf(direction_);
   const int i = AxisIndex(jog.axis);
@@ -110,11 +103,7 @@ JogStepOutcome Jogger::Step() {
   Host& host = engine_.GetHost();
   SteadyTimingScope steady(clock);
   port.SetDirection(jog.axis, !jog.positive);
-  const double scale = ScaleOf(state.Parameters, jog.axis);
-  const std::int64_t steps =
-      state.Parameters.LimitBackOffMm > 0 && scale > 0 && std::isfinite(scale)
-          ? RoundHalfEvenToInt(static_cast<double>(state.Parameters.LimitBackOffMm) * scale)
-          : 0;
+  const std::int64_t steps = LimitBackOffSteps(state.Parameters, jog.axis);
   in_backoff_ = true;
   for (std::int64_t n = 0; n < steps && !state.StopFlag; ++n) {
     WaitMicroseconds(clock, kSwitchStepWaitUs);
@@ -143,7 +132,7 @@ bool Jogger::Release() {
   for (Axis axis : kAxes) {
     const int i = AxisIndex(axis);
     if (counters_[i] != 0)
-      state.Position[i] += static_cast<double>(counters_[i]) / ScaleOf(state.Parameters, axis);
+      state.Position[i] += static_cast<double>(counters_[i]) / StepsPerMm(state.Parameters, axis);
   }
   counters_ = {0, 0, 0};
   if (held) engine_.ShowPositions();

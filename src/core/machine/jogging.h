@@ -52,6 +52,7 @@ class JogSchedule {
 enum class JogStepOutcome {
   kIdle,      // no arrow held: nothing done
   kBlocked,   // the stop latch holds: nothing done
+  kBusy,      // a move or homing cycle is under way (the step came from its event pump): nothing done
   kStepped,   // one step made
   kBackedOff, // the axis's switch was active: backed off LimitBackOffMm and latched the stop
   kEStopped,  // the emergency stop was active: latched the stop, nothing moved
@@ -75,8 +76,9 @@ class Jogger {
   // The latch (STOP pressed during the back-off) cuts the back-off short.
   JogStepOutcome Step();
 
-  // Mouse up (taken at the end of a back-off when it comes during one): nothing held any more; each axis's position += its counter / its steps per mm,
-  // and the three positions are shown. Returns whether an arrow was held.
+  // Mouse up (taken at the end of a back-off when it comes during one): nothing held any more;
+  // each axis's position += its counter / its steps per mm, and the three positions are shown.
+  // Returns whether an arrow was held.
   bool Release();
 
   bool Held() const { return direction_ != JogDirection::kNone; }

@@ -2,11 +2,18 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "core/machine/tick_pacer.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
+namespace {
+
+// More steps than any one move of a real machine takes (7.5 km at 133 steps/mm).
+constexpr std::int64_t kMaxMoveSteps = 1000000000;
+
+}  // namespace
 
 MovePlan PlanMove(const std::array<double, 3>& from, const std::array<double, 3>& to,
                   std::int32_t work_feed, const std::array<double, 3>& steps_per_mm) {
@@ -24,7 +31,10 @@ MovePlan PlanMove(const std::array<double, 3>& from, const std::array<double, 3>
     const double scale = steps_per_mm[i];
     if (!(scale > 0) || !std::isfinite(scale)) continue;
     a.steps_signed = RoundHalfEvenToInt(a.delta_mm * scale);
-    a.steps = std::llabs(a.steps_signed);
+    // A count beyond the 64-bit range saturates; its magnitude must still be representable.
+    a.steps = a.steps_signed == std::numeric_limits<std::int64_t>::min()
+                  ? std::numeric_limits<std::int64_t>::max()
+                  : std::llabs(a.steps_signed);
     if (a.steps != 0) {
       a.period_us = plan.duration_s / static_cast<double>(a.steps) * 1000000.0;
       a.period = RoundHalfEvenToInt(a.period_us);
@@ -50,7 +60,21 @@ bool MotionEngine::CheckSwitches(Axis axis) {
   } else if (signal_map.estop.mask != 0) {
     tripped = port_.ReadEStop();
   }
-  if (tripped) state_.StopFlag = true;
+  // A status read that failed gives 0, which may look like a closed switch: the reason to
+  // stop is then the port, not the switch.
+  const bool port_lost = !port_.PortHealthy();
+  if (port_lost) tripped = true;
+  if (tripped) {
+    state_.StopFlag = true;
+    // The message line says why the machine stopped; it stays until the next message.
+    if (port_lost) {
+      display_.ShowMessage(kPortLostMessage + port_.PortError());
+    } else if (port_.EStopSeen()) {
+      display_.ShowMessage(kEStopStopMessage);
+    } else {
+      display_.ShowMessage(kLimitStopMessage + std::string(1, "XYZ"[AxisIndex(axis)]) + ".");
+    }
+  }
   return tripped;
 }
 
@@ -69,10 +93,22 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
     display_.ShowMessage(kNoFeedMessage);
     return MoveOutcome::Refused;
   }
+  if (Busy()) {
+    display_.ShowMessage(kBusyMessage);
+    return MoveOutcome::Refused;
+  }
+  BusyScope busy(*this);
   const MachineParameters& p = state_.Parameters;
   state_.MoveStartMs = clock_.NowMillis();
   const MovePlan plan = PlanMove(state_.Position, {x, y, z}, state_.WorkFeed,
                                  {p.StepsPerMmX, p.StepsPerMmY, p.StepsPerMmZ});
+  for (const AxisPlan& a : plan.axis) {
+    if (a.steps > kMaxMoveSteps) {
+      // No machine travels that far: a slip of many digits, refused before any step.
+      display_.ShowMessage(kBadTargetMessage);
+      return MoveOutcome::Refused;
+    }
+  }
   state_.LastMoveLength = plan.length_mm;
 
   for (Axis axis : kAxes) port_.SetDirection(axis, plan.axis[AxisIndex(axis)].positive);

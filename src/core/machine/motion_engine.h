@@ -53,7 +53,11 @@ enum class MoveOutcome {
 
 inline constexpr const char* kNoFeedMessage =
     "Avance de travail nulle ou négative : aucun déplacement n'est possible.";
+inline constexpr const char* kLimitStopMessage = "Butée atteinte, machine arrêtée : axe ";
+inline constexpr const char* kEStopStopMessage = "Arrêt d'urgence actif, machine arrêtée.";
 inline constexpr const char* kPortLostMessage = "Port parallèle perdu, machine arrêtée : ";
+inline constexpr const char* kBusyMessage =
+    "La machine est déjà en mouvement : attendre la fin du déplacement (ou STOP).";
 inline constexpr const char* kBadTargetMessage =
     "Coordonnées de destination invalides : déplacement annulé.";
 
@@ -75,6 +79,22 @@ class MotionEngine {
   // stopped answering). The position
   // afterwards is where the tool really is: the steps actually made, over the axis's scale.
   MoveOutcome MoveTo(double x, double y, double z);
+
+  // Whether a move, homing cycle or jog step is under way. Moves let window events run, so a
+  // handler could start a second motion inside the first one, which would change the direction
+  // outputs under the running move: MoveTo refuses to start then (Refused, message shown), and
+  // homing and jogging do the same.
+  bool Busy() const { return busy_ > 0; }
+  class BusyScope {
+   public:
+    explicit BusyScope(MotionEngine& engine) : engine_(engine) { ++engine_.busy_; }
+    ~BusyScope() { --engine_.busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    MotionEngine& engine_;
+  };
 
   // Steps made by the last MoveTo, signed by direction.
   const std::array<std::int64_t, 3>& LastMoveSteps() const { return last_steps_; }
@@ -99,6 +119,7 @@ class MotionEngine {
   Host& host_;
   MachineDisplay& display_;
   std::array<std::int64_t, 3> last_steps_ = {0, 0, 0};
+  int busy_ = 0;
 };
 
 }  // namespace pistora

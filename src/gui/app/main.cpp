@@ -20,8 +20,6 @@
 #include "gui/app/startup.h"
 #include "gui/app/tsplfrm.h"
 #include "gui/main/tform1.h"
-#include "hw/port_choice.h"
-#include "hw/steady_clock.h"
 
 namespace {
 
@@ -69,13 +67,7 @@ int main(int argc, char** argv) {
   const char* environment = std::getenv(pistora::kPortEnvironmentVariable);
   pistora::PortChoice port =
       pistora::ChoosePort(pistora::FindPortOption(arg_list), environment ? environment : "", clock);
-  pistora::MachineIo machine;
-  machine.port = port.port.get();
-  machine.simulated = port.simulated;
-  machine.clock = &clock;
-  machine.port_message = port.error.empty() ? "Port : " + port.description + "." : port.error;
-  machine.timing_message = real_time.real_time ? std::string("Ordonnancement temps réel obtenu.")
-                                               : real_time.message;
+  const pistora::MachineIo machine = pistora::MachineIoFor(port, clock, real_time);
 
   pistora::QtPrompts prompts;
   std::unique_ptr<pistora::WindowSet> windows;

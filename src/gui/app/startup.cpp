@@ -41,6 +41,19 @@ void WindowSet::Release() {
   windows_.clear();
 }
 
+MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup& real_time) {
+  MachineIo machine;
+  machine.port = port.port.get();
+  machine.simulated = port.simulated;
+  machine.clock = &clock;
+  machine.port_message = port.error.empty() ? "Port : " + port.description + "." : port.error;
+  machine.timing_message = real_time.real_time ? std::string("Ordonnancement temps réel obtenu.")
+                           : real_time.message.empty()
+                               ? std::string("Ordonnancement temps réel non obtenu.")
+                               : real_time.message;
+  return machine;
+}
+
 void ApplyUiFont() {
   QFont font = QApplication::font();
   font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});

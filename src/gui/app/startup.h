@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "gui/machine/machine_io.h"
+#include "hw/port_choice.h"
+#include "hw/steady_clock.h"
 
 namespace pistora {
 
@@ -32,6 +34,11 @@ class WindowSet {
   void Release();
   std::vector<QWidget*> windows_;
 };
+
+// What the machine window gets of the start-up choices: the chosen port (the simulated machine
+// when it is one), the clock, and for its message line the port used (or why the choice was
+// refused) and whether real-time scheduling was obtained.
+MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup& real_time);
 
 // The program's font: 8 points of the desktop's sans-serif face, which the fixed layouts are
 // measured for.

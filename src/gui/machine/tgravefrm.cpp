@@ -112,19 +112,33 @@ void Tgravefrm::FormCreate() {
 
 void Tgravefrm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() != QEvent::ActivationChange) return;
+  if (isActiveWindow()) {
+    FormActivate();
+  } else if (jogger_->Held()) {
+    // The arrow's release would go to another window: a jog never outlives the focus.
+    JogRelease();
+  }
+}
+
+void Tgravefrm::hideEvent(QHideEvent* event) {
+  if (jogger_->Held()) JogRelease();
+  QWidget::hideEvent(event);
 }
 
 void Tgravefrm::FormActivate() {
+  // Not under a running move or program: new scales or dropped direction outputs would lose the
+  // tool's place. The next activation reads the file.
+  if (running_ || engine_->Busy()) return;
   MachineParameters parameters = state_.Parameters;
   const std::string path = QDir(folder_).filePath(QStringLiteral("cn.dat")).toStdString();
   const Status status = LoadMachineParameters(path, &parameters);
   if (status) {
     engine_->ApplyParameters(parameters);
     feed_slider_.SetMaximum(parameters.MaxFeed);
-    state_.WorkFeed = parameters.WorkFeed;
-    Label17->setText(QString::number(state_.WorkFeed));
     feed_slider_.SetPosition(parameters.WorkFeed);
+    // The work feed stays within the slider's range even when the slider did not move.
+    FeedChanged(feed_slider_.Position());
     TrackBar1->blockSignals(true);
     TrackBar1->setMaximum(feed_slider_.Maximum());
     TrackBar1->setValue(feed_slider_.Position());
@@ -248,6 +262,7 @@ void Tgravefrm::Button5Click() {
 }
 
 void Tgravefrm::Button1Click() {
+  if (running_) return;
   const char separator = QLocale().decimalPoint().at(0).toLatin1();
   const auto x = ParseTargetField(Edit1->text().toStdString(), separator);
   const auto y = ParseTargetField(Edit2->text().toStdString(), separator);
@@ -259,8 +274,13 @@ void Tgravefrm::Button1Click() {
   engine_->MoveTo(*x, *y, *z);
 }
 
-void Tgravefrm::Label4Click() { engine_->MoveTo(0, 0, state_.Position[2]); }
-void Tgravefrm::Label5Click() { engine_->MoveTo(state_.Position[0], state_.Position[1], 0); }
+void Tgravefrm::Label4Click() {
+  if (!running_) engine_->MoveTo(0, 0, state_.Position[2]);
+}
+
+void Tgravefrm::Label5Click() {
+  if (!running_) engine_->MoveTo(state_.Position[0], state_.Position[1], 0);
+}
 
 void Tgravefrm::BitBtn7Click() {
   spindle_on_ = !spindle_on_;
@@ -268,7 +288,9 @@ void Tgravefrm::BitBtn7Click() {
                                                              : QStringLiteral("led1off.bmp"))));
 }
 
-void Tgravefrm::BitBtn8Click() { HomeMachine(); }
+void Tgravefrm::BitBtn8Click() {
+  if (!running_) HomeMachine();
+}
 
 void Tgravefrm::Timer1Timer() { StatusTimerTick(*engine_); }
 
@@ -299,6 +321,10 @@ void Tgravefrm::OptionClick(int page) {
 // ---- Jogging ---------------------------------------------------------------------------------
 
 void Tgravefrm::JogPress(JogDirection direction) {
+  if (running_ || engine_->Busy()) {
+    ShowMessage(kBusyMessage);
+    return;
+  }
   if (!jogger_->Press(direction)) {
     if (state_.WorkFeed <= 0) ShowMessage(kNoFeedMessage);
     return;

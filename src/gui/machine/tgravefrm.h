@@ -83,7 +83,8 @@ class Tgravefrm final : public QWidget, private MachineDisplay {
   // "&Réglage position gravure" disabled (before the plate window homes and moves).
   void PlacementDone();
 
-  // Each activation: cn.dat re-read (a message when it cannot be), outputs to 0.
+  // Each activation: cn.dat re-read (a message when it cannot be), outputs to 0; skipped while
+  // the machine moves or a program runs.
   void FormActivate();
 
   // ---- Jogging (the arrows, or another window forwarding its own Z arrows) ----------------
@@ -204,6 +205,7 @@ class Tgravefrm final : public QWidget, private MachineDisplay {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -1,8 +1,8 @@
 // The "Code ISO" box of the machine window: loading, analysing and running the programs, the
 // copies on X and Y, and the mode shown in the "Fonction" box.
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -16,7 +16,7 @@
 #include "gui/machine/machine_host.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/machine/tgravefrm.h"
-#include "gui/setup/tgestfrm.h"
+#include "gui/setup/tgestfrm.h"  // Windows().gestfrm as a QWidget
 
 namespace pistora {
 
@@ -42,6 +42,7 @@ QString WithIsoExtension(const QString& path) {
 }  // namespace
 
 void Tgravefrm::BitBtn9Click() {
+  if (running_) return;
   const QString path = prompts_.OpenFileName(QString(), IsoFilter(kEngravingFilter));
   if (!path.isEmpty()) LoadEngravingProgram(WithIsoExtension(path));
 }
@@ -158,8 +159,8 @@ void Tgravefrm::BitBtn11Click() {
   if (plate == nullptr) return;
   plate->show();
   plate->raise();
-  // A fresh preview of the plate with the job in its lower-left corner.
-  QMetaObject::invokeMethod(plate, "DrawPlatePreview");
+  // Its first button ("Nouvelle plaque"): a fresh preview with the job in the lower-left corner.
+  if (auto* first = plate->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))) first->click();
 }
 
 void Tgravefrm::BitBtn12Click() {
@@ -189,7 +190,7 @@ bool Tgravefrm::RunOneCopy() {
 }
 
 void Tgravefrm::BitBtn10Click() {
-  if (!buttons_.start || running_) return;
+  if (!buttons_.start || running_ || engine_->Busy()) return;
   running_ = true;
   BitBtn10->setEnabled(false);
   const CopyGrid grid{SpinEdit1->value(), SpinEdit2->value(), extent_x_, extent_y_,

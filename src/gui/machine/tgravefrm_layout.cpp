@@ -146,9 +146,9 @@ void Tgravefrm::BuildPositionBox() {
   BitBtn1 = Arrow(box, "BitBtn1", Qt::RightArrow, 296, 56);
   BitBtn4 = Arrow(box, "BitBtn4", Qt::DownArrow, 262, 90);
   Caption(box, "Y+", 298, 30, 20);
-  Caption(box, "X-", 230, 92, 20);
-  Caption(box, "X+", 298, 92, 20);
-  Caption(box, "Y-", 298, 100, 20);
+  Caption(box, "X-", 210, 64, 18);
+  Caption(box, "X+", 332, 64, 18);
+  Caption(box, "Y-", 298, 98, 20);
   BitBtn5 = Arrow(box, "BitBtn5", Qt::UpArrow, 372, 22);
   Label5 = ClickLabel(box, "Label5", "Z0", 372, 56);
   BitBtn6 = Arrow(box, "BitBtn6", Qt::DownArrow, 372, 90);
@@ -230,24 +230,24 @@ void Tgravefrm::BuildIsoBox() {
   QLabel** row_captions[4] = {&Label22, &Label23, &Label28, &Label31};
   for (int i = 0; i < 4; ++i) {
     const int y = 20 + 22 * i;
-    *row_captions[i] = Caption(GroupBox6, rows[i].caption_name, rows[i].caption, 8, y, 78);
-    *rows[i].value = Value(GroupBox6, rows[i].value_name, rows[i].value_text, 86, y, 56);
+    *row_captions[i] = Caption(GroupBox6, rows[i].caption_name, rows[i].caption, 6, y, 86);
+    *rows[i].value = Value(GroupBox6, rows[i].value_name, rows[i].value_text, 92, y, 52);
     (*rows[i].value)->setAlignment(Qt::AlignRight);
-    Caption(GroupBox6, rows[i].unit_name, rows[i].unit, 146, y, 20);
+    Caption(GroupBox6, rows[i].unit_name, rows[i].unit, 146, y, 22);
   }
 
   GroupBox7 = Named(new QGroupBox(QString::fromUtf8("Option de répétition"), box), "GroupBox7");
   GroupBox7->setGeometry(338, 70, 174, 118);
-  Label45 = Caption(GroupBox7, "Label45", "Répétition sur axe X", 8, 20, 110);
+  Label45 = Caption(GroupBox7, "Label45", "Répétition sur axe X", 6, 20, 114);
   SpinEdit1 = Named(new QSpinBox(GroupBox7), "SpinEdit1");
-  SpinEdit1->setGeometry(118, 17, 50, 22);
+  SpinEdit1->setGeometry(122, 17, 46, 22);
   Label49 = Value(GroupBox7, "Label49", "0", 60, 42, 80);
-  Caption(GroupBox7, "Label47", "mm", 146, 42, 20);
-  Label46 = Caption(GroupBox7, "Label46", "Répétition sur axe Y", 8, 66, 110);
+  Caption(GroupBox7, "Label47", "mm", 146, 42, 22);
+  Label46 = Caption(GroupBox7, "Label46", "Répétition sur axe Y", 6, 66, 114);
   SpinEdit2 = Named(new QSpinBox(GroupBox7), "SpinEdit2");
-  SpinEdit2->setGeometry(118, 63, 50, 22);
+  SpinEdit2->setGeometry(122, 63, 46, 22);
   Label50 = Value(GroupBox7, "Label50", "0", 60, 88, 80);
-  Caption(GroupBox7, "Label48", "mm", 146, 88, 20);
+  Caption(GroupBox7, "Label48", "mm", 146, 88, 22);
   for (QLabel* total : {Label49, Label50}) total->setAlignment(Qt::AlignRight);
   for (QSpinBox* spin : {SpinEdit1, SpinEdit2}) {
     spin->setRange(1, 100);

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QToolButton>
 
 #include "core/settings/language_file.h"
 #include "gui/adapters/prompts.h"
@@ -55,7 +56,10 @@ void TForm1::ApplyLanguage(bool chosen) {
 
 void TForm1::SpeedButton1Click(bool down) {
   Tloupefrm* magnifier = Windows().loupefrm;
-  if (magnifier == nullptr) return;
+  if (magnifier == nullptr) {
+    SpeedButton1->setChecked(false);  // no magnifier window in this run: the toggle stays up
+    return;
+  }
   if (down) {
     magnifier->ShowMagnifier();
   } else {

@@ -12,6 +12,12 @@
 #include "gui/main/tform1.h"
 
 namespace pistora {
+namespace {
+
+// A window shape larger than a big screen is no magnifier picture.
+constexpr qint64 kMaxPicturePixels = 4096 * 4096;
+
+}  // namespace
 
 QString LoupeSettingsPath() { return QDir::current().filePath(QString::fromLatin1(kLoupeSettingsFileName)); }
 
@@ -29,6 +35,13 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
     *error = QStringLiteral("Impossible de charger l'image « %1 » de la loupe : fichier absent ou illisible.").arg(path);
     return false;
   }
+  if (static_cast<qint64>(image.width()) * image.height() > kMaxPicturePixels) {
+    *error = QStringLiteral("L'image « %1 » de la loupe est trop grande (%2 x %3 pixels).")
+                 .arg(path)
+                 .arg(image.width())
+                 .arg(image.height());
+    return false;
+  }
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));
@@ -36,10 +49,14 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
     const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     pixels.insert(pixels.end(), row, row + rgb.width());
   }
-  QRegion outline;
+  // The rectangles come row by row, left to right, without overlap: the order a region is built
+  // from in one step (adding them one by one costs the square of their number).
+  std::vector<QRect> rects;
   for (const OutlineRect& r : OutlineOfPicture(pixels, rgb.width(), rgb.height(), black_see_through)) {
-    outline += QRect(r.left, r.top, r.width, r.height);
+    rects.emplace_back(r.left, r.top, r.width, r.height);
   }
+  QRegion outline;
+  outline.setRects(rects.data(), static_cast<int>(rects.size()));
   if (outline.isEmpty()) {
     *error = QStringLiteral("L'image « %1 » de la loupe est entièrement rouge : la fenêtre n'aurait aucune surface.")
                  .arg(path);
@@ -55,6 +72,14 @@ void ReportLoupeError(const QString& text) {
     main->UiPrompts().ShowError(text);
   } else {
     qWarning().noquote() << text;
+  }
+}
+
+void ReportLoupeInfo(const QString& text) {
+  if (TForm1* main = Windows().Form1) {
+    main->UiPrompts().ShowInfo(text);
+  } else {
+    qInfo().noquote() << text;
   }
 }
 

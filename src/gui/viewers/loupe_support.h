@@ -26,6 +26,7 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
 // Shows a message of the magnifier windows through the main window's prompts (they have none of
 // their own); without a main window the message is only logged.
 void ReportLoupeError(const QString& text);
+void ReportLoupeInfo(const QString& text);
 
 // Reads loupe.dat. A missing file is not an error: the magnifier starts with the settings as
 // shipped (`settings` unchanged). A file that exists but cannot be read gives a message; the

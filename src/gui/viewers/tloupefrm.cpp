@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -35,6 +36,10 @@ Tloupefrm::Tloupefrm(QWidget* parent) : QWidget(parent) {
   Option1 = PopupMenu1->addAction(QStringLiteral("Option"));
   Option1->setObjectName(QStringLiteral("Option1"));
   setContextMenuPolicy(Qt::CustomContextMenu);
+  ConnectHandlers();
+}
+
+void Tloupefrm::ConnectHandlers() {
   connect(this, &QWidget::customContextMenuRequested, this,
           [this](QPoint position) { PopupMenu1->popup(mapToGlobal(position)); });
   connect(Close1, &QAction::triggered, this, &Tloupefrm::Close1Click);
@@ -64,6 +69,12 @@ bool Tloupefrm::ShowMagnifier() {
   QCoreApplication::processEvents();
   move(0, 0);
   raise();
+  if (!told_no_settings_ && !QFileInfo::exists(LoupeSettingsPath())) {
+    told_no_settings_ = true;
+    ReportLoupeInfo(QStringLiteral("Pas de fichier loupe.dat dans le dossier courant : la loupe prend ses réglages "
+                                   "par défaut (zoom 100 %, sans décalage). « Valider » de la fenêtre « Option » "
+                                   "les enregistre."));
+  }
   return true;
 }
 

@@ -46,8 +46,10 @@ class Tloupefrm : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void ConnectHandlers();
   void ReleaseToggle();
 
+  bool told_no_settings_ = false;  // the absence of loupe.dat has been told in this run
   bool dragging_ = false;
   QPoint anchor_;
 };

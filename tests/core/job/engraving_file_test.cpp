@@ -10,36 +10,16 @@
 
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
+#include "support/temp_folder.h"
 
 namespace pistora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class EngravingFileTest : public ::testing::Test {
+class EngravingFileTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("pistora_grv_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    SetWriteFaultPlanForTesting(WriteFaultPlan{});
-    fs::remove_all(dir_);
-  }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-
-  fs::path dir_;
+  const fs::path dir_ = folder_.path();
 };
 
 Contour SinglePixelPad() {

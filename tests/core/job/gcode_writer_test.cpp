@@ -11,6 +11,7 @@
 
 #include "core/job/order_job.h"
 #include "core/text/line_file.h"
+#include "support/temp_folder.h"
 #include "core/job/job_test_host.h"
 #include "support/golden_file.h"
 
@@ -179,26 +180,15 @@ TEST(Programs, StopMidRunKeepsTheTrailer) {
                                "M30  (Fin programme gravure)"}));
 }
 
-class GenerateProgram : public ::testing::Test {
+class GenerateProgram : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("pistora_gcode_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    SetWriteFaultPlanForTesting(WriteFaultPlan{});
-    std::filesystem::remove_all(dir_);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return PathOf(name); }
   static std::string Bytes(const std::string& path) {
     std::string bytes;
     EXPECT_TRUE(ReadFileBytes(path, &bytes).ok()) << path;
     return bytes;
   }
-  std::filesystem::path dir_;
+  const std::filesystem::path dir_ = folder_.path();
 };
 
 TEST_F(GenerateProgram, WritesLatin1CrLfAndClearsTheView) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/machine/jogging.h"
 #include "machine_fixture.h"
 
 namespace pistora {
@@ -136,6 +137,37 @@ TEST_F(HomingTest, ASwitchThatNeverClosesEndsTheSeekAfterTheLongestTravel) {
   EXPECT_EQ(result.outcome, HomingOutcome::kStopped);
   EXPECT_EQ(result.seek_steps[1], static_cast<std::int64_t>(kMaxSeekTravelMm));
   EXPECT_TRUE(rig_.state.StopFlag);
+}
+
+TEST_F(HomingTest, NoMotionStartsInsideAnotherOne) {
+  MachineParameters p = WiredAxes();
+  p.LimitZInput = 0x40;
+  rig_.Apply(p);
+  rig_.machine.SetTravel(Axis::Z, -100000, 5);
+  Jogger jogger(rig_.engine);
+  ASSERT_TRUE(jogger.Press(JogDirection::kDroite));
+  MoveOutcome nested_move = MoveOutcome::Completed;
+  HomingOutcome nested_homing = HomingOutcome::kCompleted;
+  JogStepOutcome nested_jog = JogStepOutcome::kStepped;
+  // A click on "Aller à", "Zéro Machine" or a jog arrow while the move lets events run.
+  rig_.host.trigger_at = 10;
+  rig_.host.action = [&] {
+    nested_move = rig_.engine.MoveTo(0, 5, 0);
+    nested_homing = HomeMachine(rig_.engine).outcome;
+    nested_jog = jogger.Step();
+  };
+  EXPECT_EQ(rig_.engine.MoveTo(10, 0, 0), MoveOutcome::Completed);
+  EXPECT_EQ(nested_move, MoveOutcome::Refused);
+  EXPECT_EQ(nested_homing, HomingOutcome::kRefused);
+  EXPECT_EQ(nested_jog, JogStepOutcome::kBusy);
+  EXPECT_EQ(rig_.display.message, kBusyMessage);
+  EXPECT_EQ(rig_.machine.PositionSteps(Axis::X), 1333);
+  EXPECT_EQ(rig_.machine.StepCount(Axis::Y), 0);
+  EXPECT_EQ(rig_.machine.StepCount(Axis::Z), 0);
+  EXPECT_FALSE(rig_.engine.Busy());
+  // Once the move is over they run again.
+  EXPECT_EQ(HomeMachine(rig_.engine).outcome, HomingOutcome::kCompleted);
+  EXPECT_EQ(jogger.Step(), JogStepOutcome::kStepped);
 }
 
 TEST_F(HomingTest, ZeroAxisMakesOneAxisZeroAndShowsIt) {

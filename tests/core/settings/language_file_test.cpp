@@ -8,6 +8,8 @@
 #include <string>
 #include <tuple>
 
+#include "support/temp_folder.h"
+
 namespace pistora {
 namespace {
 
@@ -16,20 +18,13 @@ namespace fs = std::filesystem;
 // A fresh, empty folder per test.
 class LanguageFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("pistora_lng_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    testing::TempFolder::Write(temp_.PathOf(name), bytes);
   }
   std::string Folder() const { return folder_.string(); }
 
-  fs::path folder_;
+  testing::TempFolder temp_{"lng"};
+  const fs::path folder_ = temp_.path();
 };
 
 TEST(CaptionOfLine, TakesWhatFollowsTheFirstHashUntrimmed) {

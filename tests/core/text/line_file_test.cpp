@@ -7,30 +7,15 @@
 #include <unistd.h>
 
 #include "core/text/latin1.h"
+#include "support/temp_folder.h"
 
 namespace pistora {
 namespace {
 
-class LineFileTest : public ::testing::Test {
+class LineFileTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("pistora_line_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    SetWriteFaultPlanForTesting({});
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
-    std::filesystem::remove_all(dir_);
-  }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  std::filesystem::path dir_;
+  std::string Path(const char* name) const { return PathOf(name); }
+  const std::filesystem::path dir_ = folder_.path();
 };
 
 TEST_F(LineFileTest, WritesLatin1WithCrLfAndReadsItBack) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMetaProperty>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/language_applier.h"
+#include "gui/app/screenshots.h"
 #include "gui/app/startup.h"
 #include "gui/machine/tgravefrm.h"
 #include "gui/main/tform1.h"
@@ -116,19 +118,36 @@ class LanguageApplierTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    ApplyUiFont();  // the font the layouts are measured for
+    // Nothing applied yet in this process: no mode names.
+    QVERIFY(AppliedModeNames().Of(false).empty());
+    QVERIFY(AppliedModeNames().Of(true).empty());
+  }
+
+  void EveryCaptionedControlExistsWithItsBuiltInCaption_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"TForm1", "TForm2", "Tgravefrm", "TPagesDlg", "Tgestfrm"}) {
+      QTest::newRow(window) << QString::fromLatin1(window);
+    }
+  }
+
   void EveryCaptionedControlExistsWithItsBuiltInCaption() {
+    QFETCH(QString, window);
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    prompts.ClearMessages();  // start-up messages of the other windows
-    const std::vector<std::string> missing = MissingCaptionTargets(Windows());
+    QWidget* shell = WindowOf(window.toStdString());
+    QVERIFY(shell != nullptr);
+    if (shell->findChildren<QWidget*>().isEmpty()) QSKIP("this window has no controls yet");
+    const QString prefix = window + QLatin1Char('.');
     QStringList names;
-    for (const std::string& name : missing) names << QString::fromStdString(name);
+    for (const std::string& name : MissingCaptionTargets(Windows())) {
+      if (QString::fromStdString(name).startsWith(prefix)) names << QString::fromStdString(name);
+    }
     // A control named by the table but used for something else would be relabelled.
-    const QStringList wrong = Mismatches(BuiltIn);
-    if (!names.isEmpty()) qWarning().noquote() << "missing:" << names.join(QStringLiteral(" "));
-    if (!wrong.isEmpty()) qWarning().noquote() << "not showing their caption:\n" << wrong.join(QStringLiteral("\n"));
-    QVERIFY2(names.isEmpty(), qPrintable(QStringLiteral("missing: ") + names.join(QStringLiteral(", "))));
+    QStringList wrong = Mismatches(BuiltIn).filter(QRegularExpression(QLatin1Char('^') + prefix));
+    QVERIFY2(names.isEmpty(), qPrintable(QStringLiteral("missing: ") + names.join(QStringLiteral(" "))));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
   }
 
@@ -187,6 +206,13 @@ class LanguageApplierTest : public QObject {
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QStringLiteral("Drilling"));
     if (auto* mode = Windows().gravefrm->findChild<QLabel*>(QStringLiteral("Label53"))) {
       QCOMPARE(mode->text(), QStringLiteral("Engraving"));
+    }
+
+    // The English captions fit their controls as the French ones do.
+    for (QWidget* window : set.All()) {
+      const QStringList clipped = ClippedCaptions(window);
+      QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") +
+                                              clipped.join(QStringLiteral("; "))));
     }
 
     Choose(form, QString::fromUtf8("fr.lng ( Français )"));

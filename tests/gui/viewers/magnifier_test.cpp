@@ -1,6 +1,7 @@
 // The magnifier: the toggle, the two shaped windows, dragging, the pop-up menu and the settings
 // window with loupe.dat (all in the current directory, a fresh folder per test).
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,11 +104,18 @@ class MagnifierTest : public QObject {
     // The magnifier's black hole is see-through: outside its window, inside the mask's.
     QVERIFY((loupe->mask() ^ (QRegion(4, 2, 12, 6) - QRegion(8, 4, 4, 2))).isEmpty());
 
+    // No loupe.dat: said once in the run, as information.
+    QCOMPARE(prompts.Infos().size(), 1);
+    QVERIFY(prompts.Infos()[0].contains(QStringLiteral("loupe.dat")));
+
     // Released: both close.
     form->SpeedButton1->click();
     QVERIFY(!form->SpeedButton1->isChecked());
     QVERIFY(!loupe->isVisible());
     QVERIFY(!mask->isVisible());
+    form->SpeedButton1->click();
+    QVERIFY(loupe->isVisible());
+    QCOMPARE(prompts.Infos().size(), 1);
   }
 
   void ShippedPicturesAreFoundBesideTheProgram() {
@@ -157,6 +165,38 @@ class MagnifierTest : public QObject {
       QVERIFY2(!Windows().loupefrm->isVisible(), c.name);
       QVERIFY2(!Windows().masquefrm->isVisible(), c.name);
     }
+
+    // A picture far larger than any screen (a small file: one bit per pixel) is refused.
+    WriteBothPictures();
+    QImage huge(5000, 4000, QImage::Format_Mono);
+    huge.fill(1);
+    QVERIFY(huge.save(QStringLiteral("loupe.bmp"), "BMP"));
+    Session session(dir_->path());
+    Windows().Form1->SpeedButton1->click();
+    QCOMPARE(session.prompts.Errors().size(), 1);
+    QVERIFY(session.prompts.Errors()[0].contains(QStringLiteral("5000 x 4000")));
+    QVERIFY(!Windows().Form1->SpeedButton1->isChecked());
+    QVERIFY(!Windows().masquefrm->isVisible());
+  }
+
+  void FinelyCutPictureIsShapedQuickly() {
+    // A checkerboard: one rectangle per pixel that is not red, 80 000 of them.
+    QImage board(400, 400, QImage::Format_RGB888);
+    for (int y = 0; y < 400; ++y)
+      for (int x = 0; x < 400; ++x) board.setPixel(x, y, (x + y) % 2 ? kTestRed : kTestGrey);
+    QVERIFY(board.save(QStringLiteral("masque.bmp"), "BMP"));
+    WritePicture(QStringLiteral("loupe.bmp"), true);
+    Session session(dir_->path());
+    QElapsedTimer clock;
+    clock.start();
+    Windows().Form1->SpeedButton1->click();
+    QVERIFY2(clock.elapsed() < 5000, "shaping took too long");
+    QVERIFY(session.prompts.Errors().isEmpty());
+    const QRegion shape = Windows().masquefrm->mask();
+    QCOMPARE(shape.rectCount(), 80000);
+    QVERIFY(shape.contains(QPoint(0, 0)));
+    QVERIFY(!shape.contains(QPoint(1, 0)));
+    QVERIFY(shape.contains(QPoint(399, 399)));
   }
 
   void DraggingMovesBothWindowsAndTheMenuClosesOrOpensTheSettings() {
@@ -210,6 +250,25 @@ class MagnifierTest : public QObject {
     const QPoint pointer = Windows().Form1->mapFromGlobal(QCursor::pos());
     QCOMPARE(QPoint(square.left + 48, square.top + 48), pointer);
     QCOMPARE(mask->Image2->pixmap().size(), QSize(220, 220));
+
+    // A green patch of the main window under the pointer fills the middle of the enlarged picture.
+    TForm1* form = Windows().Form1;
+    auto* patch = new QWidget(form);
+    patch->setGeometry(300, 200, 10, 10);
+    patch->setAutoFillBackground(true);
+    QPalette palette = patch->palette();
+    palette.setColor(QPalette::Window, QColor(0, 255, 0));
+    patch->setPalette(palette);
+    patch->show();
+    QCursor::setPos(form->mapToGlobal(QPoint(305, 205)));
+    if (form->mapFromGlobal(QCursor::pos()) != QPoint(305, 205)) QSKIP("the platform cannot place the pointer");
+    mask->Timer1Timer();
+    const QImage enlarged = mask->Image2->pixmap().toImage();
+    QCOMPARE(QColor(enlarged.pixel(110, 110)), QColor(0, 255, 0));
+    // 10 source pixels are 22 enlarged ones at c = 48 (220 / 96 each): the patch ends there.
+    QCOMPARE(QColor(enlarged.pixel(110 + 8, 110 + 8)), QColor(0, 255, 0));
+    QVERIFY(QColor(enlarged.pixel(110 + 16, 110)) != QColor(0, 255, 0));
+    QVERIFY(QColor(enlarged.pixel(110 - 16, 110)) != QColor(0, 255, 0));
   }
 
   void SettingsWindowActsAtOnceSavesAndCancels() {
@@ -259,6 +318,13 @@ class MagnifierTest : public QObject {
     QCOMPARE(mask->HalfSide(), 48);
     QCOMPARE(settings->Edit1->text(), QStringLiteral("-55"));
     QCOMPARE(mask->Image2->pos(), QPoint(0, 0));
+    QVERIFY(prompts.Errors().isEmpty());
+
+    // With loupe.dat saved, showing the magnifier has nothing to say.
+    WriteBothPictures();
+    Windows().Form1->SpeedButton1->click();
+    QVERIFY(Windows().loupefrm->isVisible());
+    QVERIFY(prompts.Infos().isEmpty());
     QVERIFY(prompts.Errors().isEmpty());
   }
 
