@@ -60,24 +60,24 @@ TEST_F(HardwareFault, AnEmergencyStopHeldAllowsNoMoveEvenAfterRaz) {
   Wire(0, 0x40);
   rig_.machine.SetEStop(true);
   EXPECT_EQ(rig_.engine.MoveTo(5, 0, 0), MoveOutcome::Stopped);
-  // The input is read right after the first pulse: that pulse is the only one.
-  EXPECT_EQ(StepsX(), 1);
+  // The input is read before the first pulse: not a single step leaves.
+  EXPECT_EQ(StepsX(), 0);
   EXPECT_EQ(rig_.display.message, kEStopStopMessage);
   EXPECT_TRUE(rig_.display.Lamp(Lamp::EStop));
   EXPECT_TRUE(rig_.state.StopFlag);
 
   EXPECT_EQ(rig_.engine.MoveTo(5, 0, 0), MoveOutcome::Stopped);
-  EXPECT_EQ(StepsX(), 1);
+  EXPECT_EQ(StepsX(), 0);
 
   // "Raz" while it is still held: stopped again at once.
   Raz();
   EXPECT_EQ(rig_.engine.MoveTo(5, 0, 0), MoveOutcome::Stopped);
-  EXPECT_EQ(StepsX(), 2);
+  EXPECT_EQ(StepsX(), 0);
   EXPECT_TRUE(rig_.state.StopFlag);
 
   rig_.machine.SetEStop(false);
   EXPECT_EQ(rig_.engine.MoveTo(5, 0, 0), MoveOutcome::Stopped) << "released, but not reset";
-  EXPECT_EQ(StepsX(), 2);
+  EXPECT_EQ(StepsX(), 0);
   Raz();
   EXPECT_EQ(rig_.engine.MoveTo(1, 0, 0), MoveOutcome::Completed);
   EXPECT_FALSE(rig_.display.Lamp(Lamp::EStop));

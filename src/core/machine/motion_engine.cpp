@@ -111,6 +111,12 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
   }
   state_.LastMoveLength = plan.length_mm;
 
+  // A held emergency stop lets no step out, not even the first one of a move.
+  if (!state_.StopFlag && port_.Signals().estop.mask != 0 && port_.ReadEStop()) {
+    state_.StopFlag = true;
+    display_.ShowMessage(kEStopStopMessage);
+  }
+
   for (Axis axis : kAxes) port_.SetDirection(axis, plan.axis[AxisIndex(axis)].positive);
 
   // Step accumulators count the time a tick stands for (50 µs) plus the pulses made; an axis
