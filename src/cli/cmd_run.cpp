@@ -75,12 +75,7 @@ class CountingMotion final : public IsoMotion {
 MachineParameters SimulatedWiring() {
   MachineParameters p;
   MachineParametersFromFile(MachineParameterFile{}, &p);
-  p.StepXOutput = 0x01;
-  p.DirXOutput = 0x02;
-  p.StepYOutput = 0x04;
-  p.DirYOutput = 0x08;
-  p.StepZOutput = 0x10;
-  p.DirZOutput = 0x20;
+  WireAxesOnLowDataBits(p);
   return p;
 }
 

@@ -227,4 +227,13 @@ Status SaveMachineParameters(const std::string& path, const MachineParameterFile
                                     std::vector<std::string>(file.Texts.begin(), file.Texts.end()));
 }
 
+void WireAxesOnLowDataBits(MachineParameters& parameters) {
+  parameters.StepXOutput = 0x01;
+  parameters.DirXOutput = 0x02;
+  parameters.StepYOutput = 0x04;
+  parameters.DirYOutput = 0x08;
+  parameters.StepZOutput = 0x10;
+  parameters.DirZOutput = 0x20;
+}
+
 }  // namespace pistora

@@ -125,6 +125,10 @@ struct MachineParameters {
 // Converts all 47 texts. On the first bad line the status names it (line number, the
 // dialog's caption, the text) and `parameters` is left exactly as it was: a machine never
 // runs on half-applied wiring.
+// Wires step and direction of X, Y and Z on data bits D0 to D5 (step X on D0, direction X on
+// D1, ...), nothing inverted: the wiring of the simulated machine when no cn.dat is given.
+void WireAxesOnLowDataBits(MachineParameters& parameters);
+
 Status MachineParametersFromFile(const MachineParameterFile& file, MachineParameters* parameters);
 
 // Reads the 47 texts of cn.dat. A missing or short file is an error naming the first

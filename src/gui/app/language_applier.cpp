@@ -15,6 +15,16 @@
 #include "gui/setup/tpagesdlg.h"
 
 namespace pistora {
+
+QWidget* WindowOfClass(std::string_view window_class, const AppWindows& w) {
+  if (window_class == "TForm1") return w.Form1;
+  if (window_class == "TForm2") return w.Form2;
+  if (window_class == "Tgravefrm") return w.gravefrm;
+  if (window_class == "TPagesDlg") return w.PagesDlg;
+  if (window_class == "Tgestfrm") return w.gestfrm;
+  return nullptr;
+}
+
 namespace {
 
 ModeNames& ModeNamesStore() {
@@ -26,15 +36,6 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* WindowOf(std::string_view window_class, const AppWindows& w) {
-  if (window_class == "TForm1") return w.Form1;
-  if (window_class == "TForm2") return w.Form2;
-  if (window_class == "Tgravefrm") return w.gravefrm;
-  if (window_class == "TPagesDlg") return w.PagesDlg;
-  if (window_class == "Tgestfrm") return w.gestfrm;
-  return nullptr;
-}
-
 // The About window's text lines below its name and version: a window may have fewer lines.
 bool MayBeLeftOut(const CaptionTarget& target) {
   return target.window_class == "TForm2" && target.line >= 52 && target.line <= 58;
@@ -42,7 +43,7 @@ bool MayBeLeftOut(const CaptionTarget& target) {
 
 // The control a target names; the window itself for a window title.
 QObject* FindTarget(const CaptionTarget& target, const AppWindows& windows) {
-  QWidget* window = WindowOf(target.window_class, windows);
+  QWidget* window = WindowOfClass(target.window_class, windows);
   if (window == nullptr) return nullptr;
   if (target.kind == CaptionTargetKind::kWindowTitle) return window;
   if (target.kind == CaptionTargetKind::kModeName) return nullptr;

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/settings/language_file.h"
 
+class QWidget;
+
 namespace pistora {
 
 struct AppWindows;
+
+// The window of that class name ("TForm1", "Tgravefrm", ...) among `windows`; null for a class
+// the language table does not name or a window not created yet.
+QWidget* WindowOfClass(std::string_view window_class, const AppWindows& windows);
 
 // Sets every caption of a language file on the windows, line by line, each on the control the
 // language table names (by objectName): the text of a label, button, check box or menu entry,

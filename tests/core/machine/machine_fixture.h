@@ -24,12 +24,7 @@ class CountingHost final : public Host {
 // Step and direction of X, Y, Z on D0 to D5, nothing inverted, no switch.
 inline MachineParameters WiredAxes() {
   MachineParameters p;
-  p.StepXOutput = 0x01;
-  p.DirXOutput = 0x02;
-  p.StepYOutput = 0x04;
-  p.DirYOutput = 0x08;
-  p.StepZOutput = 0x10;
-  p.DirZOutput = 0x20;
+  WireAxesOnLowDataBits(p);
   p.MinPulseUs = 60;
   p.TickWaitUs = 49;
   p.LimitBackOffMm = 5;

@@ -29,12 +29,7 @@ class ScriptedHost final : public Host {
 
 MachineParameters WiredParameters() {
   MachineParameters p;
-  p.StepXOutput = 0x01;
-  p.DirXOutput = 0x02;
-  p.StepYOutput = 0x04;
-  p.DirYOutput = 0x08;
-  p.StepZOutput = 0x10;
-  p.DirZOutput = 0x20;
+  WireAxesOnLowDataBits(p);
   p.MinPulseUs = 60;
   p.TickWaitUs = 49;
   return p;

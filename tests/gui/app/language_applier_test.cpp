@@ -33,15 +33,7 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* WindowOf(std::string_view window_class) {
-  const AppWindows& w = Windows();
-  if (window_class == "TForm1") return w.Form1;
-  if (window_class == "TForm2") return w.Form2;
-  if (window_class == "Tgravefrm") return w.gravefrm;
-  if (window_class == "TPagesDlg") return w.PagesDlg;
-  if (window_class == "Tgestfrm") return w.gestfrm;
-  return nullptr;
-}
+QWidget* WindowOf(std::string_view window_class) { return WindowOfClass(window_class, Windows()); }
 
 // What a target shows on screen, read back independently of the applier; null when the
 // window lacks the control.
