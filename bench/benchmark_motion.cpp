@@ -8,8 +8,9 @@
 // interval the tick rule gives for perfect timing (the timing error alone).
 //
 // Arguments: feed (mm/min), pump (0 empty, 1 QCoreApplication::processEvents), timing
-// (0 real-time sleep+spin, 1 real-time spin only but for the throttling guard, 2 normal
-// scheduling sleep+spin, 3 normal scheduling spin only: the plain busy wait).
+// (0 the machine window's: real-time spin in FIFO and normal spans, 1 real-time sleep then spin
+// the last PISTORA_BENCH_SPIN_MARGIN_US (35 µs unless set), 2 normal scheduling sleep then spin,
+// 3 normal scheduling spin only: the plain busy wait).
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
+#include <numeric>
 #include <vector>
 
 #include "core/machine/motion_engine.h"
@@ -102,10 +106,9 @@ void BM_MoveTo(benchmark::State& state) {
     return;
   }
   SteadyClock clock(want_real_time);
-  // PISTORA_BENCH_SPIN_MARGIN_US tries another spin margin for the sleeping modes.
   const char* margin_text = std::getenv("PISTORA_BENCH_SPIN_MARGIN_US");
-  const std::int64_t margin = margin_text ? std::atoll(margin_text) : SteadyClock::kDefaultSpinMarginUs;
-  clock.SetSpinMarginUs(timing == 1 || timing == 3 ? 0 : margin);
+  const std::int64_t margin = margin_text ? std::atoll(margin_text) : 35;
+  clock.SetSpinMarginUs(timing == 1 || timing == 2 ? margin : 0);
   SimulatedMachine machine(clock);
   MachineDisplay display;
   TimingHost host(clock, qt_pump);
@@ -188,6 +191,37 @@ BENCHMARK(BM_MoveTo)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// The floor of any tick timing on this machine: a thread that does nothing but read the clock
+// (under SCHED_FIFO inside a steady stretch when allowed) and the gaps longer than 3 µs between
+// two readings, that is the times the processor was taken from it (interrupts, the hypervisor).
+// A tick that meets such a gap is late by as much, whatever the wait does.
+void BM_ClockGaps(benchmark::State& state) {
+  SteadyClock clock(g_real_time_available);
+  std::vector<double> gaps;
+  double seconds = 0;
+  for (auto _ : state) {
+    // Off the processor between stretches, as the machine window's spin leaves FIFO: else the
+    // kernel's real-time throttling would take 50 ms every second.
+    std::this_thread::sleep_for(std::chrono::microseconds(SteadyClock::kNormalSpanUs));
+    SteadyTimingScope stretch(clock);
+    const std::int64_t start = clock.NowMicros();
+    std::int64_t previous = start;
+    // Within one FIFO span, so the normal-priority span plays no part.
+    while (previous - start < SteadyClock::kFifoSpanUs - 500) {
+      const std::int64_t now = clock.NowMicros();
+      if (now - previous > 3) gaps.push_back(static_cast<double>(now - previous));
+      previous = now;
+    }
+    seconds += static_cast<double>(previous - start) * 1e-6;
+  }
+  Report(state, "gap_us", Summarise(gaps));
+  state.counters["gaps_per_s"] = static_cast<double>(gaps.size()) / seconds;
+  state.counters["lost_pct"] =
+      100.0 * std::accumulate(gaps.begin(), gaps.end(), 0.0) * 1e-6 / seconds;
+}
+
+BENCHMARK(BM_ClockGaps)->Iterations(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace pistora

@@ -18,12 +18,6 @@ std::int64_t MonotonicMicros() {
   return static_cast<std::int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
 }
 
-std::int64_t ThreadCpuMicros() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<std::int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
-}
-
 inline void CpuRelax() {
 #if defined(__x86_64__) || defined(__i386__)
   __builtin_ia32_pause();
@@ -61,7 +55,7 @@ RealTimeSetup PrepareRealTime(int priority) {
 }
 
 SteadyClock::SteadyClock(bool real_time, int priority)
-    : real_time_(real_time), priority_(priority), spin_margin_us_(real_time ? kDefaultSpinMarginUs : 0) {
+    : real_time_(real_time), priority_(priority) {
   timespec res{};
   high_resolution_ =
       clock_getres(CLOCK_MONOTONIC, &res) == 0 && res.tv_sec == 0 && res.tv_nsec <= 1000;
@@ -71,20 +65,32 @@ std::int64_t SteadyClock::NowMicros() { return MonotonicMicros(); }
 
 std::int64_t SteadyClock::NowMillis() { return MonotonicMicros() / 1000; }
 
+void SteadyClock::EnterFifo(std::int64_t now_us) {
+  fifo_now_ = SetFifo(priority_);
+  span_start_us_ = now_us;
+}
+
+void SteadyClock::LeaveFifo(std::int64_t now_us) {
+  SetNormal();
+  fifo_now_ = false;
+  span_start_us_ = now_us;
+}
+
+void SteadyClock::ShareProcessor(std::int64_t now_us) {
+  if (!real_time_ || steady_depth_ == 0) return;
+  const std::int64_t span = now_us - span_start_us_;
+  if (fifo_now_ && span >= kFifoSpanUs) {
+    LeaveFifo(now_us);
+  } else if (!fifo_now_ && span >= kNormalSpanUs) {
+    EnterFifo(now_us);
+  }
+}
+
 void SteadyClock::SleepUntilMicros(std::int64_t deadline_us) {
   std::int64_t now = MonotonicMicros();
-  if (now - window_start_us_ >= kSleepWindowUs) {
-    // Processor time, not time inside the sleep call: a sleep that expires at once spins too.
-    const std::int64_t cpu = ThreadCpuMicros();
-    const double busy = static_cast<double>(cpu - window_cpu_us_) /
-                        static_cast<double>(now - window_start_us_);
-    sleep_whole_ = real_time_ && window_start_us_ != 0 && busy > 1.0 - kMinSleepShare;
-    window_start_us_ = now;
-    window_cpu_us_ = cpu;
-  }
-  const std::int64_t margin = sleep_whole_ ? 0 : spin_margin_us_;
-  if (margin > 0 || sleep_whole_) {
-    const std::int64_t wake_us = deadline_us - margin;
+  ShareProcessor(now);
+  if (spin_margin_us_ > 0) {
+    const std::int64_t wake_us = deadline_us - spin_margin_us_;
     if (wake_us > now) {
       timespec wake{};
       wake.tv_sec = wake_us / 1000000;
@@ -101,11 +107,11 @@ void SteadyClock::SleepUntilMicros(std::int64_t deadline_us) {
 }
 
 void SteadyClock::BeginSteadyTiming() {
-  if (steady_depth_++ == 0 && real_time_) SetFifo(priority_);
+  if (steady_depth_++ == 0 && real_time_) EnterFifo(MonotonicMicros());
 }
 
 void SteadyClock::EndSteadyTiming() {
-  if (steady_depth_ > 0 && --steady_depth_ == 0 && real_time_) SetNormal();
+  if (steady_depth_ > 0 && --steady_depth_ == 0 && real_time_) LeaveFifo(MonotonicMicros());
 }
 
 }  // namespace pistora

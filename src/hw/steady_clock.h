@@ -19,27 +19,29 @@ struct RealTimeSetup {
 // message says that the pace may be irregular.
 RealTimeSetup PrepareRealTime(int priority = 50);
 
-// The machine's real clock: CLOCK_MONOTONIC in microseconds. A wait sleeps until a little
-// before its deadline and spins the rest, so the processor is free for most of each 50 µs tick
-// while the deadline itself is met to a few microseconds (given real-time scheduling).
+// The machine's real clock: CLOCK_MONOTONIC in microseconds.
+//
+// A wait spins to its deadline. Sleeping the bulk of a 50 µs tick does not pay inside a virtual
+// machine or on a processor with deep idle states: a sleep of a few microseconds wakes 15 µs late
+// typically and 30 to 50 µs late at p99, so a spin margin large enough to hide that leaves
+// nothing to sleep. A spin margin can still be set (benchmarks compare both).
+//
+// In real-time mode the thread runs under SCHED_FIFO during steady stretches (moves), so no
+// normal task takes the processor from it. A real-time thread that never leaves the processor
+// is stopped for 50 ms every second by the kernel's real-time throttling (95 % by default): the
+// spin therefore drops to normal priority for kNormalSpanUs after every kFifoSpanUs, staying on
+// the processor (no sleep, no late wake-up) while the real-time budget is not used.
 class SteadyClock final : public Clock {
  public:
-  // Waits shorter than this are spun entirely; longer ones sleep until this much is left.
-  // A sleep here wakes 20 µs late typically and 40 µs late at p99, so the margin is most of a
-  // 50 µs tick: only a few microseconds are asked of each sleep, and its late wake-up is the
-  // rest of the processor's rest.
-  static constexpr std::int64_t kDefaultSpinMarginUs = 35;
+  // Waits longer than the margin sleep until this much is left, then spin (0: spin whole).
+  static constexpr std::int64_t kDefaultSpinMarginUs = 0;
 
-  // A real-time thread that never sleeps is stopped for 50 ms every second by the kernel's
-  // real-time throttling. In real-time mode, when the thread was off the processor for less
-  // than kMinSleepShare of a kSleepWindowUs window (an event pump that eats the tick, a margin
-  // too large for the machine), the next window sleeps each wait whole.
-  static constexpr std::int64_t kSleepWindowUs = 10000;
-  static constexpr double kMinSleepShare = 0.10;
+  // Share of each 10 ms under SCHED_FIFO during a steady stretch: 90 %, below the 95 % budget.
+  static constexpr std::int64_t kFifoSpanUs = 9000;
+  static constexpr std::int64_t kNormalSpanUs = 1000;
 
   // With `real_time`, the calling thread runs under SCHED_FIFO at `priority` between
-  // BeginSteadyTiming and EndSteadyTiming (see PrepareRealTime), and waits sleep then spin.
-  // Without it waits spin whole: a normal thread wakes from a sleep too late for a 50 µs tick.
+  // BeginSteadyTiming and EndSteadyTiming (see PrepareRealTime), in the spans above.
   explicit SteadyClock(bool real_time = false, int priority = 50);
 
   std::int64_t NowMicros() override;
@@ -49,20 +51,25 @@ class SteadyClock final : public Clock {
   void BeginSteadyTiming() override;
   void EndSteadyTiming() override;
 
-  // 0 or less: spin every wait (the plain busy wait; in real-time mode the guard above still
-  // makes a window sleep after a window that did not).
   void SetSpinMarginUs(std::int64_t margin_us) { spin_margin_us_ = margin_us; }
   std::int64_t SpinMarginUs() const { return spin_margin_us_; }
 
+  // Whether the thread is under SCHED_FIFO now (real-time mode, inside a steady stretch and
+  // outside its normal-priority span).
+  bool InFifoSpan() const { return fifo_now_; }
+
  private:
+  void ShareProcessor(std::int64_t now_us);
+  void EnterFifo(std::int64_t now_us);
+  void LeaveFifo(std::int64_t now_us);
+
   bool high_resolution_;
   bool real_time_;
   int priority_;
   int steady_depth_ = 0;
   std::int64_t spin_margin_us_ = kDefaultSpinMarginUs;
-  std::int64_t window_start_us_ = 0;
-  std::int64_t window_cpu_us_ = 0;  // the thread's processor time at the window's start
-  bool sleep_whole_ = false;  // the last window hardly slept
+  bool fifo_now_ = false;
+  std::int64_t span_start_us_ = 0;  // when the current FIFO or normal span began
 };
 
 }  // namespace pistora

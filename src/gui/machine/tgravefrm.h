@@ -66,6 +66,11 @@ class Tgravefrm final : public QWidget, private MachineDisplay {
   // Straight move at the work feed; the STOP disc acts inside it.
   void MoveTo(double x, double y, double z);
 
+  // A move, homing cycle, jog step or program run is under way.
+  bool Busy() const { return running_ || engine_->Busy(); }
+  // Where cn.dat and the pictures are.
+  const QString& Folder() const { return folder_; }
+
   // The three "Aller à" target boxes to "0.000" / the Z box alone.
   void SetTargetsToZero();
   void SetTargetZToZero();

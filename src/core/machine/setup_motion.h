@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/machine/iso_motion.h"
+
+namespace pistora {
+
+// What the set-up tools (table surfacing, placing the job on the copper plate) need of the
+// machine window: program-style moves plus the homing cycle. The machine window implements it;
+// tests use a recording fake.
+class SetupMotion : public IsoMotion {
+ public:
+  // Machine zero on the limit switches ("Zéro Machine"); ends early when the stop latch is set.
+  virtual void HomeMachine() = 0;
+
+  // A move, homing cycle, jog or program run is under way: a set-up step must not start another
+  // motion from inside it (the window's events run during moves).
+  virtual bool Busy() const = 0;
+};
+
+}  // namespace pistora
