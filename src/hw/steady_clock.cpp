@@ -1,6 +1,7 @@
 #include "hw/steady_clock.h"
 
 #include <sched.h>
+#include <sys/resource.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <time.h>
@@ -70,8 +71,12 @@ void SteadyClock::EnterFifo(std::int64_t now_us) {
   span_start_us_ = now_us;
 }
 
-void SteadyClock::LeaveFifo(std::int64_t now_us) {
+void SteadyClock::LeaveFifo(std::int64_t now_us, bool stretch_goes_on) {
   SetNormal();
+  // Inside a move the normal-priority span runs at the highest nice level, so a normal task
+  // waking on this processor seldom takes it for a whole time slice; after the move the thread
+  // gets its own nice level back.
+  setpriority(PRIO_PROCESS, 0, stretch_goes_on ? -20 : nice_);
   fifo_now_ = false;
   span_start_us_ = now_us;
 }
@@ -80,7 +85,7 @@ void SteadyClock::ShareProcessor(std::int64_t now_us) {
   if (!real_time_ || steady_depth_ == 0) return;
   const std::int64_t span = now_us - span_start_us_;
   if (fifo_now_ && span >= kFifoSpanUs) {
-    LeaveFifo(now_us);
+    LeaveFifo(now_us, true);
   } else if (!fifo_now_ && span >= kNormalSpanUs) {
     EnterFifo(now_us);
   }
@@ -107,11 +112,16 @@ void SteadyClock::SleepUntilMicros(std::int64_t deadline_us) {
 }
 
 void SteadyClock::BeginSteadyTiming() {
-  if (steady_depth_++ == 0 && real_time_) EnterFifo(MonotonicMicros());
+  if (steady_depth_++ == 0 && real_time_) {
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, 0);
+    nice_ = errno == 0 ? nice : 0;
+    EnterFifo(MonotonicMicros());
+  }
 }
 
 void SteadyClock::EndSteadyTiming() {
-  if (steady_depth_ > 0 && --steady_depth_ == 0 && real_time_) LeaveFifo(MonotonicMicros());
+  if (steady_depth_ > 0 && --steady_depth_ == 0 && real_time_) LeaveFifo(MonotonicMicros(), false);
 }
 
 }  // namespace pistora

@@ -61,7 +61,7 @@ class SteadyClock final : public Clock {
  private:
   void ShareProcessor(std::int64_t now_us);
   void EnterFifo(std::int64_t now_us);
-  void LeaveFifo(std::int64_t now_us);
+  void LeaveFifo(std::int64_t now_us, bool stretch_goes_on);
 
   bool high_resolution_;
   bool real_time_;
@@ -70,6 +70,7 @@ class SteadyClock final : public Clock {
   std::int64_t spin_margin_us_ = kDefaultSpinMarginUs;
   bool fifo_now_ = false;
   std::int64_t span_start_us_ = 0;  // when the current FIFO or normal span began
+  int nice_ = 0;  // the thread's nice level before the stretch
 };
 
 }  // namespace pistora
