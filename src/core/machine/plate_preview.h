@@ -51,6 +51,8 @@ class PlatePreview {
   bool Dragging() const { return dragging_; }
   bool Move(int x, int y);
 
+  int Width() const { return width_; }    // W, pixels
+  int Height() const { return height_; }  // H, pixels
   int BorderX() const { return border_x_; }  // bx, pixels
   int BorderY() const { return border_y_; }  // by, pixels
 

@@ -75,6 +75,12 @@ void SurfacingPage::FinishRun() {
   if (state_ == SurfacingState::kRunning) state_ = SurfacingState::kDone;
 }
 
+void SurfacingPage::CancelRun() {
+  if (state_ != SurfacingState::kRunning) return;
+  state_ = SurfacingState::kReady;
+  controls_.Button12 = true;
+}
+
 void SurfacingPage::Reset() {
   state_ = SurfacingState::kIdle;
   controls_.Button11 = true;

@@ -68,10 +68,17 @@ class SurfacingPage {
   bool ValidateZ();     // "Validation réglage des z": Z setting → Ready
   bool StartRun();      // "Démarrer le surfacage": Ready → Running
   void FinishRun();     // the run returned (finished or stopped): Running → Done
+  void CancelRun();     // the run was refused before any motion: Running → Ready, start enabled
   void Reset();         // "Raz": any state → Idle; the jog buttons keep their enabled state
+
+  // A step's motion is under way. Window events run inside it and "Raz" may re-enable a button
+  // meanwhile, so no other step may start until it returns (kept across Reset).
+  bool StepUnderWay() const { return step_under_way_; }
+  void SetStepUnderWay(bool on) { step_under_way_ = on; }
 
  private:
   SurfacingState state_ = SurfacingState::kIdle;
+  bool step_under_way_ = false;
   SurfacingControls controls_{.Button11 = true};
 };
 

@@ -18,12 +18,13 @@ namespace pistora {
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
   AppWindows& w = Windows();
   if (machine.folder.isEmpty()) machine.folder = settings_folder;
+  const QString machine_folder = machine.folder;  // the machine window takes `machine`
   try {
     windows_.push_back(w.Form1 = new TForm1(prompts, settings_folder));
     windows_.push_back(w.Form2 = new TForm2());
     windows_.push_back(w.gravefrm = new Tgravefrm(prompts, std::move(machine)));
     windows_.push_back(w.gestfrm = new Tgestfrm());
-    windows_.push_back(w.PagesDlg = new TPagesDlg());
+    windows_.push_back(w.PagesDlg = new TPagesDlg(prompts, machine_folder));
     windows_.push_back(w.loupefrm = new Tloupefrm());
     windows_.push_back(w.masquefrm = new Tmasquefrm());
     windows_.push_back(w.rgloupefrm = new Trgloupefrm());

@@ -1,11 +1,201 @@
 #include "gui/setup/tpagesdlg.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "core/settings/machine_parameters.h"
+#include "gui/adapters/prompts.h"
+#include "gui/setup/surfacing_tab.h"
+
 namespace pistora {
 
-TPagesDlg::TPagesDlg(QWidget* parent) : QDialog(parent) {
+TPagesDlg::TPagesDlg(Prompts& prompts, QString folder, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("TPagesDlg"));
   setWindowTitle(QString::fromUtf8("Paramétrage"));
-  resize(603, 300);
+  setModal(false);
+  setFixedSize(603, 300);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->setGeometry(4, 4, 595, 256);
+  auto page = [this](const char* name, const char* title) {
+    auto* sheet = new QWidget(PageControl1);
+    sheet->setObjectName(QString::fromLatin1(name));
+    PageControl1->addTab(sheet, QString::fromUtf8(title));
+    return sheet;
+  };
+  TabSheet1 = page("TabSheet1", "Entrées / Sorties");
+  TabSheet2 = page("TabSheet2", "Axes");
+  auto* surfacing = new SurfacingTab(PageControl1);
+  surfacing->SetPrompts(prompts_);
+  TabSheet3 = surfacing;
+  TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+  PageControl1->addTab(TabSheet3, QString::fromUtf8("Surfaçage de la table"));
+  TabSheet4 = page("TabSheet4", "Gestion du cuivre");
+
+  BuildInputsOutputsPage();
+  BuildAxesPage();
+  BuildCopperPage();
+  BuildButtons();
+  InstallKeyModes(TabSheet2);
+  InstallKeyModes(TabSheet4);
+
+  for (const ParameterDialogControl& control : ParameterDialogControls()) {
+    if (control.kind != DialogControlKind::List) continue;
+    auto* list = findChild<QComboBox*>(QString::fromLatin1(control.name));
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ComboBoxChange(list); });
+  }
+  connect(BitBtn1, &QPushButton::clicked, this, &TPagesDlg::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TPagesDlg::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &TPagesDlg::BitBtn3Click);
+
+  WriteControls(FactoryDialogValues());
+}
+
+QString TPagesDlg::ParameterFilePath() const {
+  const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
+  return QDir(folder).filePath(QString::fromLatin1(kMachineParameterFileName));
+}
+
+void TPagesDlg::ShowPage(int index) { PageControl1->setCurrentIndex(index); }
+
+// ---- Controls <-> values ----------------------------------------------------------------------
+
+ParameterDialogValues TPagesDlg::ReadControls() const {
+  ParameterDialogValues values;
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    const ParameterDialogControl& control = ParameterDialogControls()[i];
+    const QString name = QString::fromLatin1(control.name);
+    switch (control.kind) {
+      case DialogControlKind::List:
+        if (auto* list = findChild<QComboBox*>(name)) values[i].index = list->currentIndex();
+        break;
+      case DialogControlKind::Check:
+        if (auto* box = findChild<QCheckBox*>(name)) values[i].checked = box->isChecked();
+        break;
+      case DialogControlKind::Edit:
+        if (auto* box = findChild<QLineEdit*>(name)) values[i].text = box->text().toStdString();
+        break;
+    }
+  }
+  return values;
+}
+
+void TPagesDlg::WriteControls(const ParameterDialogValues& values) {
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    const ParameterDialogControl& control = ParameterDialogControls()[i];
+    const QString name = QString::fromLatin1(control.name);
+    switch (control.kind) {
+      case DialogControlKind::List:
+        if (auto* list = findChild<QComboBox*>(name)) {
+          list->setCurrentIndex(values[i].index);
+          ComboBoxChange(list);  // also when the index did not change
+        }
+        break;
+      case DialogControlKind::Check:
+        if (auto* box = findChild<QCheckBox*>(name)) box->setChecked(values[i].checked);
+        break;
+      case DialogControlKind::Edit:
+        if (auto* box = findChild<QLineEdit*>(name)) box->setText(QString::fromStdString(values[i].text));
+        break;
+    }
+  }
+}
+
+QColor TPagesDlg::ListColourOf(const QComboBox* list) { return list->palette().color(QPalette::Button); }
+
+// ---- Handlers -----------------------------------------------------------------------------------
+
+void TPagesDlg::ComboBoxChange(QComboBox* list) {
+  const ListRgb rgb = ListColour(list->currentIndex());
+  const QColor colour(rgb.r, rgb.g, rgb.b);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Button, colour);
+  palette.setColor(QPalette::Base, colour);
+  list->setPalette(palette);
+}
+
+void TPagesDlg::Load(Report report) {
+  ParameterDialogValues values = ReadControls();
+  const ParameterDialogLoad load = LoadParameterDialogFile(ParameterFilePath().toStdString(), &values);
+  WriteControls(values);
+  if (load.Clean()) {
+    load_reported_ = false;
+    return;
+  }
+  // A message box takes the focus and gives it back: from activation the same news is told
+  // once, not again on each return.
+  if (report == Report::OncePerShowing && load_reported_) return;
+  load_reported_ = true;
+  const QString message = QString::fromStdString(load.Message());
+  if (load.status.ok()) {
+    prompts_.ShowInfo(message);
+  } else {
+    prompts_.ShowError(message);
+  }
+}
+
+void TPagesDlg::LoadParameterDialog() { Load(Report::Always); }
+
+void TPagesDlg::FormActivate() {
+  if (keep_edits_) return;
+  Load(Report::OncePerShowing);
+}
+
+void TPagesDlg::BitBtn1Click() {
+  keep_edits_ = false;
+  LoadParameterDialog();
+}
+
+void TPagesDlg::BitBtn2Click() { close(); }
+
+void TPagesDlg::BitBtn3Click() {
+  // The values are taken before any message box: returning from one re-activates the dialog.
+  const ParameterDialogValues values = ReadControls();
+  keep_edits_ = true;
+  const std::string warnings = SaveWarningsMessage(ParameterSaveWarnings(values));
+  if (!warnings.empty()) prompts_.ShowInfo(QString::fromStdString(warnings));
+  const Status saved = SaveMachineParameters(ParameterFilePath().toStdString(), DialogValuesToFile(values));
+  if (!saved) {
+    // The dialog stays open with the edits, and activation leaves them alone until they are
+    // saved, restored or the dialog is left.
+    WriteControls(values);
+    prompts_.ShowError(QString::fromStdString(saved.message()));
+    return;
+  }
+  keep_edits_ = false;
+  close();
+}
+
+// ---- Window events ------------------------------------------------------------------------------
+
+bool TPagesDlg::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return handled;
+}
+
+void TPagesDlg::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    if (QScreen* on = screen()) move(on->availableGeometry().center() - rect().center());
+  }
+  QDialog::showEvent(event);
+}
+
+void TPagesDlg::hideEvent(QHideEvent* event) {
+  // Shown again later, the dialog reads cn.dat afresh and tells of its faults anew.
+  load_reported_ = false;
+  keep_edits_ = false;
+  QDialog::hideEvent(event);
 }
 
 }  // namespace pistora

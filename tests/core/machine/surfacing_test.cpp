@@ -130,5 +130,22 @@ TEST(SurfacingPage, RazFromZSettingLeavesTheJogButtonsEnabled) {
   EXPECT_EQ(page.Controls(), (SurfacingControls{.Button11 = true}));
 }
 
+TEST(SurfacingPage, CancelledRunReturnsToReadyOnlyFromRunning) {
+  SurfacingPage page;
+  page.CancelRun();  // idle: nothing changes
+  EXPECT_EQ(page.State(), SurfacingState::kIdle);
+  ASSERT_TRUE(page.SetTableZero());
+  ASSERT_TRUE(page.ValidateZ());
+  ASSERT_TRUE(page.StartRun());
+  page.CancelRun();
+  EXPECT_EQ(page.State(), SurfacingState::kReady);
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.Button12 = true}));
+  ASSERT_TRUE(page.StartRun());
+  page.FinishRun();
+  page.CancelRun();  // done stays done until "Raz"
+  EXPECT_EQ(page.State(), SurfacingState::kDone);
+  EXPECT_FALSE(page.Controls().Button12);
+}
+
 }  // namespace
 }  // namespace pistora

@@ -24,6 +24,7 @@
 #include "gui/widgets/stop_disc.h"
 #include "hw/simulated_machine.h"
 #include "hw/virtual_clock.h"
+#include "gui/support/simulated_machine_window.h"
 
 using namespace pistora;
 
@@ -31,17 +32,7 @@ namespace {
 
 // cn.dat with X, Y, Z on D0 to D5, the X switch on Error, the given work feed.
 void WriteCnDat(const QString& folder, const char* work_feed = "150") {
-  MachineParameterFile file;
-  file.SetText(CnLine::StepXOutput, "1");
-  file.SetText(CnLine::DirXOutput, "2");
-  file.SetText(CnLine::StepYOutput, "3");
-  file.SetText(CnLine::DirYOutput, "4");
-  file.SetText(CnLine::StepZOutput, "5");
-  file.SetText(CnLine::DirZOutput, "6");
-  file.SetText(CnLine::LimitXInput, "1");
-  file.SetText(CnLine::WorkFeed, work_feed);
-  file.SetText(CnLine::TickWaitUs, "49");
-  QVERIFY(SaveMachineParameters(QDir(folder).filePath("cn.dat").toStdString(), file).ok());
+  QVERIFY(WriteSimulatedCnDat(folder, {{CnLine::LimitXInput, "1"}, {CnLine::WorkFeed, work_feed}}));
 }
 
 QString WriteFile(const QString& folder, const QString& name, const QByteArray& text) {

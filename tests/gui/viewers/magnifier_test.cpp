@@ -202,7 +202,6 @@ class MagnifierTest : public QObject {
   void DraggingMovesBothWindowsAndTheMenuClosesOrOpensTheSettings() {
     WriteBothPictures();
     Session session(dir_->path());
-    ScriptedPrompts& prompts = session.prompts;
     Tloupefrm* loupe = Windows().loupefrm;
     Tmasquefrm* mask = Windows().masquefrm;
     Windows().Form1->SpeedButton1->click();
@@ -236,7 +235,6 @@ class MagnifierTest : public QObject {
   void RefreshCopiesTheSquareAroundThePointerEnlarged() {
     WriteBothPictures();
     Session session(dir_->path());
-    ScriptedPrompts& prompts = session.prompts;
     Tmasquefrm* mask = Windows().masquefrm;
     QCOMPARE(mask->Timer1->interval(), 100);
     QVERIFY(mask->Timer1->isActive());

@@ -1,0 +1,274 @@
+#include "core/settings/parameter_dialog.h"
+
+#include <optional>
+#include <string>
+
+#include "core/text/line_file.h"
+#include "core/text/numbers.h"
+
+namespace pistora {
+
+namespace {
+
+using K = DialogControlKind;
+using LK = DialogListKind;
+using L = CnLine;
+
+constexpr ParameterDialogControl List(const char* name, CnLine line, DialogListKind list) {
+  return {name, line, K::List, list, KeyMode::UnsignedInteger};
+}
+constexpr ParameterDialogControl Check(const char* name, CnLine line) {
+  return {name, line, K::Check, LK::Port, KeyMode::UnsignedInteger};
+}
+constexpr ParameterDialogControl Edit(const char* name, CnLine line, KeyMode mode) {
+  return {name, line, K::Edit, LK::Port, mode};
+}
+
+constexpr KeyMode kDigits = KeyMode::UnsignedInteger;
+constexpr KeyMode kDecimal = KeyMode::UnsignedDecimal;
+
+constexpr std::array<ParameterDialogControl, kMachineParameterLineCount> kControls = {{
+    List("ComboBox1", L::PortIndex, LK::Port),
+    List("ComboBox2", L::EStopInput, LK::Input),
+    List("ComboBox3", L::StepXOutput, LK::Output),
+    List("ComboBox4", L::LimitXInput, LK::Input),
+    List("ComboBox5", L::LimitYInput, LK::Input),
+    List("ComboBox6", L::LimitZInput, LK::Input),
+    List("ComboBox7", L::ProbeInput, LK::Input),
+    List("ComboBox8", L::DirXOutput, LK::Output),
+    List("ComboBox9", L::StepYOutput, LK::Output),
+    List("ComboBox10", L::DirYOutput, LK::Output),
+    List("ComboBox11", L::StepZOutput, LK::Output),
+    List("ComboBox12", L::DirZOutput, LK::Output),
+    List("ComboBox13", L::SpindleOutput, LK::Output),
+    Check("CheckBox1", L::EStopInverted),
+    Check("CheckBox2", L::LimitXInverted),
+    Check("CheckBox3", L::LimitYInverted),
+    Check("CheckBox4", L::LimitZInverted),
+    Check("CheckBox5", L::ProbeInverted),
+    Check("CheckBox6", L::StepXInverted),
+    Check("CheckBox7", L::DirXInverted),
+    Check("CheckBox8", L::StepYInverted),
+    Check("CheckBox9", L::DirYInverted),
+    Check("CheckBox10", L::StepZInverted),
+    Check("CheckBox11", L::DirZInverted),
+    Check("CheckBox12", L::SpindleInverted),
+    Edit("Edit1", L::StepsPerMmX, kDecimal),
+    Edit("Edit2", L::StepsPerMmY, kDecimal),
+    Edit("Edit3", L::StepsPerMmZ, kDecimal),
+    Edit("Edit4", L::MaxFeed, kDigits),
+    Edit("Edit6", L::WorkFeed, kDigits),
+    Edit("Edit7", L::MinPulseUs, kDigits),
+    Edit("Edit5", L::SurfaceOffsetX, kDecimal),
+    Edit("Edit8", L::SurfaceOffsetY, kDecimal),
+    Edit("Edit9", L::SurfaceSizeX, kDecimal),
+    Edit("Edit10", L::SurfaceSizeY, kDecimal),
+    Edit("Edit11", L::SurfacePassDepth, kDecimal),
+    Edit("Edit12", L::SurfaceStepOver, kDecimal),
+    Edit("Edit14", L::PlateSizeX, kDecimal),
+    Edit("Edit15", L::PlateSizeY, kDecimal),
+    Edit("Edit16", L::PlateThickness, kDecimal),
+    Edit("Edit17", L::CopyGap, kDecimal),
+    Edit("Edit18", L::PlateBorderX, kDecimal),
+    Edit("Edit19", L::PlateBorderY, kDecimal),
+    Edit("Edit20", L::PlateOriginX, kDecimal),
+    Edit("Edit21", L::PlateOriginY, kDecimal),
+    Edit("Edit22", L::TickWaitUs, kDigits),
+    Edit("Edit23", L::LimitBackOffMm, kDigits),
+}};
+
+// Every control sits at the position of its own line.
+constexpr bool InFileOrder() {
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    if (static_cast<int>(kControls[i].line) != i) return false;
+  }
+  return true;
+}
+static_assert(InFileOrder(), "the dialog's controls must follow the lines of cn.dat");
+
+// "cn.dat, ligne 3 (Pas X)"
+std::string LineName(int position) {
+  return std::string(kMachineParameterFileName) + ", ligne " + std::to_string(position + 1) + " (" +
+         MachineParameterLines()[position].label + ")";
+}
+
+std::string Quote(const std::string& text) { return "« " + text + " »"; }
+
+// A pasted line break would move every later value onto the wrong line.
+std::string WithoutLineBreaks(std::string text) {
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  return text;
+}
+
+int ItemCount(DialogListKind kind) { return static_cast<int>(DialogListItems(kind).size()); }
+
+}  // namespace
+
+const std::array<ParameterDialogControl, kMachineParameterLineCount>& ParameterDialogControls() {
+  return kControls;
+}
+
+const ParameterDialogControl* FindParameterDialogControl(std::string_view name) {
+  for (const ParameterDialogControl& control : kControls) {
+    if (name == control.name) return &control;
+  }
+  return nullptr;
+}
+
+const std::vector<std::string>& DialogListItems(DialogListKind kind) {
+  static const std::vector<std::string> port = {"Port désactivé", "LPT1  378h - 37Fh", "LPT2  278h - 27Fh",
+                                                "LPT3  3BCh - 3BFh"};
+  static const std::vector<std::string> input = {"Non utilisé",      "b15 = Error", "b13 = Select",
+                                                 "b12 = Paper Out", "b10 = ACK",   "b11 = Busy"};
+  static const std::vector<std::string> output = {"Non utilisée", "b2 = D0", "b3 = D1", "b4 = D2", "b5 = D3",
+                                                  "b6 = D4",      "b7 = D5", "b8 = D6", "b9 = D7"};
+  switch (kind) {
+    case DialogListKind::Port: return port;
+    case DialogListKind::Input: return input;
+    case DialogListKind::Output: break;
+  }
+  return output;
+}
+
+ListRgb ListColour(int index) { return index == 0 ? kListUnusedColour : kListUsedColour; }
+
+ParameterDialogValues FactoryDialogValues() {
+  ParameterDialogValues values;
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    const std::string factory = MachineParameterLines()[i].factory;
+    DialogControlValue& value = values[i];
+    switch (kControls[i].kind) {
+      case K::List: value.index = ParseInt32(factory).value_or(0); break;
+      case K::Check: value.checked = factory == "TRUE"; break;
+      case K::Edit: value.text = factory; break;
+    }
+  }
+  return values;
+}
+
+std::string ParameterDialogLoad::Message() const {
+  std::string message;
+  if (!status.ok()) message = status.message();
+  for (const std::string& note : notes) {
+    if (!message.empty()) message += "\n";
+    message += note;
+  }
+  return message;
+}
+
+ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
+                                        ParameterDialogValues* values) {
+  ParameterDialogLoad load;
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    const ParameterDialogControl& control = kControls[i];
+    if (i >= static_cast<int>(lines.size())) {
+      load.status = Status::Error(LineName(i) + " : ligne manquante, le fichier n'a que " +
+                                  std::to_string(lines.size()) + " ligne(s) sur " +
+                                  std::to_string(kMachineParameterLineCount) +
+                                  " ; les valeurs suivantes ne sont pas lues.");
+      return load;
+    }
+    const std::string& line = lines[i];
+    DialogControlValue& value = (*values)[i];
+    switch (control.kind) {
+      case K::List: {
+        const std::optional<std::int32_t> index = ParseInt32(line);
+        if (!index) {
+          load.status = Status::Error(LineName(i) + " : " + Quote(line) +
+                                      " n'est pas un nombre entier ; les lignes suivantes ne sont pas lues.");
+          return load;
+        }
+        if (*index < 0 || *index >= ItemCount(control.list)) {
+          value.index = kNoSelection;
+          load.notes.push_back(LineName(i) + " : l'indice " + std::to_string(*index) +
+                               " ne désigne aucune entrée de la liste ; " +
+                               (control.list == DialogListKind::Port ? "le port est traité comme désactivé."
+                                                                     : "le signal est traité comme non câblé."));
+        } else {
+          value.index = *index;
+        }
+        break;
+      }
+      case K::Check: value.checked = line == "TRUE"; break;
+      case K::Edit: value.text = line; break;
+    }
+    load.lines_read = i + 1;
+  }
+  return load;
+}
+
+ParameterDialogLoad LoadParameterDialogFile(const std::string& path, ParameterDialogValues* values) {
+  std::vector<std::string> lines;
+  // 47 short lines; anything much larger is not a parameter file.
+  Status status = ReadLatin1Lines(path, &lines, 64 * 1024);
+  if (!status) {
+    ParameterDialogLoad load;
+    load.status = Status::Error(status.message() + " Les valeurs affichées sont conservées.");
+    return load;
+  }
+  return ApplyParameterLines(lines, values);
+}
+
+MachineParameterFile DialogValuesToFile(const ParameterDialogValues& values) {
+  MachineParameterFile file;
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    const DialogControlValue& value = values[i];
+    switch (kControls[i].kind) {
+      case K::List: file.Texts[i] = std::to_string(value.index); break;
+      case K::Check: file.Texts[i] = value.checked ? "TRUE" : "FALSE"; break;
+      case K::Edit: file.Texts[i] = WithoutLineBreaks(value.text); break;
+    }
+  }
+  return file;
+}
+
+std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& values) {
+  std::vector<std::string> warnings;
+  auto at = [&](CnLine line) -> const DialogControlValue& { return values[static_cast<int>(line)]; };
+
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    if (kControls[i].kind == K::Edit && values[i].text.empty()) {
+      warnings.push_back(LineName(i) + " : la case est vide.");
+    }
+  }
+  for (CnLine line : {L::StepsPerMmX, L::StepsPerMmY, L::StepsPerMmZ}) {
+    const std::string& text = at(line).text;
+    if (text.empty()) continue;  // already said
+    const std::optional<double> steps = ParseDecimal(text, '.');
+    if (!steps || *steps <= 0) {
+      warnings.push_back(LineName(static_cast<int>(line)) + " : " + Quote(text) +
+                         " n'est pas un nombre de pas par mm positif ; l'axe ne pourra pas bouger.");
+    }
+  }
+  for (CnLine line : {L::MaxFeed, L::WorkFeed}) {
+    const std::string& text = at(line).text;
+    if (text.empty()) continue;
+    const std::optional<std::int32_t> feed = ParseInt32(text);
+    if (!feed || *feed <= 0) {
+      warnings.push_back(LineName(static_cast<int>(line)) + " : " + Quote(text) +
+                         " n'est pas une avance positive ; la machine ne pourra pas se déplacer.");
+    }
+  }
+  // Two signals driven on one data pin fight each other.
+  for (int i = 0; i < kMachineParameterLineCount; ++i) {
+    if (kControls[i].kind != K::List || kControls[i].list != LK::Output) continue;
+    const int pin = values[i].index;
+    if (pin <= 0 || pin >= ItemCount(LK::Output)) continue;
+    for (int j = i + 1; j < kMachineParameterLineCount; ++j) {
+      if (kControls[j].kind != K::List || kControls[j].list != LK::Output || values[j].index != pin) continue;
+      warnings.push_back(LineName(i) + " et " + LineName(j) + " : les deux signaux sont sur la même sortie " +
+                         Quote(DialogListItems(LK::Output)[pin]) + ".");
+    }
+  }
+  return warnings;
+}
+
+std::string SaveWarningsMessage(const std::vector<std::string>& warnings) {
+  if (warnings.empty()) return {};
+  std::string message = "Attention, ces paramètres semblent douteux :\n";
+  for (const std::string& warning : warnings) message += "- " + warning + "\n";
+  message += "Le fichier " + std::string(kMachineParameterFileName) + " est enregistré tel quel.";
+  return message;
+}
+
+}  // namespace pistora

@@ -1,0 +1,178 @@
+#include "core/machine/plate_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/machine/fake_setup_motion.h"
+
+namespace pistora {
+namespace {
+
+const std::vector<std::string> kFullSequence = {"accepted", "home", "move", "zeroX", "zeroY", "zeroZ"};
+
+TEST(PlaceSpindle, HomesMovesOverTheStartPointAndMakesItTheWorkZero) {
+  FakeSetupMotion motion;
+  motion.fake.machine = {40, 30, -2};  // wherever the last job left it
+  motion.fake.work_zero = {10, 10, -5};
+  PlatePreview preview(PlateGeometry{});
+  preview.Reset(50, 30);
+  Status status = Status::Error("not set");
+  const PlacementOutcome outcome =
+      PlaceSpindle(preview.SpindleTarget(), motion, [&] { motion.fake.events.push_back("accepted"); }, &status);
+  EXPECT_EQ(outcome, PlacementOutcome::kPlaced);
+  EXPECT_TRUE(status.ok());
+  EXPECT_EQ(motion.fake.events, kFullSequence);
+  // The start point (7, 7) plus the plate's origin (17.25, 12.25), measured from home, at Z 0.
+  ASSERT_EQ(motion.fake.targets.size(), 1u);
+  EXPECT_EQ(motion.fake.targets[0], (ToolPosition{24.25, 19.25, 0}));
+  EXPECT_EQ(motion.fake.machine, (ToolPosition{24.25, 19.25, 0}));
+  EXPECT_EQ(motion.fake.work_zero, motion.fake.machine);
+  EXPECT_EQ(motion.CurrentPosition(), (ToolPosition{0, 0, 0}));
+}
+
+TEST(PlaceSpindle, StopStillZeroesWhereTheMachineStands) {
+  struct Row {
+    const char* name;
+    bool stop_in_homing;
+    int stop_after_moves;
+    ToolPosition stands;
+  };
+  const Row rows[] = {
+      // The latch holds from the start: the homing and the move return at once.
+      {"STOP during the homing", true, -1, {-3, -4, 1}},
+      // The fake latches after the move arrives: the machine stands at the target.
+      {"STOP at the end of the move", false, 1, {30, 20, 0}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    FakeSetupMotion motion;
+    motion.fake.machine = {-3, -4, 1};
+    motion.fake.stop = row.stop_in_homing;
+    motion.fake.stop_after_moves = row.stop_after_moves;
+    int accepted = 0;
+    const PlacementOutcome outcome = PlaceSpindle({30, 20, 0}, motion, [&] { ++accepted; });
+    EXPECT_EQ(outcome, PlacementOutcome::kStopped);
+    EXPECT_EQ(accepted, 1);
+    EXPECT_EQ(motion.fake.events,
+              (std::vector<std::string>{"home", "move", "zeroX", "zeroY", "zeroZ"}));
+    EXPECT_EQ(motion.fake.machine, row.stands);
+    EXPECT_EQ(motion.fake.work_zero, row.stands);
+  }
+}
+
+TEST(PlaceSpindle, RefusedWhileAnotherMotionRuns) {
+  FakeSetupMotion motion;
+  motion.busy = true;
+  motion.fake.machine = {5, 6, 7};
+  bool accepted = false;
+  Status status;
+  EXPECT_EQ(PlaceSpindle({30, 20, 0}, motion, [&] { accepted = true; }, &status), PlacementOutcome::kRefused);
+  EXPECT_FALSE(accepted);  // the machine window's buttons are not switched either
+  EXPECT_TRUE(motion.fake.events.empty());
+  EXPECT_EQ(motion.fake.machine, (ToolPosition{5, 6, 7}));
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(status.message(), kPlacementBusyMessage);
+}
+
+TEST(ParseJobSize, ReadsBothTotalsWithTheRegionalOrThePointSeparator) {
+  struct Row {
+    const char* name;
+    const char* x;
+    const char* y;
+    char separator;
+    JobSize expected;
+  };
+  const Row rows[] = {
+      {"integers", "65", "45", '.', {65, 45}},
+      {"point", "65.5", "20.25", '.', {65.5, 20.25}},
+      {"regional comma", "65,5", "20,25", ',', {65.5, 20.25}},
+      {"point under a comma region", "65.5", "20", ',', {65.5, 20}},
+      {"no job loaded yet", "0", "0", '.', {0, 0}},
+      {"blanks around", " 12 ", "3", '.', {12, 3}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    JobSize size{-1, -1};
+    const Status status = ParseJobSize(row.x, row.y, row.separator, &size);
+    ASSERT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(size, row.expected);
+  }
+}
+
+TEST(ParseJobSize, ATextThatIsNoNumberNamesItAndChangesNothing) {
+  struct Row {
+    const char* name;
+    const char* x;
+    const char* y;
+    char separator;
+    const char* named;
+  };
+  const Row rows[] = {
+      {"empty X", "", "10", '.', "en X"},
+      {"letters in Y", "10", "abc", '.', "\"abc\""},
+      {"comma under a point region", "65,5", "10", '.', "\"65,5\""},
+      {"trailing garbage", "10", "12mm", '.', "\"12mm\""},
+      {"negative", "-5", "10", '.', "\"-5\""},
+      {"not finite", "10", "1e999", '.', "en Y"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    JobSize size{1, 2};
+    const Status status = ParseJobSize(row.x, row.y, row.separator, &size);
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.message().find(row.named), std::string::npos) << status.message();
+    EXPECT_EQ(size, (JobSize{1, 2}));
+  }
+}
+
+TEST(NewPlatePreview, ScalesTheParametersAndKeepsThePreviousPreviewOnABadTotal) {
+  MachineParameters parameters;  // factory plate: 200 x 150, border 7 x 7
+  PlatePreview preview(PlateGeometry{});
+  ASSERT_TRUE(NewPlatePreview(parameters, "65", "45", '.', &preview).ok());
+  EXPECT_EQ(preview.BorderX(), 12);
+  EXPECT_EQ(preview.JobRect(), (PreviewRect{12, 253 - 80, 12 + 115, 253}));
+  EXPECT_DOUBLE_EQ(preview.EngraveStartX(), 7);
+
+  // A dragged job, then a new plate from other parameters: back in the corner, new borders.
+  preview.Press();
+  preview.Move(150, 150);
+  parameters.PlateSizeX = 100;
+  parameters.PlateBorderX = 10;
+  parameters.PlateBorderY = 3;
+  parameters.PlateOriginX = 1;
+  ASSERT_TRUE(NewPlatePreview(parameters, "20", "10", '.', &preview).ok());
+  EXPECT_FALSE(preview.Dragging());
+  EXPECT_EQ(preview.BorderX(), 35);  // 353 × 10 / 100 = 35.3
+  EXPECT_EQ(preview.BorderY(), 5);   // 265 × 3 / 150 = 5.3
+  EXPECT_EQ(preview.JobRect(), (PreviewRect{35, 260 - 18, 35 + 71, 260}));  // 70.6 and 17.67
+  EXPECT_EQ(preview.SpindleTarget(), (ToolPosition{10 + 1, 3 + 12.25, 0}));
+
+  // A total that is no number, or a plate of no width: the preview stays as it was.
+  preview.Press();
+  preview.Move(200, 100);
+  const PreviewRect moved = preview.JobRect();
+  EXPECT_FALSE(NewPlatePreview(parameters, "20", "", '.', &preview).ok());
+  parameters.PlateSizeX = 0;
+  EXPECT_FALSE(NewPlatePreview(parameters, "20", "10", '.', &preview).ok());
+  EXPECT_EQ(preview.JobRect(), moved);
+  EXPECT_TRUE(preview.Dragging());
+}
+
+TEST(CheckPlateGeometry, RefusesAPlateThePreviewCannotScaleTo) {
+  EXPECT_TRUE(CheckPlateGeometry(PlateGeometry{}).ok());
+  PlateGeometry no_width;
+  no_width.size_x = 0;
+  EXPECT_FALSE(CheckPlateGeometry(no_width).ok());
+  PlateGeometry negative_height;
+  negative_height.size_y = -150;
+  EXPECT_FALSE(CheckPlateGeometry(negative_height).ok());
+  PlateGeometry nan_border;
+  nan_border.border_x = std::nan("");
+  EXPECT_FALSE(CheckPlateGeometry(nan_border).ok());
+}
+
+}  // namespace
+}  // namespace pistora
