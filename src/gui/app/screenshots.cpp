@@ -13,6 +13,7 @@
 #include "gui/app/startup.h"
 #include "gui/app/tsplfrm.h"
 #include "gui/main/tform1.h"
+#include "gui/setup/tpagesdlg.h"
 
 namespace pistora {
 namespace {
@@ -67,6 +68,16 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
       return s;
     }
     window->hide();
+  }
+
+  // The parameter dialog on each of its pages.
+  if (TPagesDlg* dialog = Windows().PagesDlg) {
+    for (int page = 0; page < 4; ++page) {
+      dialog->ShowPage(page);
+      if (Status s = Save(dialog, dir, QStringLiteral("TPagesDlg_page%1").arg(page)); !s) return s;
+    }
+    dialog->ShowPage(0);
+    dialog->hide();
   }
 
   // The main window with each step panel in turn, to check every caption.

@@ -16,16 +16,11 @@
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/led_lamp.h"
 #include "gui/widgets/stop_disc.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* Caption(QWidget* parent, const char* utf8, int x, int y, int w = 120, int h = 16) {
   auto* label = new QLabel(QString::fromUtf8(utf8), parent);

@@ -18,17 +18,11 @@
 #include "gui/setup/machine_window_motion.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/stop_disc.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 
 namespace {
-
-template <typename W>
-W* Placed(W* widget, const char* name, QRect place) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(place);
-  return widget;
-}
 
 // One surfacing value: caption, box (key mode 2, factory text) and its "mm".
 struct ValueRow {
@@ -58,7 +52,7 @@ SurfacingTab::~SurfacingTab() = default;
 void SurfacingTab::SetPrompts(Prompts& prompts) { prompts_ = &prompts; }
 
 void SurfacingTab::BuildLayout() {
-  GroupBox7 = Placed(new QGroupBox(QString::fromUtf8("Surfaçage plan de travail"), this), "GroupBox7",
+  GroupBox7 = Named(new QGroupBox(QString::fromUtf8("Surfaçage plan de travail"), this), "GroupBox7",
                      {4, 4, 292, 196});
   const ValueRow rows[] = {
       {&Label21, "Label21", "Offset axe X : ", &Edit5, "Edit5", "17.25", &UnitSurfaceOffsetX,
@@ -76,31 +70,31 @@ void SurfacingTab::BuildLayout() {
   };
   int y = 24;
   for (const ValueRow& row : rows) {
-    *row.caption = Placed(new QLabel(QString::fromUtf8(row.caption_text), GroupBox7), row.caption_name,
+    *row.caption = Named(new QLabel(QString::fromUtf8(row.caption_text), GroupBox7), row.caption_name,
                           {8, y + 2, 176, 16});
-    *row.box = Placed(new QLineEdit(QString::fromLatin1(row.factory), GroupBox7), row.box_name,
+    *row.box = Named(new QLineEdit(QString::fromLatin1(row.factory), GroupBox7), row.box_name,
                       {188, y, 64, 20});
     (*row.box)->installEventFilter(new NumericKeyFilterAdapter(KeyMode::UnsignedDecimal, *row.box));
-    *row.unit = Placed(new QLabel(QStringLiteral("mm"), GroupBox7), row.unit_name, {258, y + 2, 28, 16});
+    *row.unit = Named(new QLabel(QStringLiteral("mm"), GroupBox7), row.unit_name, {258, y + 2, 28, 16});
     y += 28;
   }
 
-  Button11 = Placed(new QPushButton(QString::fromUtf8("Réglage zéro Table"), this), "Button11",
+  Button11 = Named(new QPushButton(QString::fromUtf8("Réglage zéro Table"), this), "Button11",
                     {304, 8, 180, 26});
-  Label39 = Placed(new QLabel(QString::fromUtf8("Réglage Axe Z"), this), "Label39", {304, 44, 130, 16});
-  Edit13 = Placed(new QLineEdit(QStringLiteral("-30"), this), "Edit13", {304, 66, 60, 20});
+  Label39 = Named(new QLabel(QString::fromUtf8("Réglage Axe Z"), this), "Label39", {304, 44, 130, 16});
+  Edit13 = Named(new QLineEdit(QStringLiteral("-30"), this), "Edit13", {304, 66, 60, 20});
   Edit13->installEventFilter(new NumericKeyFilterAdapter(KeyMode::SignedDecimal, Edit13));
-  Button1 = Placed(new QPushButton(QString::fromUtf8("Aller à"), this), "Button1", {370, 64, 70, 24});
-  BitBtn4 = Placed(new HoldArrowButton(Qt::UpArrow, this), "BitBtn4", {448, 40, 32, 32});
-  BitBtn5 = Placed(new HoldArrowButton(Qt::DownArrow, this), "BitBtn5", {448, 76, 32, 32});
-  Button13 = Placed(new QPushButton(QString::fromUtf8("Validation réglage des z"), this), "Button13",
+  Button1 = Named(new QPushButton(QString::fromUtf8("Aller à"), this), "Button1", {370, 64, 70, 24});
+  BitBtn4 = Named(new HoldArrowButton(Qt::UpArrow, this), "BitBtn4", {448, 40, 32, 32});
+  BitBtn5 = Named(new HoldArrowButton(Qt::DownArrow, this), "BitBtn5", {448, 76, 32, 32});
+  Button13 = Named(new QPushButton(QString::fromUtf8("Validation réglage des z"), this), "Button13",
                     {304, 122, 180, 26});
-  Button12 = Placed(new QPushButton(QString::fromUtf8("Démarrer le surfacage"), this), "Button12",
+  Button12 = Named(new QPushButton(QString::fromUtf8("Démarrer le surfacage"), this), "Button12",
                     {304, 160, 180, 26});
 
-  Shape1 = Placed(new StopDisc(this), "Shape1", {506, 8, 68, 68});
+  Shape1 = Named(new StopDisc(this), "Shape1", {506, 8, 68, 68});
   Shape1->Word()->setObjectName(QStringLiteral("Label38"));
-  Button2 = Placed(new QPushButton(QStringLiteral("Raz"), this), "Button2", {514, 82, 52, 24});
+  Button2 = Named(new QPushButton(QStringLiteral("Raz"), this), "Button2", {514, 82, 52, 24});
 }
 
 void SurfacingTab::ConnectHandlers() {

@@ -13,33 +13,26 @@
 #include "gui/setup/machine_window_motion.h"
 #include "gui/setup/plate_preview_view.h"
 #include "gui/widgets/stop_disc.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 
 namespace {
 
-// Names a control after its member and puts it at its place in the fixed layout.
-template <typename W>
-W* Placed(W* control, const char* name, int x, int y, int w, int h) {
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(x, y, w, h);
-  return control;
-}
-
 QGroupBox* Group(QWidget* parent, const char* name, const char* title, int x, int y, int w, int h) {
-  return Placed(new QGroupBox(QString::fromUtf8(title), parent), name, x, y, w, h);
+  return Named(new QGroupBox(QString::fromUtf8(title), parent), name, x, y, w, h);
 }
 
 QLabel* Text(QWidget* parent, const char* name, const char* text, int x, int y, int w) {
-  return Placed(new QLabel(QString::fromUtf8(text), parent), name, x, y, w, 16);
+  return Named(new QLabel(QString::fromUtf8(text), parent), name, x, y, w, 16);
 }
 
 QPushButton* Command(QWidget* parent, const char* name, const char* caption, int x, int y, int w) {
-  return Placed(new QPushButton(QString::fromUtf8(caption), parent), name, x, y, w, 30);
+  return Named(new QPushButton(QString::fromUtf8(caption), parent), name, x, y, w, 30);
 }
 
 QLabel* Sample(QWidget* parent, const char* name, int x, int y, const QPixmap& pixmap) {
-  QLabel* sample = Placed(new QLabel(parent), name, x, y, pixmap.width(), pixmap.height());
+  QLabel* sample = Named(new QLabel(parent), name, x, y, pixmap.width(), pixmap.height());
   sample->setPixmap(pixmap);
   return sample;
 }
@@ -60,7 +53,7 @@ Tgestfrm::~Tgestfrm() = default;
 
 void Tgestfrm::BuildLayout() {
   GroupBox1 = Group(this, "GroupBox1", "Prévisualisation", 8, 8, 373, 297);
-  Image1 = Placed(new PlatePreviewView(GroupBox1), "Image1", 10, 22, kPlatePreviewWidth,
+  Image1 = Named(new PlatePreviewView(GroupBox1), "Image1", 10, 22, kPlatePreviewWidth,
                   kPlatePreviewHeight);
   BuildCommandBox();
   BuildLegendBox();
@@ -72,9 +65,9 @@ void Tgestfrm::BuildCommandBox() {
   BitBtn1 = Command(GroupBox2, "BitBtn1", "Nouvelle plaque", 12, 24, 289);
   BitBtn2 = Command(GroupBox2, "BitBtn2", "&Positionner la broche et sortir", 12, 62, 289);
   BitBtn3 = Command(GroupBox2, "BitBtn3", "&Sortir sans rien faire", 12, 100, 289);
-  Shape1 = Placed(new StopDisc(GroupBox2), "Shape1", 60, 160, 68, 68);
+  Shape1 = Named(new StopDisc(GroupBox2), "Shape1", 60, 160, 68, 68);
   Shape1->Word()->setObjectName(QStringLiteral("Label15"));
-  Button5 = Placed(new QPushButton(QStringLiteral("Raz"), GroupBox2), "Button5", 160, 180, 80, 28);
+  Button5 = Named(new QPushButton(QStringLiteral("Raz"), GroupBox2), "Button5", 160, 180, 80, 28);
 }
 
 void Tgestfrm::BuildLegendBox() {

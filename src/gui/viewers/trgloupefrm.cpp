@@ -10,19 +10,9 @@
 #include "gui/app/app_windows.h"
 #include "gui/viewers/loupe_support.h"
 #include "gui/viewers/tmasquefrm.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
-namespace {
-
-// Names a new control and puts it in its place.
-template <typename T>
-T* Named(T* control, const char* name, QRect place) {
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(place);
-  return control;
-}
-
-}  // namespace
 
 Trgloupefrm::Trgloupefrm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Trgloupefrm"));
