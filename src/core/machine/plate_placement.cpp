@@ -4,15 +4,16 @@
 #include <optional>
 #include <string>
 
-#include "core/text/numbers.h"
+#include "core/machine/iso_box.h"
 
 namespace pistora {
 
 namespace {
 
+// Read as the machine window's own target boxes are (regional separator, "." as well); a size
+// is never negative.
 std::optional<double> ParseSize(std::string_view text, char regional_separator) {
-  std::optional<double> value = ParseDecimal(text, regional_separator);
-  if (!value && regional_separator != '.') value = ParseDecimal(text, '.');
+  std::optional<double> value = ParseTargetField(text, regional_separator);
   if (value && *value < 0) return std::nullopt;
   return value;
 }

@@ -1,5 +1,6 @@
 #include "core/machine/table_setup.h"
 
+#include "core/machine/iso_box.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -73,11 +74,16 @@ Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTex
   return Status::Ok();
 }
 
-Status ApproachTable(SurfacingPage& page, SetupMotion& motion, double z) {
+Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view z_text,
+                     char regional_separator) {
   Status status = CheckStepAllowed(page, page.Controls().Button1, motion);
   if (!status) return status;
+  const std::optional<double> z = ParseTargetField(z_text, regional_separator);
+  if (!z) {
+    return Status::Error("« " + std::string(z_text) + " » n'est pas une valeur de Z valide.");
+  }
   StepGuard guard(page);
-  motion.MoveTo(0, 0, z);
+  motion.MoveTo(0, 0, *z);
   return Status::Ok();
 }
 

@@ -14,7 +14,7 @@
 #include "core/job/order_job.h"
 #include "core/job/simulation.h"
 #include "core/artwork/workspace.h"
-#include "core/settings/language_report.h"
+#include "core/text/report_gate.h"
 #include "core/settings/main_settings.h"
 #include "gui/adapters/qt_host.h"
 
@@ -311,7 +311,7 @@ class TForm1 : public QWidget {
   Drag engraving_drag_;
   // Applies the entry of ComboBox1; `chosen`: the user has just chosen it.
   void ApplyLanguage(bool chosen);
-  LanguageReportGate language_report_;
+  ReportGate language_report_;
 };
 
 }  // namespace pistora

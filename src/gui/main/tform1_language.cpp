@@ -50,7 +50,7 @@ void TForm1::ApplyLanguage(bool chosen) {
     }
     return;
   }
-  language_report_.Succeeded();
+  language_report_.Rearm();
   ApplyLanguageToWindows(text, Windows());
 }
 

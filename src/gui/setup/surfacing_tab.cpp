@@ -1,7 +1,6 @@
 // The table surfacing page of the parameter dialog: its controls and the three steps.
 #include "gui/setup/surfacing_tab.h"
 
-#include <cmath>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -136,16 +135,8 @@ void SurfacingTab::Button11Click() {
 void SurfacingTab::Button1Click() {
   SetupMotion* motion = Motion();
   if (motion == nullptr) return;
-  // Typed and used at once: the regional decimal separator, no thousands grouping.
-  QLocale locale;
-  locale.setNumberOptions(QLocale::RejectGroupSeparator);
-  bool ok = false;
-  const double z = locale.toDouble(Edit13->text().trimmed(), &ok);
-  if (!ok || !std::isfinite(z)) {
-    prompts_->ShowError(QString::fromUtf8("« %1 » n'est pas une valeur de Z valide.").arg(Edit13->text()));
-    return;
-  }
-  Report(ApproachTable(page_, *motion, z));
+  const char separator = QLocale().decimalPoint().at(0).toLatin1();
+  Report(ApproachTable(page_, *motion, Edit13->text().toStdString(), separator));
 }
 
 void SurfacingTab::Button13Click() {

@@ -123,31 +123,28 @@ void TPagesDlg::ComboBoxChange(QComboBox* list) {
   list->setPalette(palette);
 }
 
-void TPagesDlg::Load(Report report) {
+void TPagesDlg::Load(bool asked) {
   ParameterDialogValues values = ReadControls();
   const ParameterDialogLoad load = LoadParameterDialogFile(ParameterFilePath().toStdString(), &values);
   WriteControls(values);
   if (load.Clean()) {
-    load_reported_ = false;
+    load_report_.Rearm();
     return;
   }
-  // A message box takes the focus and gives it back: from activation the same news is told
-  // once, not again on each return.
-  if (report == Report::OncePerShowing && load_reported_) return;
-  load_reported_ = true;
-  const QString message = QString::fromStdString(load.Message());
+  const std::string message = load.Message();
+  if (!load_report_.ShouldReport(message, asked)) return;
   if (load.status.ok()) {
-    prompts_.ShowInfo(message);
+    prompts_.ShowInfo(QString::fromStdString(message));
   } else {
-    prompts_.ShowError(message);
+    prompts_.ShowError(QString::fromStdString(message));
   }
 }
 
-void TPagesDlg::LoadParameterDialog() { Load(Report::Always); }
+void TPagesDlg::LoadParameterDialog() { Load(true); }
 
 void TPagesDlg::FormActivate() {
   if (keep_edits_) return;
-  Load(Report::OncePerShowing);
+  Load(false);
 }
 
 void TPagesDlg::BitBtn1Click() {
@@ -193,7 +190,7 @@ void TPagesDlg::showEvent(QShowEvent* event) {
 
 void TPagesDlg::hideEvent(QHideEvent* event) {
   // Shown again later, the dialog reads cn.dat afresh and tells of its faults anew.
-  load_reported_ = false;
+  load_report_.Rearm();
   keep_edits_ = false;
   QDialog::hideEvent(event);
 }

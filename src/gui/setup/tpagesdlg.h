@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/settings/parameter_dialog.h"
+#include "core/text/report_gate.h"
 
 class QCheckBox;
 class QComboBox;
@@ -90,8 +91,8 @@ class TPagesDlg : public QDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  enum class Report { Always, OncePerShowing };
-  void Load(Report report);
+  // `asked`: the user asked for the reading ("&Restaurer"), not a mere activation.
+  void Load(bool asked);
   void BuildInputsOutputsPage();
   void BuildAxesPage();
   void BuildCopperPage();
@@ -100,7 +101,7 @@ class TPagesDlg : public QDialog {
 
   Prompts& prompts_;
   QString folder_;
-  bool load_reported_ = false;  // a message about cn.dat was shown since the last clean read
+  ReportGate load_report_;  // a fault of cn.dat is told once across activations
   bool keep_edits_ = false;     // unsaved edits that activation must not overwrite
   bool centred_ = false;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "core/machine/machine_fixture.h"
 #include "core/machine/recording_port.h"
 #include "hw/simulated_machine.h"
 #include "hw/virtual_clock.h"
@@ -15,25 +16,8 @@ namespace {
 using testing::RecordingDisplay;
 using testing::RecordingPort;
 
-// A host that counts pumps and runs an action on a chosen one (a click on STOP, a switch).
-class ScriptedHost final : public Host {
- public:
-  void PumpEvents() override {
-    ++pumps;
-    if (pumps == trigger_at && action) action();
-  }
-  long pumps = 0;
-  long trigger_at = -1;
-  std::function<void()> action;
-};
-
-MachineParameters WiredParameters() {
-  MachineParameters p;
-  WireAxesOnLowDataBits(p);
-  p.MinPulseUs = 60;
-  p.TickWaitUs = 49;
-  return p;
-}
+using ScriptedHost = testing::CountingHost;
+using testing::WiredAxes;
 
 class MotionEngineTest : public ::testing::Test {
  protected:
@@ -43,7 +27,7 @@ class MotionEngineTest : public ::testing::Test {
     layer_.SetSignalMapListener(
         [this](const SignalMap& m, std::uint16_t base) { machine_.Configure(m, base); });
     layer_.StartPortDriver();
-    engine_.ApplyParameters(WiredParameters());
+    engine_.ApplyParameters(WiredAxes());
     state_.WorkFeed = 150;
   }
 
@@ -153,7 +137,7 @@ TEST_F(MotionEngineTest, DirectionsAreSetXYZWithZeroDeltaPositive) {
   PortLayer layer(port, clock_, display_);
   layer.StartPortDriver();
   MotionEngine engine(state_, layer, clock_, host_, display_);
-  engine.ApplyParameters(WiredParameters());
+  engine.ApplyParameters(WiredAxes());
   engine.MoveTo(-1, 1, 0);
   ASSERT_GE(port.writes.size(), 3u);
   EXPECT_EQ(port.writes[0].value, 0x00);  // X negative: bit 0x02 clear
@@ -205,7 +189,7 @@ TEST_F(MotionEngineTest, StopDuringAMoveLeavesThePositionWhereTheToolIs) {
 TEST_F(MotionEngineTest, ALimitSwitchStopsTheMoveWithinOneTick) {
   for (bool inverted : {false, true}) {
     SCOPED_TRACE(inverted);
-    MachineParameters p = WiredParameters();
+    MachineParameters p = WiredAxes();
     p.LimitXInput = 0x08;
     p.LimitXInverted = inverted;
     Apply(p);
@@ -233,7 +217,7 @@ TEST_F(MotionEngineTest, ALimitSwitchStopsTheMoveWithinOneTick) {
 TEST_F(MotionEngineTest, TheEmergencyStopLatchesWithOrWithoutLimitSwitches) {
   for (std::uint8_t limit_mask : {std::uint8_t{0}, std::uint8_t{0x10}}) {
     SCOPED_TRACE(int(limit_mask));
-    MachineParameters p = WiredParameters();
+    MachineParameters p = WiredAxes();
     p.EStopInput = 0x80;
     p.LimitXInput = limit_mask;
     Apply(p);

@@ -110,7 +110,7 @@ TEST(SurfacingSteps, StepsThatMoveWaitForRazOnceStopIsLatched) {
   ASSERT_TRUE(SetTableZero(page, motion, SmallTable()).ok());
   motion.fake.events.clear();
   motion.fake.stop = true;
-  EXPECT_FALSE(ApproachTable(page, motion, -30).ok());
+  EXPECT_FALSE(ApproachTable(page, motion, "-30", '.').ok());
   ASSERT_TRUE(ValidateTableHeight(page, motion).ok());  // no motion: allowed
   NullHost host;
   EXPECT_FALSE(StartSurfacing(page, motion, host, SmallTable()).ok());
@@ -135,19 +135,38 @@ TEST(SurfacingSteps, ApproachAndValidationOfTheTableHeight) {
   SurfacingPage page;
   FakeSetupMotion motion;
   // Not before the table zero.
-  EXPECT_FALSE(ApproachTable(page, motion, -30).ok());
+  EXPECT_FALSE(ApproachTable(page, motion, "-30", '.').ok());
   EXPECT_FALSE(ValidateTableHeight(page, motion).ok());
   EXPECT_TRUE(motion.fake.events.empty());
 
   ASSERT_TRUE(SetTableZero(page, motion, SmallTable()).ok());
-  ASSERT_TRUE(ApproachTable(page, motion, -30).ok());
+  ASSERT_TRUE(ApproachTable(page, motion, "-30", '.').ok());
   EXPECT_EQ(motion.fake.targets.back(), (ToolPosition{0, 0, -30}));
   motion.fake.machine.z -= 1.5;  // jogged down onto the table
   ASSERT_TRUE(ValidateTableHeight(page, motion).ok());
   EXPECT_EQ(motion.fake.events.back(), "zeroZ");
   EXPECT_DOUBLE_EQ(motion.fake.work_zero.z, -31.5);
   EXPECT_EQ(page.State(), SurfacingState::kReady);
-  EXPECT_FALSE(ApproachTable(page, motion, -30).ok());  // the Z controls are off again
+  EXPECT_FALSE(ApproachTable(page, motion, "-30", '.').ok());  // the Z controls are off again
+}
+
+TEST(SurfacingSteps, ApproachTargetReadWithTheRegionalSeparator) {
+  SurfacingPage page;
+  FakeSetupMotion motion;
+  ASSERT_TRUE(SetTableZero(page, motion, SmallTable()).ok());
+  for (const char* text : {"abc", "", "-1,5,0", "1e999"}) {
+    SCOPED_TRACE(text);
+    const std::size_t moves = motion.fake.targets.size();
+    const Status status = ApproachTable(page, motion, text, ',');
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.message().find(std::string("« ") + text + " »"), std::string::npos);
+    EXPECT_EQ(motion.fake.targets.size(), moves);
+  }
+  ASSERT_TRUE(ApproachTable(page, motion, " -1,5 ", ',').ok());
+  EXPECT_EQ(motion.fake.targets.back(), (ToolPosition{0, 0, -1.5}));
+  ASSERT_TRUE(ApproachTable(page, motion, "-2.25", ',').ok());  // "." as in the machine window
+  EXPECT_EQ(motion.fake.targets.back(), (ToolPosition{0, 0, -2.25}));
+  EXPECT_EQ(page.State(), SurfacingState::kZSetting);
 }
 
 TEST(SurfacingSteps, EveryStepRefusedWhileTheMachineIsBusy) {
@@ -161,7 +180,7 @@ TEST(SurfacingSteps, EveryStepRefusedWhileTheMachineIsBusy) {
   ASSERT_TRUE(SetTableZero(page, motion, SmallTable()).ok());
   motion.fake.events.clear();
   motion.busy = true;
-  EXPECT_FALSE(ApproachTable(page, motion, -30).ok());
+  EXPECT_FALSE(ApproachTable(page, motion, "-30", '.').ok());
   EXPECT_FALSE(ValidateTableHeight(page, motion).ok());
   EXPECT_EQ(page.State(), SurfacingState::kZSetting);
 

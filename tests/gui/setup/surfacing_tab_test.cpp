@@ -275,7 +275,7 @@ class SurfacingTabTest : public QObject {
     SmallTable();
     tab_->Button11->click();
     const std::int64_t before = TotalSteps();
-    for (const char* text : {"abc", "", "-1.5"}) {
+    for (const char* text : {"abc", ""}) {
       QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
       prompts_.ClearMessages();
       tab_->Edit13->setText(QString::fromLatin1(text));
