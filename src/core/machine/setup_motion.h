@@ -15,6 +15,11 @@ class SetupMotion : public IsoMotion {
   // A move, homing cycle, jog or program run is under way: a set-up step must not start another
   // motion from inside it (the window's events run during moves).
   virtual bool Busy() const = 0;
+
+  // The STOP of a set-up page: sets the stop latch, as the machine window's STOP disc does, and
+  // shows it there. "Raz" of a set-up page clears it.
+  virtual void LatchStop() = 0;
+  virtual void ResetStopLatch() = 0;
 };
 
 }  // namespace pistora

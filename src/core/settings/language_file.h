@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/settings/language_table.h"
+#include "core/windows/language_table.h"
 #include "core/text/status.h"
 
 namespace pistora {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QProgressBar>
 
-#include "gui/main/tform1.h"
+#include "gui/main/main_window.h"
 
 namespace pistora {
 

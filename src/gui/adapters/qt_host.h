@@ -7,7 +7,7 @@
 
 namespace pistora {
 
-class TForm1;
+class MainWindow;
 
 // The main window's host for long core loops: pending events run through the Qt event loop
 // (so "&Stop !" acts inside a loop), views and the gauge are those of the main window.
@@ -20,7 +20,7 @@ class QtHost final : public Host {
  public:
   static constexpr std::chrono::milliseconds kPumpInterval{10};
 
-  explicit QtHost(TForm1& form) : form_(form) {}
+  explicit QtHost(MainWindow& form) : form_(form) {}
 
   void PumpEvents() override;
   void RefreshView(View view) override;
@@ -34,7 +34,7 @@ class QtHost final : public Host {
   long EventLoopRuns() const { return event_loop_runs_; }
 
  private:
-  TForm1& form_;
+  MainWindow& form_;
   std::function<void()> pump_hook_;
   std::chrono::steady_clock::time_point last_run_{};
   long event_loop_runs_ = 0;

@@ -2,27 +2,27 @@
 
 namespace pistora {
 
-class TForm1;
-class TForm2;
-class Tgravefrm;
-class Tgestfrm;
-class TPagesDlg;
-class Tloupefrm;
-class Tmasquefrm;
-class Trgloupefrm;
+class MainWindow;
+class AboutDialog;
+class MachineWindow;
+class PlateWindow;
+class MachineSettingsDialog;
+class MagnifierGlass;
+class MagnifierMask;
+class MagnifierSettingsDialog;
 
 // The single instance of every window, alive for the whole run. Handlers of one window
 // reach another through these; a pointer is null until CreateWindows made that window
 // (a test may create the main window alone).
 struct AppWindows {
-  TForm1* Form1 = nullptr;
-  TForm2* Form2 = nullptr;
-  Tgravefrm* gravefrm = nullptr;
-  Tgestfrm* gestfrm = nullptr;
-  TPagesDlg* PagesDlg = nullptr;
-  Tloupefrm* loupefrm = nullptr;
-  Tmasquefrm* masquefrm = nullptr;
-  Trgloupefrm* rgloupefrm = nullptr;
+  MainWindow* main = nullptr;
+  AboutDialog* about = nullptr;
+  MachineWindow* machine = nullptr;
+  PlateWindow* plate = nullptr;
+  MachineSettingsDialog* machine_settings = nullptr;
+  MagnifierGlass* magnifier = nullptr;
+  MagnifierMask* magnifier_mask = nullptr;
+  MagnifierSettingsDialog* magnifier_settings = nullptr;
 };
 
 AppWindows& Windows();

@@ -8,20 +8,20 @@
 #include <QWidget>
 
 #include "gui/app/app_windows.h"
-#include "gui/machine/tgravefrm.h"
-#include "gui/main/tform1.h"
-#include "gui/main/tform2.h"
-#include "gui/setup/tgestfrm.h"
-#include "gui/setup/tpagesdlg.h"
+#include "gui/machine/machine_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/about_dialog.h"
+#include "gui/setup/plate_window.h"
+#include "gui/setup/machine_settings_dialog.h"
 
 namespace pistora {
 
 QWidget* WindowOfClass(std::string_view window_class, const AppWindows& w) {
-  if (window_class == "TForm1") return w.Form1;
-  if (window_class == "TForm2") return w.Form2;
-  if (window_class == "Tgravefrm") return w.gravefrm;
-  if (window_class == "TPagesDlg") return w.PagesDlg;
-  if (window_class == "Tgestfrm") return w.gestfrm;
+  if (window_class == "TForm1") return w.main;
+  if (window_class == "TForm2") return w.about;
+  if (window_class == "Tgravefrm") return w.machine;
+  if (window_class == "TPagesDlg") return w.machine_settings;
+  if (window_class == "Tgestfrm") return w.plate;
   return nullptr;
 }
 
@@ -106,9 +106,9 @@ void ApplyCaption(const CaptionTarget& target, const QString& caption, const App
 
 // The machine window's label that names its current mode.
 void ShowModeName(const AppWindows& windows) {
-  if (windows.gravefrm == nullptr) return;
-  if (QObject* label = windows.gravefrm->findChild<QObject*>(QStringLiteral("Label53"))) {
-    SetCaption(label, QString::fromStdString(AppliedModeNames().Of(windows.gravefrm->DrillingMode())));
+  if (windows.machine == nullptr) return;
+  if (QObject* label = windows.machine->findChild<QObject*>(QStringLiteral("Label53"))) {
+    SetCaption(label, QString::fromStdString(AppliedModeNames().Of(windows.machine->DrillingMode())));
   }
 }
 
@@ -133,7 +133,7 @@ std::vector<std::string> MissingCaptionTargets(const AppWindows& windows) {
       missing.push_back(std::string(target.window_class) + "." + std::string(target.object_name));
     }
   }
-  if (windows.gravefrm != nullptr && windows.gravefrm->findChild<QObject*>(QStringLiteral("Label53")) == nullptr) {
+  if (windows.machine != nullptr && windows.machine->findChild<QObject*>(QStringLiteral("Label53")) == nullptr) {
     missing.push_back("Tgravefrm.Label53");
   }
   return missing;

@@ -18,8 +18,8 @@
 #include "gui/app/app_windows.h"
 #include "gui/app/screenshots.h"
 #include "gui/app/startup.h"
-#include "gui/app/tsplfrm.h"
-#include "gui/main/tform1.h"
+#include "gui/app/splash_screen.h"
+#include "gui/main/main_window.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     return RunScreenshots(args[shots + 1]);
   }
 
-  auto* splash = new pistora::TSplfrm();
+  auto* splash = new pistora::SplashScreen();
   splash->show();
   splash->repaint();
   QApplication::processEvents();
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   }
   delete splash;
 
-  pistora::TForm1* form = pistora::Windows().Form1;
+  pistora::MainWindow* form = pistora::Windows().main;
   prompts.SetParent(form);
   form->show();
   return QApplication::exec();

@@ -11,9 +11,9 @@
 
 #include "gui/app/app_windows.h"
 #include "gui/app/startup.h"
-#include "gui/app/tsplfrm.h"
-#include "gui/main/tform1.h"
-#include "gui/setup/tpagesdlg.h"
+#include "gui/app/splash_screen.h"
+#include "gui/main/main_window.h"
+#include "gui/setup/machine_settings_dialog.h"
 
 namespace pistora {
 namespace {
@@ -58,20 +58,20 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) return Status::Error("Cannot create the folder " + folder.toStdString());
 
-  TSplfrm splash;
+  SplashScreen splash;
   if (Status s = Save(&splash, dir, QStringLiteral("TSplfrm")); !s) return s;
   splash.hide();
 
   for (QWidget* window : windows.All()) {
-    if (Status s = Save(window, dir, QString::fromLatin1(window->metaObject()->className()).section(QStringLiteral("::"), -1));
-        !s) {
+    // Named by the window's objectName, as the documents name the windows.
+    if (Status s = Save(window, dir, window->objectName()); !s) {
       return s;
     }
     window->hide();
   }
 
   // The parameter dialog on each of its pages.
-  if (TPagesDlg* dialog = Windows().PagesDlg) {
+  if (MachineSettingsDialog* dialog = Windows().machine_settings) {
     for (int page = 0; page < 4; ++page) {
       dialog->ShowPage(page);
       if (Status s = Save(dialog, dir, QStringLiteral("TPagesDlg_page%1").arg(page)); !s) return s;
@@ -81,7 +81,7 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   }
 
   // The main window with each step panel in turn, to check every caption.
-  TForm1* form = Windows().Form1;
+  MainWindow* form = Windows().main;
   if (form == nullptr) return Status::Ok();
   QGroupBox* panels[] = {form->GroupBox4, form->GroupBox5, form->GroupBox3, form->GroupBox6};
   const char* names[] = {"TForm1_settings", "TForm1_scale", "TForm1_verification", "TForm1_generation"};

@@ -4,14 +4,14 @@
 #include <QFont>
 
 #include "gui/app/app_windows.h"
-#include "gui/machine/tgravefrm.h"
-#include "gui/main/tform1.h"
-#include "gui/main/tform2.h"
-#include "gui/setup/tgestfrm.h"
-#include "gui/setup/tpagesdlg.h"
-#include "gui/viewers/tloupefrm.h"
-#include "gui/viewers/tmasquefrm.h"
-#include "gui/viewers/trgloupefrm.h"
+#include "gui/machine/machine_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/about_dialog.h"
+#include "gui/setup/plate_window.h"
+#include "gui/setup/machine_settings_dialog.h"
+#include "gui/viewers/magnifier_glass.h"
+#include "gui/viewers/magnifier_mask.h"
+#include "gui/viewers/magnifier_settings_dialog.h"
 
 namespace pistora {
 
@@ -20,14 +20,14 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
   if (machine.folder.isEmpty()) machine.folder = settings_folder;
   const QString machine_folder = machine.folder;  // the machine window takes `machine`
   try {
-    windows_.push_back(w.Form1 = new TForm1(prompts, settings_folder));
-    windows_.push_back(w.Form2 = new TForm2());
-    windows_.push_back(w.gravefrm = new Tgravefrm(prompts, std::move(machine)));
-    windows_.push_back(w.gestfrm = new Tgestfrm());
-    windows_.push_back(w.PagesDlg = new TPagesDlg(prompts, machine_folder));
-    windows_.push_back(w.loupefrm = new Tloupefrm());
-    windows_.push_back(w.masquefrm = new Tmasquefrm());
-    windows_.push_back(w.rgloupefrm = new Trgloupefrm());
+    windows_.push_back(w.main = new MainWindow(prompts, settings_folder));
+    windows_.push_back(w.about = new AboutDialog());
+    windows_.push_back(w.machine = new MachineWindow(prompts, std::move(machine)));
+    windows_.push_back(w.plate = new PlateWindow());
+    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine_folder));
+    windows_.push_back(w.magnifier = new MagnifierGlass());
+    windows_.push_back(w.magnifier_mask = new MagnifierMask());
+    windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;

@@ -14,8 +14,8 @@ namespace pistora {
 class Prompts;
 
 // Owns the windows of one run. Creating it creates every window once, in this order:
-// TForm1 (the main window), TForm2, Tgravefrm, Tgestfrm, TPagesDlg, Tloupefrm, Tmasquefrm,
-// Trgloupefrm, and publishes them through Windows(). Destroying it destroys them in the
+// MainWindow (the main window), AboutDialog, MachineWindow, PlateWindow, MachineSettingsDialog, MagnifierGlass, MagnifierMask,
+// MagnifierSettingsDialog, and publishes them through Windows(). Destroying it destroys them in the
 // reverse order and clears Windows().
 class WindowSet {
  public:

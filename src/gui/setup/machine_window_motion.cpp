@@ -1,6 +1,6 @@
 #include "gui/setup/machine_window_motion.h"
 
-#include "gui/machine/tgravefrm.h"
+#include "gui/machine/machine_window.h"
 
 namespace pistora {
 
@@ -15,5 +15,8 @@ void MachineWindowMotion::SetFeedFromProgram(int feed) { window_.Motion().SetFee
 bool MachineWindowMotion::StopLatched() const { return window_.Motion().StopLatched(); }
 void MachineWindowMotion::HomeMachine() { window_.HomeMachine(); }
 bool MachineWindowMotion::Busy() const { return window_.Busy(); }
+
+void MachineWindowMotion::LatchStop() { window_.StopDiscMouseDown(); }
+void MachineWindowMotion::ResetStopLatch() { window_.Button5Click(); }
 
 }  // namespace pistora

@@ -4,13 +4,13 @@
 
 namespace pistora {
 
-class Tgravefrm;
+class MachineWindow;
 
 // The set-up tools' moves, made by the machine window (its motion engine, its displays, its
 // STOP disc).
 class MachineWindowMotion final : public SetupMotion {
  public:
-  explicit MachineWindowMotion(Tgravefrm& window) : window_(window) {}
+  explicit MachineWindowMotion(MachineWindow& window) : window_(window) {}
 
   void MoveTo(double x, double y, double z) override;
   ToolPosition CurrentPosition() const override;
@@ -21,9 +21,11 @@ class MachineWindowMotion final : public SetupMotion {
   bool StopLatched() const override;
   void HomeMachine() override;
   bool Busy() const override;
+  void LatchStop() override;
+  void ResetStopLatch() override;
 
  private:
-  Tgravefrm& window_;
+  MachineWindow& window_;
 };
 
 }  // namespace pistora

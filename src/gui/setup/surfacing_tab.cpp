@@ -13,7 +13,7 @@
 #include "gui/adapters/qt_prompts.h"
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_host.h"
-#include "gui/machine/tgravefrm.h"
+#include "gui/machine/machine_window.h"
 #include "gui/setup/machine_window_motion.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/stop_disc.h"
@@ -104,10 +104,10 @@ void SurfacingTab::ConnectHandlers() {
   connect(Shape1, &StopDisc::Pressed, this, &SurfacingTab::StopMouseDown);
   connect(Button2, &QPushButton::clicked, this, &SurfacingTab::Button2Click);
   // The Z arrows act as the machine window's own "haut" and "bas" while held.
-  connect(BitBtn4, &QAbstractButton::pressed, this, [this] { ForwardJog(&Tgravefrm::BitBtn5, true); });
-  connect(BitBtn4, &QAbstractButton::released, this, [this] { ForwardJog(&Tgravefrm::BitBtn5, false); });
-  connect(BitBtn5, &QAbstractButton::pressed, this, [this] { ForwardJog(&Tgravefrm::BitBtn6, true); });
-  connect(BitBtn5, &QAbstractButton::released, this, [this] { ForwardJog(&Tgravefrm::BitBtn6, false); });
+  connect(BitBtn4, &QAbstractButton::pressed, this, [this] { ForwardJog(&MachineWindow::BitBtn5, true); });
+  connect(BitBtn4, &QAbstractButton::released, this, [this] { ForwardJog(&MachineWindow::BitBtn5, false); });
+  connect(BitBtn5, &QAbstractButton::pressed, this, [this] { ForwardJog(&MachineWindow::BitBtn6, true); });
+  connect(BitBtn5, &QAbstractButton::released, this, [this] { ForwardJog(&MachineWindow::BitBtn6, false); });
 }
 
 void SurfacingTab::ApplyControls() {
@@ -127,7 +127,7 @@ void SurfacingTab::Button11Click() {
   SetupMotion* motion = Motion();
   if (motion == nullptr) return;
   if (Report(SetTableZero(page_, *motion, Texts()))) {
-    if (Tgravefrm* machine = Machine()) machine->SetTargetsToZero();
+    if (MachineWindow* machine = Machine()) machine->SetTargetsToZero();
   }
   ApplyControls();
 }
@@ -143,7 +143,7 @@ void SurfacingTab::Button13Click() {
   SetupMotion* motion = Motion();
   if (motion == nullptr) return;
   if (Report(ValidateTableHeight(page_, *motion))) {
-    if (Tgravefrm* machine = Machine()) machine->SetTargetZToZero();
+    if (MachineWindow* machine = Machine()) machine->SetTargetZToZero();
   }
   ApplyControls();
 }
@@ -157,12 +157,12 @@ void SurfacingTab::Button12Click() {
 }
 
 void SurfacingTab::StopMouseDown() {
-  if (Tgravefrm* machine = Machine()) machine->StopDiscMouseDown();
+  if (MachineWindow* machine = Machine()) machine->StopDiscMouseDown();
   Shape1->PaintRed();
 }
 
 void SurfacingTab::Button2Click() {
-  if (Tgravefrm* machine = Machine()) machine->Button5Click();
+  if (MachineWindow* machine = Machine()) machine->Button5Click();
   Shape1->PaintRing(QColor(255, 255, 0));
   page_.Reset();
   ApplyControls();
@@ -177,11 +177,11 @@ SurfacingTexts SurfacingTab::Texts() const {
   return texts;
 }
 
-Tgravefrm* SurfacingTab::Machine() const { return Windows().gravefrm; }
+MachineWindow* SurfacingTab::Machine() const { return Windows().machine; }
 
 SetupMotion* SurfacingTab::Motion() {
   if (motion_ != nullptr) return motion_;
-  Tgravefrm* machine = Machine();
+  MachineWindow* machine = Machine();
   if (machine == nullptr) {
     prompts_->ShowError(QString::fromUtf8("Le module de gravure n'est pas disponible."));
     return nullptr;
@@ -198,8 +198,8 @@ bool SurfacingTab::Report(const Status& status) {
   return status.ok();
 }
 
-void SurfacingTab::ForwardJog(HoldArrowButton* Tgravefrm::*arrow, bool press) {
-  Tgravefrm* machine = Machine();
+void SurfacingTab::ForwardJog(HoldArrowButton* MachineWindow::*arrow, bool press) {
+  MachineWindow* machine = Machine();
   if (machine == nullptr) return;
   HoldArrowButton* target = machine->*arrow;
   if (press) {

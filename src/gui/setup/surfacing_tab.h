@@ -16,7 +16,7 @@ namespace pistora {
 class HoldArrowButton;
 class Prompts;
 class QtPrompts;
-class Tgravefrm;
+class MachineWindow;
 class SetupMotion;
 class StopDisc;
 
@@ -85,17 +85,17 @@ class SurfacingTab final : public QWidget {
   SurfacingTexts Texts() const;
   // The machine window (null before it exists) and the motion the steps drive (null, with a
   // message, when there is none).
-  Tgravefrm* Machine() const;
+  MachineWindow* Machine() const;
   SetupMotion* Motion();
   // Shows a refusal; true when the step went ahead.
   bool Report(const Status& status);
   // Press or release of one of the machine window's Z arrows.
-  void ForwardJog(HoldArrowButton* Tgravefrm::*arrow, bool press);
+  void ForwardJog(HoldArrowButton* MachineWindow::*arrow, bool press);
 
   SurfacingPage page_;
   SetupMotion* motion_ = nullptr;
   std::unique_ptr<SetupMotion> own_motion_;
-  Tgravefrm* own_motion_window_ = nullptr;  // the window own_motion_ drives
+  MachineWindow* own_motion_window_ = nullptr;  // the window own_motion_ drives
   std::unique_ptr<QtPrompts> own_prompts_;
   Prompts* prompts_ = nullptr;
 };

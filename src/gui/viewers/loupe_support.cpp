@@ -9,7 +9,7 @@
 #include "core/settings/loupe_outline.h"
 #include "gui/adapters/prompts.h"
 #include "gui/app/app_windows.h"
-#include "gui/main/tform1.h"
+#include "gui/main/main_window.h"
 
 namespace pistora {
 namespace {
@@ -68,7 +68,7 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
 }
 
 void ReportLoupeError(const QString& text) {
-  if (TForm1* main = Windows().Form1) {
+  if (MainWindow* main = Windows().main) {
     main->UiPrompts().ShowError(text);
   } else {
     qWarning().noquote() << text;
@@ -76,7 +76,7 @@ void ReportLoupeError(const QString& text) {
 }
 
 void ReportLoupeInfo(const QString& text) {
-  if (TForm1* main = Windows().Form1) {
+  if (MainWindow* main = Windows().main) {
     main->UiPrompts().ShowInfo(text);
   } else {
     qInfo().noquote() << text;

@@ -30,6 +30,8 @@ class FakeSetupMotion : public SetupMotion {
     fake.work_zero = {};
   }
   bool Busy() const override { return busy; }
+  void LatchStop() override { fake.stop = true; }
+  void ResetStopLatch() override { fake.stop = false; }
 };
 
 }  // namespace pistora

@@ -9,7 +9,7 @@
 #include "gui/adapters/prompts.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/adapters/view_picture.h"
-#include "gui/main/tform1.h"
+#include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
 
 using namespace pistora;
@@ -51,7 +51,7 @@ class AdaptersTest : public QObject {
   void HostDrivesTheMainWindow() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
-    TForm1 form(prompts, folder.path());
+    MainWindow form(prompts, folder.path());
     Host& host = form.UiHost();
     host.ShowProgress(30, 120);
     QCOMPARE(form.Gauge1->maximum(), 120);

@@ -12,18 +12,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/settings/language_table.h"
+#include "core/windows/language_table.h"
 #include "core/text/latin1.h"
+#include "core/windows/about_dialog_controls.h"
+#include "gui/widgets/named_control.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/language_applier.h"
 #include "gui/app/screenshots.h"
 #include "gui/app/startup.h"
-#include "gui/machine/tgravefrm.h"
-#include "gui/main/tform1.h"
-#include "gui/main/tform2.h"
-#include "gui/setup/tgestfrm.h"
-#include "gui/setup/tpagesdlg.h"
+#include "gui/machine/machine_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/about_dialog.h"
+#include "gui/setup/plate_window.h"
+#include "gui/setup/machine_settings_dialog.h"
 
 using namespace pistora;
 
@@ -92,14 +94,14 @@ void WriteLatin1(const QTemporaryDir& dir, const QString& name, const std::strin
   file.write(QByteArray::fromStdString(Utf8ToLatin1(utf8)));
 }
 
-void Choose(TForm1* form, const QString& entry) {
+void Choose(MainWindow* form, const QString& entry) {
   const int index = form->ComboBox1->findText(entry);
   QVERIFY2(index >= 0, qPrintable(entry));
   form->ComboBox1->setCurrentIndex(index);
   emit form->ComboBox1->activated(index);
 }
 
-void Activate(TForm1* form) {
+void Activate(MainWindow* form) {
   QEvent activate(QEvent::WindowActivate);
   QCoreApplication::sendEvent(form, &activate);
 }
@@ -152,7 +154,7 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
     QStringList entries;
     for (int i = 0; i < form->ComboBox1->count(); ++i) entries << form->ComboBox1->itemText(i);
     QCOMPARE(entries, (QStringList{QStringLiteral("anon.lng (  )"), QStringLiteral("en.lng ( English )"),
@@ -172,7 +174,7 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
 
     LanguageText english;
     QVERIFY(LoadLanguageFile(folder.filePath(QStringLiteral("en.lng")).toStdString(), &english).ok());
@@ -189,14 +191,14 @@ class LanguageApplierTest : public QObject {
     QCOMPARE(form->Label29->text(), QStringLiteral("mm"));
     QCOMPARE(form->BitBtn9->text(), form->BitBtn8->text());  // one line, two buttons
     QCOMPARE(form->BitBtn16->text(), QStringLiteral("Save the settings"));
-    QCOMPARE(Windows().Form2->Button1->text(), QStringLiteral("&Close"));
-    QCOMPARE(Windows().Form2->windowTitle(), QStringLiteral("About ...."));
-    QCOMPARE(Windows().gravefrm->windowTitle(), QStringLiteral("Printed circuit board engraving"));
-    QCOMPARE(Windows().PagesDlg->windowTitle(), QStringLiteral("Settings"));
-    QCOMPARE(Windows().gestfrm->windowTitle(), QStringLiteral("Engraving position setting"));
+    QCOMPARE(FindControl<QPushButton>(*Windows().about, AboutControl::kCloseButton)->text(), QStringLiteral("&Close"));
+    QCOMPARE(Windows().about->windowTitle(), QStringLiteral("About ...."));
+    QCOMPARE(Windows().machine->windowTitle(), QStringLiteral("Printed circuit board engraving"));
+    QCOMPARE(Windows().machine_settings->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(Windows().plate->windowTitle(), QStringLiteral("Engraving position setting"));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(false)), QStringLiteral("Engraving"));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QStringLiteral("Drilling"));
-    if (auto* mode = Windows().gravefrm->findChild<QLabel*>(QStringLiteral("Label53"))) {
+    if (auto* mode = Windows().machine->findChild<QLabel*>(QStringLiteral("Label53"))) {
       QCOMPARE(mode->text(), QStringLiteral("Engraving"));
     }
 
@@ -209,7 +211,7 @@ class LanguageApplierTest : public QObject {
 
     Choose(form, QString::fromUtf8("fr.lng ( Français )"));
     QCOMPARE(form->BitBtn1->text(), QStringLiteral("&Charger le typon d'origine"));
-    QCOMPARE(Windows().Form2->windowTitle(), QStringLiteral("A propos de ...."));
+    QCOMPARE(Windows().about->windowTitle(), QStringLiteral("A propos de ...."));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QString::fromUtf8("Perçage"));
     const QStringList wrong_french =
         Mismatches([](const CaptionTarget& t) { return FromView(BuiltInFrenchCaption(t.line)); });
@@ -222,13 +224,13 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
     Choose(form, QStringLiteral("short.lng ( Court )"));
     QCOMPARE(form->GroupBox1->title(), QStringLiteral("Typon"));
     QCOMPARE(form->GroupBox2->title(), QStringLiteral("Gravure"));
     QCOMPARE(form->GroupBox8->title(), QString());
     QCOMPARE(form->BitBtn16->text(), QString());  // line 178
-    QCOMPARE(Windows().Form2->windowTitle(), QString());
+    QCOMPARE(Windows().about->windowTitle(), QString());
     QVERIFY(prompts.Errors().isEmpty());
   }
 
@@ -238,7 +240,7 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
     form->ComboBox1->setEditText(QStringLiteral("en.lng ( English )"));
 
     Activate(form);

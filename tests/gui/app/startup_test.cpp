@@ -8,17 +8,19 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "core/windows/about_dialog_controls.h"
+#include "gui/widgets/named_control.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/screenshots.h"
 #include "gui/app/startup.h"
-#include "gui/app/tsplfrm.h"
-#include "gui/machine/tgravefrm.h"
-#include "gui/main/tform1.h"
-#include "gui/main/tform2.h"
-#include "gui/viewers/tloupefrm.h"
-#include "gui/viewers/tmasquefrm.h"
-#include "gui/viewers/trgloupefrm.h"
+#include "gui/app/splash_screen.h"
+#include "gui/machine/machine_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/about_dialog.h"
+#include "gui/viewers/magnifier_glass.h"
+#include "gui/viewers/magnifier_mask.h"
+#include "gui/viewers/magnifier_settings_dialog.h"
 
 using namespace pistora;
 
@@ -34,7 +36,7 @@ class StartupTest : public QObject {
     {
       WindowSet set(prompts, folder.path());
       struct Expected {
-        const char* class_name;
+        const char* object_name;
         const char* caption;
         int width, height;
         bool frameless;
@@ -52,30 +54,28 @@ class StartupTest : public QObject {
       for (std::size_t i = 0; i < std::size(expected); ++i) {
         const QWidget* w = set.All()[i];
         const Expected& e = expected[i];
-        const QString cls = QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
-        QCOMPARE(cls, QString::fromLatin1(e.class_name));
-        QCOMPARE(w->objectName(), QString::fromLatin1(e.class_name));
+        QCOMPARE(w->objectName(), QString::fromLatin1(e.object_name));
         QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
         if (e.width > 0) QCOMPARE(w->size(), QSize(e.width, e.height));
         QCOMPARE(bool(w->windowFlags() & Qt::FramelessWindowHint), e.frameless);
         QVERIFY(w->isWindow());
       }
-      QCOMPARE(static_cast<QWidget*>(Windows().Form1), set.All()[0]);
-      QCOMPARE(static_cast<QWidget*>(Windows().rgloupefrm), set.All()[7]);
+      QCOMPARE(static_cast<QWidget*>(Windows().main), set.All()[0]);
+      QCOMPARE(static_cast<QWidget*>(Windows().magnifier_settings), set.All()[7]);
       // No param.txt in the folder: the defaults stay and one message says why.
       QCOMPARE(prompts.Errors().size(), 1);
       QVERIFY(prompts.Errors()[0].contains(QStringLiteral("param.txt")));
-      QCOMPARE(Windows().Form1->Edit4->text(), QStringLiteral("0.25"));
+      QCOMPARE(Windows().main->Edit4->text(), QStringLiteral("0.25"));
     }
-    QVERIFY(Windows().Form1 == nullptr);
-    QVERIFY(Windows().gravefrm == nullptr);
+    QVERIFY(Windows().main == nullptr);
+    QVERIFY(Windows().machine == nullptr);
   }
 
   void NoCaptionIsClipped() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    TSplfrm splash;
+    SplashScreen splash;
     QVERIFY(ClippedCaptions(&splash).isEmpty());
     QCOMPARE(splash.size(), QSize(300, 257));
     QCOMPARE(splash.Label1->text(), QStringLiteral("VER 2.20"));
@@ -99,39 +99,40 @@ class StartupTest : public QObject {
     }
     QCOMPARE(QImage(shots + QStringLiteral("/TForm1.png")).size(), QSize(961, 507));
     // The main window is left at its first step.
-    QVERIFY(!Windows().Form1->GroupBox4->isHidden());
-    QVERIFY(Windows().Form1->GroupBox5->isHidden());
+    QVERIFY(!Windows().main->GroupBox4->isHidden());
+    QVERIFY(Windows().main->GroupBox5->isHidden());
   }
 
   void ModuleButtonShowsTheMachineWindowAndClosesTheMagnifier() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
     form->SpeedButton1->setChecked(true);
-    Windows().loupefrm->show();
-    Windows().masquefrm->show();
-    QVERIFY(!Windows().gravefrm->isVisible());
+    Windows().magnifier->show();
+    Windows().magnifier_mask->show();
+    QVERIFY(!Windows().machine->isVisible());
     form->BitBtn12->click();
-    QVERIFY(Windows().gravefrm->isVisible());
-    QVERIFY(!Windows().gravefrm->isModal());
+    QVERIFY(Windows().machine->isVisible());
+    QVERIFY(!Windows().machine->isModal());
     QVERIFY(!form->SpeedButton1->isChecked());
-    QVERIFY(!Windows().loupefrm->isVisible());
-    QVERIFY(!Windows().masquefrm->isVisible());
+    QVERIFY(!Windows().magnifier->isVisible());
+    QVERIFY(!Windows().magnifier_mask->isVisible());
   }
 
   void AboutWindowClosesWithItsButton() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    TForm2* about = Windows().Form2;
-    QCOMPARE(about->Button1->text(), QStringLiteral("&Fermer"));
-    QVERIFY(about->Label1->text().contains(QStringLiteral("Pistora")));
-    QVERIFY(about->Label2->text().contains(QStringLiteral("2.20")));
+    AboutDialog* about = Windows().about;
+    auto* close = FindControl<QPushButton>(*about, AboutControl::kCloseButton);
+    QCOMPARE(close->text(), QStringLiteral("&Fermer"));
+    QVERIFY(FindControl<QLabel>(*about, AboutControl::kProgramName)->text().contains(QStringLiteral("Pistora")));
+    QVERIFY(FindControl<QLabel>(*about, AboutControl::kVersion)->text().contains(QStringLiteral("2.20")));
     // Shown without its modal loop here (tests open no modal dialog); its button closes it.
     about->show();
     QVERIFY(about->isVisible());
-    about->Button1->click();
+    close->click();
     QVERIFY(!about->isVisible());
     QCOMPARE(about->result(), int(QDialog::Accepted));
   }

@@ -72,7 +72,7 @@ class SurfacingTabTest : public QObject {
   ScriptedPrompts prompts_;
   std::unique_ptr<SimulatedMachineWindow> simulated_;
   SimulatedMachine* machine_ = nullptr;
-  Tgravefrm* window_ = nullptr;
+  MachineWindow* window_ = nullptr;
   std::unique_ptr<SurfacingTab> tab_;
 
  private slots:
@@ -328,7 +328,7 @@ class SurfacingTabTest : public QObject {
   }
 
   void WithoutTheMachineWindowNothingHappens() {
-    Windows().gravefrm = nullptr;
+    Windows().machine = nullptr;
     tab_->Button11->click();
     QCOMPARE(prompts_.Errors().size(), 1);
     QCOMPARE(tab_->Page().State(), SurfacingState::kIdle);

@@ -10,7 +10,7 @@
 
 #include "core/settings/machine_parameters.h"
 #include "gui/app/app_windows.h"
-#include "gui/machine/tgravefrm.h"
+#include "gui/machine/machine_window.h"
 #include "hw/simulated_machine.h"
 #include "hw/virtual_clock.h"
 
@@ -33,7 +33,7 @@ inline bool WriteSimulatedCnDat(const QString& folder,
 }
 
 // The window reads cn.dat from `folder` as on activation and is the one machine window
-// (Windows().gravefrm) while it lives.
+// (Windows().machine) while it lives.
 class SimulatedMachineWindow {
  public:
   SimulatedMachineWindow(Prompts& prompts, const QString& folder) : machine_(clock_) {
@@ -42,23 +42,23 @@ class SimulatedMachineWindow {
     io.simulated = &machine_;
     io.clock = &clock_;
     io.folder = folder;
-    window_ = std::make_unique<Tgravefrm>(prompts, io);
+    window_ = std::make_unique<MachineWindow>(prompts, io);
     window_->FormActivate();
-    Windows().gravefrm = window_.get();
+    Windows().machine = window_.get();
   }
   ~SimulatedMachineWindow() {
-    if (Windows().gravefrm == window_.get()) Windows().gravefrm = nullptr;
+    if (Windows().machine == window_.get()) Windows().machine = nullptr;
   }
   SimulatedMachineWindow(const SimulatedMachineWindow&) = delete;
   SimulatedMachineWindow& operator=(const SimulatedMachineWindow&) = delete;
 
-  Tgravefrm& Window() { return *window_; }
+  MachineWindow& Window() { return *window_; }
   SimulatedMachine& Machine() { return machine_; }
 
  private:
   VirtualClock clock_;
   SimulatedMachine machine_;
-  std::unique_ptr<Tgravefrm> window_;
+  std::unique_ptr<MachineWindow> window_;
 };
 
 }  // namespace pistora

@@ -16,10 +16,10 @@
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/startup.h"
-#include "gui/main/tform1.h"
-#include "gui/viewers/tloupefrm.h"
-#include "gui/viewers/tmasquefrm.h"
-#include "gui/viewers/trgloupefrm.h"
+#include "gui/main/main_window.h"
+#include "gui/viewers/magnifier_glass.h"
+#include "gui/viewers/magnifier_mask.h"
+#include "gui/viewers/magnifier_settings_dialog.h"
 
 using namespace pistora;
 
@@ -87,9 +87,9 @@ class MagnifierTest : public QObject {
     WriteBothPictures();
     Session session(dir_->path());
     ScriptedPrompts& prompts = session.prompts;
-    TForm1* form = Windows().Form1;
-    Tloupefrm* loupe = Windows().loupefrm;
-    Tmasquefrm* mask = Windows().masquefrm;
+    MainWindow* form = Windows().main;
+    MagnifierGlass* loupe = Windows().magnifier;
+    MagnifierMask* mask = Windows().magnifier_mask;
 
     form->SpeedButton1->click();
     QVERIFY(form->SpeedButton1->isChecked());
@@ -121,13 +121,13 @@ class MagnifierTest : public QObject {
   void ShippedPicturesAreFoundBesideTheProgram() {
     Session session(dir_->path());
     ScriptedPrompts& prompts = session.prompts;
-    Windows().Form1->SpeedButton1->click();
+    Windows().main->SpeedButton1->click();
     QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
-    Tloupefrm* loupe = Windows().loupefrm;
-    Tmasquefrm* mask = Windows().masquefrm;
+    MagnifierGlass* loupe = Windows().magnifier;
+    MagnifierMask* mask = Windows().magnifier_mask;
     QCOMPARE(loupe->size(), mask->size());
     // The enlarged picture's centre: inside the mask, see-through in the magnifier's glass.
-    const QPoint centre = Windows().masquefrm->Image2->geometry().center();
+    const QPoint centre = Windows().magnifier_mask->Image2->geometry().center();
     QVERIFY(mask->mask().contains(centre));
     QVERIFY(!loupe->mask().contains(centre));
     QVERIFY(!loupe->mask().contains(QPoint(0, 0)));
@@ -158,12 +158,12 @@ class MagnifierTest : public QObject {
       }
       Session session(dir_->path());
       ScriptedPrompts& prompts = session.prompts;
-      Windows().Form1->SpeedButton1->click();
+      Windows().main->SpeedButton1->click();
       QVERIFY2(prompts.Errors().size() == 1, c.name);
       QVERIFY2(prompts.Errors()[0].contains(bad), c.name);
-      QVERIFY2(!Windows().Form1->SpeedButton1->isChecked(), c.name);
-      QVERIFY2(!Windows().loupefrm->isVisible(), c.name);
-      QVERIFY2(!Windows().masquefrm->isVisible(), c.name);
+      QVERIFY2(!Windows().main->SpeedButton1->isChecked(), c.name);
+      QVERIFY2(!Windows().magnifier->isVisible(), c.name);
+      QVERIFY2(!Windows().magnifier_mask->isVisible(), c.name);
     }
 
     // A picture far larger than any screen (a small file: one bit per pixel) is refused.
@@ -172,11 +172,11 @@ class MagnifierTest : public QObject {
     huge.fill(1);
     QVERIFY(huge.save(QStringLiteral("loupe.bmp"), "BMP"));
     Session session(dir_->path());
-    Windows().Form1->SpeedButton1->click();
+    Windows().main->SpeedButton1->click();
     QCOMPARE(session.prompts.Errors().size(), 1);
     QVERIFY(session.prompts.Errors()[0].contains(QStringLiteral("5000 x 4000")));
-    QVERIFY(!Windows().Form1->SpeedButton1->isChecked());
-    QVERIFY(!Windows().masquefrm->isVisible());
+    QVERIFY(!Windows().main->SpeedButton1->isChecked());
+    QVERIFY(!Windows().magnifier_mask->isVisible());
   }
 
   void FinelyCutPictureIsShapedQuickly() {
@@ -189,10 +189,10 @@ class MagnifierTest : public QObject {
     Session session(dir_->path());
     QElapsedTimer clock;
     clock.start();
-    Windows().Form1->SpeedButton1->click();
+    Windows().main->SpeedButton1->click();
     QVERIFY2(clock.elapsed() < 5000, "shaping took too long");
     QVERIFY(session.prompts.Errors().isEmpty());
-    const QRegion shape = Windows().masquefrm->mask();
+    const QRegion shape = Windows().magnifier_mask->mask();
     QCOMPARE(shape.rectCount(), 80000);
     QVERIFY(shape.contains(QPoint(0, 0)));
     QVERIFY(!shape.contains(QPoint(1, 0)));
@@ -202,9 +202,9 @@ class MagnifierTest : public QObject {
   void DraggingMovesBothWindowsAndTheMenuClosesOrOpensTheSettings() {
     WriteBothPictures();
     Session session(dir_->path());
-    Tloupefrm* loupe = Windows().loupefrm;
-    Tmasquefrm* mask = Windows().masquefrm;
-    Windows().Form1->SpeedButton1->click();
+    MagnifierGlass* loupe = Windows().magnifier;
+    MagnifierMask* mask = Windows().magnifier_mask;
+    Windows().main->SpeedButton1->click();
 
     // A move without a press does nothing; a press then a move 10 pixels right drags.
     loupe->Image1MouseMove(QPoint(30, 5));
@@ -224,33 +224,33 @@ class MagnifierTest : public QObject {
     QCOMPARE(loupe->Close1->text(), QStringLiteral("Close"));
     QCOMPARE(loupe->Option1->text(), QStringLiteral("Option"));
     loupe->Option1->trigger();
-    QVERIFY(Windows().rgloupefrm->isVisible());
-    QVERIFY(!Windows().rgloupefrm->isModal());
+    QVERIFY(Windows().magnifier_settings->isVisible());
+    QVERIFY(!Windows().magnifier_settings->isModal());
     loupe->Close1->trigger();
     QVERIFY(!loupe->isVisible());
     QVERIFY(!mask->isVisible());
-    QVERIFY(!Windows().Form1->SpeedButton1->isChecked());
+    QVERIFY(!Windows().main->SpeedButton1->isChecked());
   }
 
   void RefreshCopiesTheSquareAroundThePointerEnlarged() {
     WriteBothPictures();
     Session session(dir_->path());
-    Tmasquefrm* mask = Windows().masquefrm;
+    MagnifierMask* mask = Windows().magnifier_mask;
     QCOMPARE(mask->Timer1->interval(), 100);
     QVERIFY(mask->Timer1->isActive());
-    Windows().Form1->SpeedButton1->click();
+    Windows().main->SpeedButton1->click();
     mask->SetHalfSide(48);
     mask->Timer1Timer();
     const LoupeSquare square = mask->LastSource();
     QCOMPARE(square.width, 96);
     QCOMPARE(square.height, 96);
     // Centred on the pointer, in the main window's client coordinates.
-    const QPoint pointer = Windows().Form1->mapFromGlobal(QCursor::pos());
+    const QPoint pointer = Windows().main->mapFromGlobal(QCursor::pos());
     QCOMPARE(QPoint(square.left + 48, square.top + 48), pointer);
     QCOMPARE(mask->Image2->pixmap().size(), QSize(220, 220));
 
     // A green patch of the main window under the pointer fills the middle of the enlarged picture.
-    TForm1* form = Windows().Form1;
+    MainWindow* form = Windows().main;
     auto* patch = new QWidget(form);
     patch->setGeometry(300, 200, 10, 10);
     patch->setAutoFillBackground(true);
@@ -272,8 +272,8 @@ class MagnifierTest : public QObject {
   void SettingsWindowActsAtOnceSavesAndCancels() {
     Session session(dir_->path());
     ScriptedPrompts& prompts = session.prompts;
-    Trgloupefrm* settings = Windows().rgloupefrm;
-    Tmasquefrm* mask = Windows().masquefrm;
+    MagnifierSettingsDialog* settings = Windows().magnifier_settings;
+    MagnifierMask* mask = Windows().magnifier_mask;
     QCOMPARE(settings->windowTitle(), QString::fromUtf8("Réglage Loupe"));
     // No loupe.dat: the settings as shipped, without a message.
     QVERIFY(prompts.Errors().isEmpty());
@@ -320,8 +320,8 @@ class MagnifierTest : public QObject {
 
     // With loupe.dat saved, showing the magnifier has nothing to say.
     WriteBothPictures();
-    Windows().Form1->SpeedButton1->click();
-    QVERIFY(Windows().loupefrm->isVisible());
+    Windows().main->SpeedButton1->click();
+    QVERIFY(Windows().magnifier->isVisible());
     QVERIFY(prompts.Infos().isEmpty());
     QVERIFY(prompts.Errors().isEmpty());
   }
@@ -331,12 +331,12 @@ class MagnifierTest : public QObject {
     {
       Session session(dir_->path());
       ScriptedPrompts& prompts = session.prompts;
-      QCOMPARE(Windows().masquefrm->HalfSide(), 41);
-      QCOMPARE(Windows().masquefrm->Image2->pos(), QPoint(60, 20));
-      QCOMPARE(Windows().rgloupefrm->TrackBar1->value(), 10);
-      QCOMPARE(Windows().rgloupefrm->Edit3->text(), QStringLiteral("123"));  // as stored
-      QCOMPARE(Windows().rgloupefrm->Edit1->text(), QStringLiteral("5"));
-      QCOMPARE(Windows().rgloupefrm->Edit2->text(), QStringLiteral("-7"));
+      QCOMPARE(Windows().magnifier_mask->HalfSide(), 41);
+      QCOMPARE(Windows().magnifier_mask->Image2->pos(), QPoint(60, 20));
+      QCOMPARE(Windows().magnifier_settings->TrackBar1->value(), 10);
+      QCOMPARE(Windows().magnifier_settings->Edit3->text(), QStringLiteral("123"));  // as stored
+      QCOMPARE(Windows().magnifier_settings->Edit1->text(), QStringLiteral("5"));
+      QCOMPARE(Windows().magnifier_settings->Edit2->text(), QStringLiteral("-7"));
       QVERIFY(prompts.Errors().isEmpty());
     }
     WriteText(QStringLiteral("loupe.dat"), "7\r\n");
@@ -345,7 +345,7 @@ class MagnifierTest : public QObject {
     int loupe_messages = 0;
     for (const QString& error : prompts.Errors()) loupe_messages += error.contains(QStringLiteral("loupe.dat"));
     QCOMPARE(loupe_messages, 1);
-    QCOMPARE(Windows().masquefrm->HalfSide(), 44);  // line 1 was read before the fault
+    QCOMPARE(Windows().magnifier_mask->HalfSide(), 44);  // line 1 was read before the fault
   }
 };
 

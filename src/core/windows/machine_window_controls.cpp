@@ -1,0 +1,19 @@
+#include "core/windows/machine_window_controls.h"
+
+namespace pistora {
+namespace {
+
+using R = MachineControl;
+
+constexpr ControlName<MachineControl> kRows[] = {
+    {R::kWindow, ""},
+};
+
+}  // namespace
+
+const ControlTable<MachineControl>& MachineWindowControls() {
+  static constexpr ControlTable<MachineControl> kTable("Tgravefrm", kRows);
+  return kTable;
+}
+
+}  // namespace pistora

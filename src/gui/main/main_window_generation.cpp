@@ -1,0 +1,107 @@
+// The engraving file, the two programs and the two simulations.
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "core/artwork/view_geometry.h"
+#include "core/job/engraving_file.h"
+#include "core/job/file_names.h"
+#include "gui/adapters/prompts.h"
+#include "gui/main/main_window.h"
+
+namespace pistora {
+namespace {
+
+const char kEngravingFileFilter[] = "Fichier gravure (*.grv)|*.grv";
+const char kProgramFilter[] = "Fichier g-code (*.iso)|*.iso";
+
+QString EngravingFileName(const QString& chosen) {
+  return QString::fromStdString(CompleteFileName(chosen.toStdString(), ".grv"));
+}
+
+void ResetScrollBar(QScrollBar* bar, int maximum) {
+  const QSignalBlocker block(bar);
+  bar->setRange(0, maximum);
+  bar->setValue(0);
+}
+
+}  // namespace
+
+void MainWindow::Button5Click() {
+  if (busy_) return;
+  const QString chosen = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
+  if (chosen.isEmpty()) return;
+  // Read the whole file first: a file that cannot be read leaves the window as it was.
+  const QString path = EngravingFileName(chosen);
+  EngravingFile file;
+  if (const Status status = ReadEngravingFile(path.toStdString(), &file); !status) {
+    prompts_.ShowError(QString::fromStdString(status.message()));
+    return;
+  }
+  setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
+  ShowEngravingFile(std::move(file));
+}
+
+void MainWindow::ShowEngravingFile(EngravingFile&& file) {
+  ApplyEngravingFile(std::move(file), &work_);
+  // The artwork is not part of the file: a blank picture of the same size stands for it.
+  work_.ArtworkBitmap = Bitmap(work_.EngravingBitmap.Width(), work_.EngravingBitmap.Height(), kWhite);
+  artwork_loaded_ = false;
+  UpdateArtworkMenu();
+  ShowArtworkView();
+  ResetScrollBar(ScrollBar3, ScrollMaximum(work_.EngravingBitmap.Width(), kViewWidth));
+  ResetScrollBar(ScrollBar4, ScrollMaximum(work_.EngravingBitmap.Height(), kViewHeight));
+
+  ApplyStep(StepEvent::EngravingFileLoaded);
+  ScaleMode = false;
+  Edit1->setText(QString::fromStdString(PanelAfterLoad(work_).pixel_size_text));
+  SetContourRange();
+  VerifyView(work_, host_, SpinEdit4->value());
+}
+
+void MainWindow::BitBtn10Click() {
+  if (busy_) return;
+  const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
+  if (chosen.isEmpty()) return;
+  const QString path = EngravingFileName(chosen);
+  // Written through a temporary file: a failed save keeps the previous file whole.
+  if (const Status status = SaveEngravingFile(path.toStdString(), work_); !status) {
+    prompts_.ShowError(QString::fromStdString(status.message()));
+    return;
+  }
+  setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
+}
+
+void MainWindow::GenerateProgram(JobMode mode) {
+  if (busy_) return;
+  const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)));
+  if (chosen.isEmpty()) return;
+  const JobParameters parameters = JobParametersFromControls();
+  Status status;
+  RunLongOperation([&] {
+    status = mode == JobMode::Engraving
+                 ? GenerateEngravingProgram(work_, host_, parameters, chosen.toStdString())
+                 : GenerateDrillingProgram(work_, host_, parameters, chosen.toStdString());
+  });
+  if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
+}
+
+void MainWindow::BitBtn6Click() { GenerateProgram(JobMode::Engraving); }
+
+void MainWindow::BitBtn7Click() { GenerateProgram(JobMode::Drilling); }
+
+void MainWindow::BitBtn5Click() {
+  RunLongOperation([this] {
+    SimulateEngraving(work_, host_, SimulationSettings{SpinEdit5->value(), SpinEdit6->value(), SpinEdit4->value()});
+  });
+}
+
+void MainWindow::BitBtn4Click() {
+  RunLongOperation([this] {
+    SimulateDrilling(work_, host_, SimulationSettings{SpinEdit5->value(), SpinEdit6->value(), SpinEdit4->value()},
+                     busy_delay_);
+  });
+}
+
+}  // namespace pistora
