@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "core/machine/iso_box.h"
+
 namespace pistora {
 
 // The lamps of the "Etat machine" box, top to bottom.
 enum class Lamp { LimitX, LimitY, LimitZ, Probe, EStop };
 
-// What the machine operations show. The machine window implements it with its labels, lamps
-// and STOP disc; headless runs use the do-nothing base, tests record the calls.
+// What the machine operations show. The machine window implements it with its labels, lamps,
+// STOP disc and buttons; headless runs use the do-nothing base, tests record the calls.
 class MachineDisplay {
  public:
   virtual ~MachineDisplay() = default;
@@ -27,6 +29,10 @@ class MachineDisplay {
 
   // The "Message machine" line.
   virtual void ShowMessage(const std::string& /*text*/) {}
+
+  // The enabled states of the "Code ISO" buttons, after another window changed them (the job
+  // placed on the plate).
+  virtual void ShowProgramButtons(const IsoBoxButtons& /*buttons*/) {}
 };
 
 }  // namespace pistora

@@ -5,35 +5,20 @@
 #include <string>
 
 #include "core/machine/iso_box.h"
+#include "core/text/numbers.h"
 
 namespace pistora {
 
 namespace {
 
-// Read as the machine window's own target boxes are (regional separator, "." as well); a size
-// is never negative.
-std::optional<double> ParseSize(std::string_view text, char regional_separator) {
-  std::optional<double> value = ParseTargetField(text, regional_separator);
-  if (value && *value < 0) return std::nullopt;
-  return value;
-}
-
-Status BadSize(const char* axis, std::string_view text) {
-  return Status::Error("Taille du travail en " + std::string(axis) + " invalide : \"" + std::string(text) +
+// A job size is a number, never negative.
+Status CheckSize(const char* axis, double mm) {
+  if (std::isfinite(mm) && mm >= 0) return Status::Ok();
+  return Status::Error("Taille du travail en " + std::string(axis) + " invalide : \"" + FormatGeneral(mm) +
                        "\". Prévisualisation non redessinée.");
 }
 
 }  // namespace
-
-Status ParseJobSize(std::string_view width_text, std::string_view height_text, char regional_separator,
-                    JobSize* size) {
-  const std::optional<double> width = ParseSize(width_text, regional_separator);
-  if (!width) return BadSize("X", width_text);
-  const std::optional<double> height = ParseSize(height_text, regional_separator);
-  if (!height) return BadSize("Y", height_text);
-  if (size != nullptr) *size = {*width, *height};
-  return Status::Ok();
-}
 
 Status CheckPlateGeometry(const PlateGeometry& plate) {
   const bool sizes_ok = std::isfinite(plate.size_x) && std::isfinite(plate.size_y) && plate.size_x > 0 &&
@@ -56,14 +41,11 @@ PlateGeometry PlateOf(const MachineParameters& parameters) {
   return plate;
 }
 
-Status NewPlatePreview(const MachineParameters& parameters, std::string_view width_text,
-                       std::string_view height_text, char regional_separator, PlatePreview* preview) {
+Status NewPlatePreview(const MachineParameters& parameters, const JobSize& job, PlatePreview* preview) {
   const PlateGeometry plate = PlateOf(parameters);
   if (Status checked = CheckPlateGeometry(plate); !checked) return checked;
-  JobSize job;
-  if (Status parsed = ParseJobSize(width_text, height_text, regional_separator, &job); !parsed) {
-    return parsed;
-  }
+  if (Status checked = CheckSize("X", job.width_mm); !checked) return checked;
+  if (Status checked = CheckSize("Y", job.height_mm); !checked) return checked;
   if (preview != nullptr) {
     PlatePreview fresh(plate, preview->Width(), preview->Height());
     fresh.Reset(job.width_mm, job.height_mm);

@@ -18,24 +18,17 @@ struct JobSize {
   friend bool operator==(const JobSize&, const JobSize&) = default;
 };
 
-// The job size from the machine window's two repetition totals, read with the regional decimal
-// separator. The machine window writes them with "." whatever the region, so "." is accepted as
-// well. A text that is no number, or a negative size, gives an error naming the text and leaves
-// `size` unchanged: the preview is then not redrawn at all rather than left half drawn.
-Status ParseJobSize(std::string_view width_text, std::string_view height_text, char regional_separator,
-                    JobSize* size);
-
 // A plate the preview can scale to: both sizes positive, borders and origin numbers.
 Status CheckPlateGeometry(const PlateGeometry& plate);
 
 // The plate of the machine parameters (cn.dat).
 PlateGeometry PlateOf(const MachineParameters& parameters);
 
-// DrawPlatePreview's model: the plate of `parameters` with the job of the two totals back in the
-// inner lower-left corner of the border and the start point at the border values. On an error
-// (a total that is no number, a plate that cannot be scaled) `preview` is left as it was.
-Status NewPlatePreview(const MachineParameters& parameters, std::string_view width_text,
-                       std::string_view height_text, char regional_separator, PlatePreview* preview);
+// DrawPlatePreview's model: the plate of `parameters` with the job back in the inner lower-left
+// corner of the border and the start point at the border values. On an error (a job size that
+// is negative or no number, a plate that cannot be scaled) `preview` is left as it was: it is
+// then not redrawn at all rather than left half drawn.
+Status NewPlatePreview(const MachineParameters& parameters, const JobSize& job, PlatePreview* preview);
 
 enum class PlacementOutcome {
   kPlaced,   // homed, moved over the start point, and that point made the work zero

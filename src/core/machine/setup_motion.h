@@ -5,8 +5,8 @@
 namespace pistora {
 
 // What the set-up tools (table surfacing, placing the job on the copper plate) need of the
-// machine window: program-style moves plus the homing cycle. The machine window implements it;
-// tests use a recording fake.
+// machine: program-style moves plus the homing cycle. The machine session implements it; tests
+// use a recording fake.
 class SetupMotion : public IsoMotion {
  public:
   // Machine zero on the limit switches ("Zéro Machine"); ends early when the stop latch is set.
@@ -17,7 +17,7 @@ class SetupMotion : public IsoMotion {
   virtual bool Busy() const = 0;
 
   // The STOP of a set-up page: sets the stop latch, as the machine window's STOP disc does, and
-  // shows it there. "Raz" of a set-up page clears it.
+  // shows it on the machine's displays. "Raz" of a set-up page clears it.
   virtual void LatchStop() = 0;
   virtual void ResetStopLatch() = 0;
 };

@@ -15,10 +15,8 @@ namespace {
 
 constexpr CaptionTargetKind kText = CaptionTargetKind::kControlText;
 constexpr CaptionTargetKind kTitle = CaptionTargetKind::kWindowTitle;
-constexpr CaptionTargetKind kMenu = CaptionTargetKind::kMenuEntry;
 constexpr CaptionTargetKind kPage = CaptionTargetKind::kPageTitle;
 constexpr CaptionTargetKind kFirstItem = CaptionTargetKind::kFirstListItem;
-constexpr CaptionTargetKind kMode = CaptionTargetKind::kModeName;
 
 // Line by line; a line with several targets lists them one after the other.
 // Rows of the windows that do not have a control table yet; each moves into its window's
@@ -77,65 +75,10 @@ constexpr CaptionTarget kUntabledTargets[] = {
     {47, kText, "TForm1", "Label2", "Distance réelle en mm :   "},
     {48, kText, "TForm1", "Label28", "Taille d'un pixel en mm : "},
 
-    // Machine window, lines 60 to 104.
-    {60, kTitle, "Tgravefrm", "", "Gravure de circuits imprimés"},
-    {61, kText, "Tgravefrm", "GroupBox1", "Position et déplacements manuels"},
-    {62, kText, "Tgravefrm", "GroupBox2", "Etat machine"},
-    {63, kText, "Tgravefrm", "Label10", "Butée axe x"},
-    {64, kText, "Tgravefrm", "Label11", "Butée axe y"},
-    {65, kText, "Tgravefrm", "Label12", "Butée axe z"},
-    {66, kText, "Tgravefrm", "Label13", "Palpeur outil"},
-    {67, kText, "Tgravefrm", "Label14", "Arrêt d'urgence"},
-    {68, kText, "Tgravefrm", "Label16", "Avance de travail"},
-    {69, kText, "Tgravefrm", "Label35", "Avance Réelle"},
-    {70, kText, "Tgravefrm", "Label19", "mm/mn"},
-    {70, kText, "Tgravefrm", "Label34", "mm/mn"},
-    {71, kText, "Tgravefrm", "Button1", "Aller à"},
+    // The parameter dialog's rows among the machine window's lines 60 to 104.
     {71, kText, "TPagesDlg", "Button1", "Aller à"},
-    {72, kText, "Tgravefrm", "BitBtn7", "Broche"},
-    {73, kText, "Tgravefrm", "GroupBox3", "Message machine"},
-    {74, kText, "Tgravefrm", "GroupBox4", "Code ISO"},
-    {75, kText, "Tgravefrm", "GroupBox5", "Commandes"},
-    {76, kText, "Tgravefrm", "BitBtn8", "Zéro Machine"},
-    {77, kText, "Tgravefrm", "GroupBox8", "Fonction"},
-    {78, kText, "Tgravefrm", "BitBtn14", "&Bascule"},
-    {79, kMode, "Tgravefrm", "EngravingModeName", "Gravure"},
-    {80, kMode, "Tgravefrm", "DrillingModeName", "Perçage"},
-    {81, kText, "Tgravefrm", "Label18", "Gravure : "},
-    {82, kText, "Tgravefrm", "Label51", "Perçage : "},
-    {83, kText, "Tgravefrm", "BitBtn9", "&Charger gravure ISO"},
-    {84, kText, "Tgravefrm", "BitBtn13", "Charger &perçage ISO"},
-    {85, kText, "Tgravefrm", "BitBtn11", "&Réglage position gravure"},
-    {86, kText, "Tgravefrm", "BitBtn12", "Valide &Réglage niveau Z"},
-    {87, kText, "Tgravefrm", "BitBtn10", "Démarrer la gravure"},
-    {88, kText, "Tgravefrm", "GroupBox6", "Information programme"},
-    {89, kText, "Tgravefrm", "Label22", "Taille X :"},
-    {90, kText, "Tgravefrm", "Label23", "Taille Y :"},
-    {91, kText, "Tgravefrm", "Label28", "Longueur :"},
-    {92, kText, "Tgravefrm", "Label31", "Temps estimé :"},
-    {93, kText, "Tgravefrm", "Label25", "mm"},
-    {93, kText, "Tgravefrm", "Label30", "mm"},
-    {93, kText, "Tgravefrm", "Label27", "mm"},
-    {93, kText, "Tgravefrm", "Label47", "mm"},
-    {93, kText, "Tgravefrm", "Label48", "mm"},
-    {94, kText, "Tgravefrm", "Label44", "s"},
-    {95, kText, "Tgravefrm", "GroupBox7", "Option de répétition"},
-    {96, kText, "Tgravefrm", "Label45", "Répétition sur axe X"},
-    {97, kText, "Tgravefrm", "Label46", "Répétition sur axe Y"},
-    {98, kText, "Tgravefrm", "Button5", "Raz"},
-    {98, kText, "Tgravefrm", "Button2", "RAZ"},
-    {98, kText, "Tgravefrm", "Button3", "RAZ"},
-    {98, kText, "Tgravefrm", "Button4", "RAZ"},
     {98, kText, "TPagesDlg", "Button2", "Raz"},
-    {98, kText, "Tgestfrm", "Button5", "Raz"},
-    {99, kText, "Tgravefrm", "Label15", "STOP"},
     {99, kText, "TPagesDlg", "Label38", "STOP"},
-    {99, kText, "Tgestfrm", "Label15", "STOP"},
-    {100, kMenu, "Tgravefrm", "MenuOption", "&Option"},
-    {101, kMenu, "Tgravefrm", "MenuPortSetup", "&Paramétrage du port parallèle"},
-    {102, kMenu, "Tgravefrm", "MenuGeometry", "&Réglage géométrie machine"},
-    {103, kMenu, "Tgravefrm", "MenuSurfacing", "&Surfaçage plan de travail"},
-    {104, kMenu, "Tgravefrm", "MenuCopper", "Réglage &Cuivre"},
 
     // Parameter dialog, lines 105 to 164.
     {105, kText, "TPagesDlg", "GroupBox1", "Port parallèle"},
@@ -229,21 +172,6 @@ constexpr CaptionTarget kUntabledTargets[] = {
     {162, kText, "TPagesDlg", "Label50", "Offset origine X :"},
     {163, kText, "TPagesDlg", "Label51", "Offset origine Y :"},
     {164, kText, "TPagesDlg", "Label46", "Ecart entre les copies : "},
-
-    // Copper plate window, lines 165 to 177.
-    {165, kTitle, "Tgestfrm", "", "Réglage position de gravure"},
-    {166, kText, "Tgestfrm", "GroupBox1", "Prévisualisation"},
-    {167, kText, "Tgestfrm", "GroupBox2", "Commandes"},
-    {168, kText, "Tgestfrm", "BitBtn1", "Nouvelle plaque"},
-    {169, kText, "Tgestfrm", "BitBtn3", "&Sortir sans rien faire"},
-    {170, kText, "Tgestfrm", "BitBtn2", "&Positionner la broche et sortir"},
-    {171, kText, "Tgestfrm", "GroupBox3", "Légende"},
-    {172, kText, "Tgestfrm", "Label1", "Surface cuivrée"},
-    {173, kText, "Tgestfrm", "Label2", "Zone interdite"},
-    {174, kText, "Tgestfrm", "Label3", "Gravure en cours"},
-    {175, kText, "Tgestfrm", "Label4", "Zone déja gravée"},
-    {176, kText, "Tgestfrm", "Label5", "Point de départ gravure"},
-    {177, kText, "Tgestfrm", "GroupBox4", "Gestion des plaques de cuivre"},
 
     // Last lines.
     {178, kText, "TForm1", "BitBtn16", "Sauve les paramètres"},

@@ -6,7 +6,35 @@ namespace pistora {
 
 // The copper plate window's controls by role.
 enum class PlateControl {
-  kWindow,  // the window itself
+  kWindow,  // the window itself (its title)
+  // "Prévisualisation"
+  kPreviewBox,
+  kPreview,
+  // "Commandes"
+  kCommandBox,
+  kNewPlateButton,
+  kPlaceSpindleButton,
+  kLeaveButton,
+  kStopDisc,
+  kStopWord,
+  kResetStopButton,  // "Raz"
+  // "Légende": four samples and their captions, then the start point
+  kLegendBox,
+  kCopperSample,
+  kForbiddenSample,
+  kEngravingSample,
+  kEngravedSample,
+  kCopperCaption,
+  kForbiddenCaption,
+  kEngravingCaption,
+  kEngravedCaption,
+  kStartPointCaption,
+  kStartXCaption,
+  kStartX,
+  kStartYCaption,
+  kStartY,
+  // "Gestion des plaques de cuivre" (empty)
+  kPlateStockBox,
 };
 
 const ControlTable<PlateControl>& PlateWindowControls();

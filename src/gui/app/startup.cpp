@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
@@ -18,16 +19,23 @@ namespace pistora {
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
   AppWindows& w = Windows();
   if (machine.folder.isEmpty()) machine.folder = settings_folder;
-  const QString machine_folder = machine.folder;  // the machine window takes `machine`
+  machine_ = std::make_unique<MachineLink>(machine);
   try {
     windows_.push_back(w.main = new MainWindow(prompts, settings_folder));
     windows_.push_back(w.about = new AboutDialog());
-    windows_.push_back(w.machine = new MachineWindow(prompts, std::move(machine)));
-    windows_.push_back(w.plate = new PlateWindow());
-    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine_folder));
+    windows_.push_back(w.machine = new MachineWindow(prompts, Machine(), machine.folder));
+    windows_.push_back(w.plate = new PlateWindow(Machine()));
+    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine.folder, nullptr, &Machine()));
     windows_.push_back(w.magnifier = new MagnifierGlass());
     windows_.push_back(w.magnifier_mask = new MagnifierMask());
     windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
+    QObject::connect(w.machine, &MachineWindow::PlateWindowRequested, w.plate, &PlateWindow::OpenWithNewPlate);
+    MachineSettingsDialog* settings = w.machine_settings;
+    QObject::connect(w.machine, &MachineWindow::SettingsPageRequested, settings, [settings](int page) {
+      settings->show();
+      settings->raise();
+      settings->ShowPage(page);
+    });
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;
@@ -35,6 +43,8 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
 }
 
 WindowSet::~WindowSet() { Release(); }
+
+MachineSession& WindowSet::Machine() { return machine_->Session(); }
 
 void WindowSet::Release() {
   Windows() = AppWindows{};

@@ -11,6 +11,7 @@
 
 namespace pistora {
 
+class MachineSession;
 class Prompts;
 
 // Owns the windows of one run. Creating it creates every window once, in this order:
@@ -20,7 +21,7 @@ class Prompts;
 class WindowSet {
  public:
   // `settings_folder`: where the main window finds param.txt (empty: the executable's folder).
-  // `machine`: the port and clock of the machine window (defaults: no port, the steady clock).
+  // `machine`: the port and clock of the machine session (defaults: no port, the steady clock).
   explicit WindowSet(Prompts& prompts, const QString& settings_folder = QString(),
                      MachineIo machine = {});
   ~WindowSet();
@@ -30,8 +31,12 @@ class WindowSet {
   // In creation order.
   const std::vector<QWidget*>& All() const { return windows_; }
 
+  // The machine the machine window, the copper plate window and the surfacing page drive.
+  MachineSession& Machine();
+
  private:
   void Release();
+  std::unique_ptr<MachineLink> machine_;  // made before the windows, gone after them
   std::vector<QWidget*> windows_;
 };
 

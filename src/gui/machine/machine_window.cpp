@@ -8,193 +8,161 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTabWidget>
-#include <QMenuBar>
 #include <QAction>
 #include <QTimer>
 
 #include "core/machine/engine_iso_motion.h"
-#include "core/machine/homing.h"
 #include "core/machine/iso_box.h"
+#include "core/machine/machine_session.h"
 #include "core/settings/machine_parameters.h"
+#include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
-#include "gui/app/app_windows.h"
 #include "gui/machine/jog_worker.h"
-#include "gui/machine/machine_host.h"
 #include "gui/machine/machine_pictures.h"
-#include "gui/setup/machine_settings_dialog.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/led_lamp.h"
+#include "gui/widgets/named_control.h"
 #include "gui/widgets/stop_disc.h"
-#include "hw/null_port.h"
-#include "hw/simulated_machine.h"
-#include "hw/steady_clock.h"
 
 namespace pistora {
 
-MachineWindow::MachineWindow(Prompts& prompts, MachineIo io, QWidget* parent)
-    : QWidget(parent), prompts_(prompts), folder_(io.folder) {
-  setObjectName(QStringLiteral("Tgravefrm"));
+MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString folder, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), session_(session), folder_(std::move(folder)) {
+  const std::string_view window_name = MachineWindowControls().WindowName();
+  setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
   setWindowTitle(QString::fromUtf8("Gravure de circuits imprimés"));
   setFixedSize(689, 527);
   if (folder_.isEmpty()) folder_ = QCoreApplication::applicationDirPath();
 
-  if (io.clock == nullptr) own_clock_ = std::make_unique<SteadyClock>(false);
-  clock_ = io.clock != nullptr ? io.clock : own_clock_.get();
-  PortIo* port = io.port;
-  if (port == nullptr) {
-    own_port_ = std::make_unique<NullPort>();
-    port = own_port_.get();
-  }
-  host_ = std::make_unique<WindowHost>();
-  port_layer_ = std::make_unique<PortLayer>(*port, *clock_, static_cast<MachineDisplay&>(*this));
-  if (SimulatedMachine* simulated = io.simulated) {
-    // The simulated machine decodes the data register with the window's wiring.
-    port_layer_->SetSignalMapListener(
-        [simulated](const SignalMap& map, std::uint16_t base) { simulated->Configure(map, base); });
-  }
-  engine_ = std::make_unique<MotionEngine>(state_, *port_layer_, *clock_, *host_,
-                                           static_cast<MachineDisplay&>(*this));
-  jogger_ = std::make_unique<Jogger>(*engine_);
-  iso_motion_ = std::make_unique<EngineIsoMotion>(*engine_, feed_slider_);
-  startup_message_ = io.port_message;
-  if (!io.timing_message.empty())
-    startup_message_ += (startup_message_.empty() ? "" : " ") + io.timing_message;
-
   BuildLayout();
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(100);
+  status_timer_ = Named(new QTimer(this), MachineControl::kStatusTimer);
+  status_timer_->setInterval(100);
   ConnectHandlers();
-  FormCreate();
+  StartUp();
 }
 
 MachineWindow::~MachineWindow() {
   // The worker first: once it has stopped no jog step can be asked for any more, and a step
   // already asked for is dropped with this object.
   jog_worker_.reset();
-  Timer1->stop();
-  port_layer_->StopPortDriver();
+  status_timer_->stop();
+  if (session_.Jog().Held()) session_.Jog().Release();
+  session_.Feed().SetChangeHandler({});
+  session_.ProgramMotion().SetFeedShown({});
+  session_.ProgramMotion().SetProgressShown({});
+  session_.SetDisplay(nullptr);
 }
 
-IsoMotion& MachineWindow::Motion() { return *iso_motion_; }
-
-void MachineWindow::FormCreate() {
-  state_ = MachineState{};  // position 0, WorkFeed 400, latch clear, factory scales
-  engine_->ApplyParameters(state_.Parameters);
+void MachineWindow::StartUp() {
+  session_.SetDisplay(this);
   drilling_mode_ = false;
   spindle_on_ = false;
-  feed_slider_.SetMaximum(600);
-  feed_slider_.SetPosition(150);
-  feed_slider_.SetChangeHandler([this](std::int32_t feed) { FeedChanged(feed); });
-  iso_motion_->SetFeedShown([this](int feed) { Label17->setText(QString::number(feed)); });
-  iso_motion_->SetProgressShown([this](long line, long count) {
-    ProgressBar1->setMaximum(static_cast<int>(std::max<long>(count, 1)));
-    ProgressBar1->setValue(static_cast<int>(line));
+  session_.Feed().SetChangeHandler([this](std::int32_t feed) { FeedChanged(feed); });
+  session_.ProgramMotion().SetFeedShown([this](int feed) { work_feed_value_->setText(QString::number(feed)); });
+  session_.ProgramMotion().SetProgressShown([this](long line, long count) {
+    progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
+    progress_bar_->setValue(static_cast<int>(line));
   });
-  port_layer_->StartPortDriver();
-  std::string message = port_layer_->DriverMessage();
-  if (!startup_message_.empty()) message += " " + startup_message_;
-  ShowMessage(message);
-  BitBtn7->setIcon(QIcon(MachinePicture(folder_, QStringLiteral("led1off.bmp"))));
-  BitBtn7->setIconSize(QSize(20, 20));
-  ShowMode(Label53->text());
+  ShowMessage(session_.StartupMessage());
+  spindle_button_->setIcon(QIcon(MachinePicture(folder_, QStringLiteral("led1off.bmp"))));
+  spindle_button_->setIconSize(QSize(20, 20));
+  ShowMode(mode_name_->text());
   ShowRepetition();
   ApplyButtonStates();
   jog_worker_ = std::make_unique<JogWorker>(this, [this] { JogStep(); });
-  Timer1->start();
+  status_timer_->start();
 }
 
 void MachineWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
   if (isActiveWindow()) {
-    FormActivate();
-  } else if (jogger_->Held()) {
+    Activated();
+  } else if (session_.Jog().Held()) {
     // The arrow's release would go to another window: a jog never outlives the focus.
     JogRelease();
   }
 }
 
 void MachineWindow::hideEvent(QHideEvent* event) {
-  if (jogger_->Held()) JogRelease();
+  if (session_.Jog().Held()) JogRelease();
   QWidget::hideEvent(event);
 }
 
-void MachineWindow::FormActivate() {
+void MachineWindow::Activated() {
   // Not under a running move or program: new scales or dropped direction outputs would lose the
   // tool's place. The next activation reads the file.
-  if (running_ || engine_->Busy()) return;
-  MachineParameters parameters = state_.Parameters;
+  if (session_.Busy()) return;
+  MachineParameters parameters = session_.State().Parameters;
   const std::string path = QDir(folder_).filePath(QStringLiteral("cn.dat")).toStdString();
   const Status status = LoadMachineParameters(path, &parameters);
   if (status) {
-    engine_->ApplyParameters(parameters);
-    feed_slider_.SetMaximum(parameters.MaxFeed);
-    feed_slider_.SetPosition(parameters.WorkFeed);
+    FeedSlider& feed = session_.Feed();
+    session_.Engine().ApplyParameters(parameters);
+    feed.SetMaximum(parameters.MaxFeed);
+    feed.SetPosition(parameters.WorkFeed);
     // The work feed stays within the slider's range even when the slider did not move.
-    FeedChanged(feed_slider_.Position());
-    TrackBar1->blockSignals(true);
-    TrackBar1->setMaximum(feed_slider_.Maximum());
-    TrackBar1->setValue(feed_slider_.Position());
-    TrackBar1->blockSignals(false);
+    FeedChanged(feed.Position());
+    feed_slider_->blockSignals(true);
+    feed_slider_->setMaximum(feed.Maximum());
+    feed_slider_->setValue(feed.Position());
+    feed_slider_->blockSignals(false);
     ShowRepetition();
   } else {
     ShowMessage(status.message());
   }
   // Outputs to low even when the file could not be read: nothing is left driven.
-  port_layer_->ResetOutputs();
+  session_.Port().ResetOutputs();
 }
 
 void MachineWindow::ConnectHandlers() {
-  connect(Button2, &QPushButton::clicked, this, &MachineWindow::ZeroAxisX);
-  connect(Button3, &QPushButton::clicked, this, &MachineWindow::ZeroAxisY);
-  connect(Button4, &QPushButton::clicked, this, &MachineWindow::ZeroAxisZ);
-  connect(Button1, &QPushButton::clicked, this, &MachineWindow::Button1Click);
+  connect(zero_axis_buttons_[0], &QPushButton::clicked, this, [this] { session_.ZeroAxisX(); });
+  connect(zero_axis_buttons_[1], &QPushButton::clicked, this, [this] { session_.ZeroAxisY(); });
+  connect(zero_axis_buttons_[2], &QPushButton::clicked, this, [this] { session_.ZeroAxisZ(); });
+  connect(go_to_button_, &QPushButton::clicked, this, &MachineWindow::GoToTarget);
   const std::pair<HoldArrowButton*, JogDirection> arrows[] = {
-      {BitBtn1, JogDirection::kDroite}, {BitBtn2, JogDirection::kGauche},
-      {BitBtn3, JogDirection::kDevant}, {BitBtn4, JogDirection::kDerriere},
-      {BitBtn5, JogDirection::kHaut},   {BitBtn6, JogDirection::kBas}};
+      {jog_right_arrow_, JogDirection::kDroite}, {jog_left_arrow_, JogDirection::kGauche},
+      {jog_front_arrow_, JogDirection::kDevant}, {jog_back_arrow_, JogDirection::kDerriere},
+      {jog_up_arrow_, JogDirection::kHaut},      {jog_down_arrow_, JogDirection::kBas}};
   for (const auto& [button, direction] : arrows) {
     const JogDirection d = direction;
     connect(button, &QAbstractButton::pressed, this, [this, d] { JogPress(d); });
     connect(button, &QAbstractButton::released, this, &MachineWindow::JogRelease);
   }
-  Label4->installEventFilter(this);
-  Label5->installEventFilter(this);
-  connect(BitBtn7, &QPushButton::clicked, this, &MachineWindow::BitBtn7Click);
-  connect(Shape1, &StopDisc::Pressed, this, &MachineWindow::StopDiscMouseDown);
-  connect(Button5, &QPushButton::clicked, this, &MachineWindow::Button5Click);
-  connect(TrackBar1, &QSlider::valueChanged, this, &MachineWindow::TrackBar1Change);
-  connect(BitBtn9, &QPushButton::clicked, this, &MachineWindow::BitBtn9Click);
-  connect(BitBtn13, &QPushButton::clicked, this, &MachineWindow::BitBtn13Click);
-  connect(BitBtn11, &QPushButton::clicked, this, &MachineWindow::BitBtn11Click);
-  connect(BitBtn12, &QPushButton::clicked, this, &MachineWindow::BitBtn12Click);
-  connect(BitBtn10, &QPushButton::clicked, this, &MachineWindow::BitBtn10Click);
-  connect(BitBtn8, &QPushButton::clicked, this, &MachineWindow::BitBtn8Click);
-  connect(BitBtn14, &QPushButton::clicked, this, &MachineWindow::BitBtn14Click);
-  connect(SpinEdit1, &QSpinBox::valueChanged, this, &MachineWindow::SpinEdit1Change);
-  connect(SpinEdit2, &QSpinBox::valueChanged, this, &MachineWindow::SpinEdit1Change);
-  connect(Timer1, &QTimer::timeout, this, &MachineWindow::Timer1Timer);
-  connect(MenuPortSetup, &QAction::triggered, this, [this] { OptionClick(0); });
-  connect(MenuGeometry, &QAction::triggered, this, [this] { OptionClick(1); });
-  connect(MenuSurfacing, &QAction::triggered, this, [this] { OptionClick(2); });
-  connect(MenuCopper, &QAction::triggered, this, [this] { OptionClick(3); });
+  go_to_xy_zero_label_->installEventFilter(this);
+  go_to_z_zero_label_->installEventFilter(this);
+  connect(spindle_button_, &QPushButton::clicked, this, &MachineWindow::ToggleSpindle);
+  connect(stop_disc_, &StopDisc::Pressed, this, &MachineWindow::LatchStop);
+  connect(reset_stop_button_, &QPushButton::clicked, this, &MachineWindow::ResetStopLatch);
+  connect(feed_slider_, &QSlider::valueChanged, this, &MachineWindow::FeedSliderMoved);
+  connect(load_engraving_button_, &QPushButton::clicked, this, &MachineWindow::LoadEngravingProgramFile);
+  connect(load_drilling_button_, &QPushButton::clicked, this, &MachineWindow::LoadDrillingProgramFile);
+  connect(placement_button_, &QPushButton::clicked, this, &MachineWindow::OpenPlacement);
+  connect(validate_z_button_, &QPushButton::clicked, this, &MachineWindow::ValidateZLevel);
+  connect(start_button_, &QPushButton::clicked, this, &MachineWindow::StartProgram);
+  connect(home_button_, &QPushButton::clicked, this, &MachineWindow::HomeMachine);
+  connect(switch_mode_button_, &QPushButton::clicked, this, &MachineWindow::SwitchMode);
+  connect(copies_x_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
+  connect(copies_y_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
+  connect(status_timer_, &QTimer::timeout, this, &MachineWindow::StatusTick);
+  connect(port_setup_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(0); });
+  connect(geometry_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(1); });
+  connect(surfacing_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(2); });
+  connect(copper_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(3); });
 }
 
 bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
-    if (watched == Label4) {
-      Label4Click();
+    if (watched == go_to_xy_zero_label_) {
+      GoToXYZero();
       return true;
     }
-    if (watched == Label5) {
-      Label5Click();
+    if (watched == go_to_z_zero_label_) {
+      GoToZZero();
       return true;
     }
   }
@@ -204,139 +172,111 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- MachineDisplay --------------------------------------------------------------------------
 
 void MachineWindow::ShowPositions(const std::string& x, const std::string& y, const std::string& z) {
-  Label1->setText(QString::fromStdString(x));
-  Label2->setText(QString::fromStdString(y));
-  Label3->setText(QString::fromStdString(z));
-  Label1->repaint();
-  Label2->repaint();
-  Label3->repaint();
+  const std::string* texts[3] = {&x, &y, &z};
+  for (int i = 0; i < 3; ++i) position_labels_[i]->setText(QString::fromStdString(*texts[i]));
+  for (QLabel* label : position_labels_) label->repaint();
 }
 
-void MachineWindow::ShowRealFeed(const std::string& text) { Label33->setText(QString::fromStdString(text)); }
+void MachineWindow::ShowRealFeed(const std::string& text) { real_feed_value_->setText(QString::fromStdString(text)); }
 
 void MachineWindow::PaintStopDisc(bool red) {
   if (red)
-    Shape1->PaintRed();
+    stop_disc_->PaintRed();
   else
-    Shape1->PaintRing(QColor(255, 255, 0));
+    stop_disc_->PaintRing(QColor(255, 255, 0));
 }
 
-void MachineWindow::SetLamp(Lamp lamp, bool on) {
-  LedLamp* lamps[5] = {cyAdvLed1, cyAdvLed2, cyAdvLed3, cyAdvLed4, cyAdvLed5};
-  lamps[static_cast<int>(lamp)]->SetActive(on);
-}
+void MachineWindow::SetLamp(Lamp lamp, bool on) { lamps_[static_cast<int>(lamp)]->SetActive(on); }
 
 void MachineWindow::ShowMessage(const std::string& text) {
-  Label6->setText(QString::fromStdString(text));
-  Label6->repaint();
+  message_line_->setText(QString::fromStdString(text));
+  message_line_->repaint();
 }
 
-QString MachineWindow::MessageLine() const { return Label6->text(); }
+void MachineWindow::ShowProgramButtons(const IsoBoxButtons& /*buttons*/) { ApplyButtonStates(); }
 
-void MachineWindow::SetPumpHook(std::function<void()> hook) { host_->SetPumpHook(std::move(hook)); }
+QString MachineWindow::MessageLine() const { return message_line_->text(); }
 
 // ---- Machine operations ----------------------------------------------------------------------
 
-void MachineWindow::HomeMachine() { pistora::HomeMachine(*engine_); }
-void MachineWindow::ZeroAxisX() { ZeroAxis(*engine_, Axis::X); }
-void MachineWindow::ZeroAxisY() { ZeroAxis(*engine_, Axis::Y); }
-void MachineWindow::ZeroAxisZ() { ZeroAxis(*engine_, Axis::Z); }
-void MachineWindow::MoveTo(double x, double y, double z) { engine_->MoveTo(x, y, z); }
-
 void MachineWindow::SetTargetsToZero() {
-  Edit1->setText(QStringLiteral("0.000"));
-  Edit2->setText(QStringLiteral("0.000"));
-  Edit3->setText(QStringLiteral("0.000"));
+  for (QLineEdit* edit : target_edits_) edit->setText(QStringLiteral("0.000"));
 }
 
-void MachineWindow::SetTargetZToZero() { Edit3->setText(QStringLiteral("0.000")); }
+void MachineWindow::SetTargetZToZero() { target_edits_[2]->setText(QStringLiteral("0.000")); }
 
-void MachineWindow::StopDiscMouseDown() {
-  state_.StopFlag = true;
-  Shape1->PaintRed();
-}
+void MachineWindow::LatchStop() { session_.LatchStop(); }
 
-void MachineWindow::Button5Click() {
-  Shape1->PaintRing(QColor(255, 255, 0));
-  state_.StopFlag = false;
-}
+void MachineWindow::ResetStopLatch() { session_.ResetStopLatch(); }
 
-void MachineWindow::Button1Click() {
-  if (running_) return;
+void MachineWindow::GoToTarget() {
+  if (session_.ProgramRunning()) return;
   const char separator = QLocale().decimalPoint().at(0).toLatin1();
-  const auto x = ParseTargetField(Edit1->text().toStdString(), separator);
-  const auto y = ParseTargetField(Edit2->text().toStdString(), separator);
-  const auto z = ParseTargetField(Edit3->text().toStdString(), separator);
+  const auto x = ParseTargetField(target_edits_[0]->text().toStdString(), separator);
+  const auto y = ParseTargetField(target_edits_[1]->text().toStdString(), separator);
+  const auto z = ParseTargetField(target_edits_[2]->text().toStdString(), separator);
   if (!x || !y || !z) {
     ShowMessage(kBadTargetMessage);
     return;
   }
-  engine_->MoveTo(*x, *y, *z);
+  session_.MoveTo(*x, *y, *z);
 }
 
-void MachineWindow::Label4Click() {
-  if (!running_) engine_->MoveTo(0, 0, state_.Position[2]);
+void MachineWindow::GoToXYZero() {
+  if (!session_.ProgramRunning()) session_.MoveTo(0, 0, session_.State().Position[2]);
 }
 
-void MachineWindow::Label5Click() {
-  if (!running_) engine_->MoveTo(state_.Position[0], state_.Position[1], 0);
+void MachineWindow::GoToZZero() {
+  const auto& position = session_.State().Position;
+  if (!session_.ProgramRunning()) session_.MoveTo(position[0], position[1], 0);
 }
 
-void MachineWindow::BitBtn7Click() {
+void MachineWindow::ToggleSpindle() {
   spindle_on_ = !spindle_on_;
-  BitBtn7->setIcon(QIcon(MachinePicture(folder_, spindle_on_ ? QStringLiteral("led1on.bmp")
-                                                             : QStringLiteral("led1off.bmp"))));
+  spindle_button_->setIcon(QIcon(MachinePicture(folder_, spindle_on_ ? QStringLiteral("led1on.bmp")
+                                                                     : QStringLiteral("led1off.bmp"))));
 }
 
-void MachineWindow::BitBtn8Click() {
-  if (!running_) HomeMachine();
+void MachineWindow::HomeMachine() {
+  if (!session_.ProgramRunning()) session_.HomeMachine();
 }
 
-void MachineWindow::Timer1Timer() { StatusTimerTick(*engine_); }
+void MachineWindow::StatusTick() { StatusTimerTick(session_.Engine()); }
 
-void MachineWindow::TrackBar1Change(int position) { feed_slider_.SetPosition(position); }
+void MachineWindow::FeedSliderMoved(int position) { session_.Feed().SetPosition(position); }
 
 void MachineWindow::FeedChanged(std::int32_t feed) {
-  state_.WorkFeed = feed;
-  Label17->setText(QString::number(feed));
-  if (TrackBar1->value() != feed) {
-    TrackBar1->blockSignals(true);
-    TrackBar1->setValue(feed);
-    TrackBar1->blockSignals(false);
+  session_.State().WorkFeed = feed;
+  work_feed_value_->setText(QString::number(feed));
+  if (feed_slider_->value() != feed) {
+    feed_slider_->blockSignals(true);
+    feed_slider_->setValue(feed);
+    feed_slider_->blockSignals(false);
   }
-  Label32->setText(QString::number(EstimatedSeconds(program_length_, feed)));
+  time_value_->setText(QString::number(EstimatedSeconds(program_length_, feed)));
 }
 
-void MachineWindow::OptionClick(int page) {
-  QWidget* dialog = Windows().machine_settings;
-  if (dialog == nullptr) return;
-  dialog->show();
-  dialog->raise();
-  // The dialog selects its page itself when it offers ShowPage; else its tab widget is set.
-  if (!QMetaObject::invokeMethod(dialog, "ShowPage", Q_ARG(int, page))) {
-    if (auto* tabs = dialog->findChild<QTabWidget*>()) tabs->setCurrentIndex(page);
-  }
-}
+void MachineWindow::OpenSettingsPage(int page) { emit SettingsPageRequested(page); }
 
 // ---- Jogging ---------------------------------------------------------------------------------
 
 void MachineWindow::JogPress(JogDirection direction) {
-  if (running_ || engine_->Busy()) {
+  if (session_.Busy()) {
     ShowMessage(kBusyMessage);
     return;
   }
-  if (!jogger_->Press(direction)) {
-    if (state_.WorkFeed <= 0) ShowMessage(kNoFeedMessage);
+  if (!session_.Jog().Press(direction)) {
+    if (session_.State().WorkFeed <= 0) ShowMessage(kNoFeedMessage);
     return;
   }
-  jog_worker_->Resume(jogger_->StepPeriodUs());
+  jog_worker_->Resume(session_.Jog().StepPeriodUs());
 }
 
 void MachineWindow::JogRelease() {
   jog_worker_->Suspend();
-  jogger_->Release();
+  session_.Jog().Release();
 }
 
-JogStepOutcome MachineWindow::JogStep() { return jogger_->Step(); }
+JogStepOutcome MachineWindow::JogStep() { return session_.Jog().Step(); }
 
 }  // namespace pistora

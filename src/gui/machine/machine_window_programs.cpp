@@ -1,6 +1,5 @@
 // The "Code ISO" box of the machine window: loading, analysing and running the programs, the
 // copies on X and Y, and the mode shown in the "Fonction" box.
-#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -10,13 +9,11 @@
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
+#include "core/machine/machine_session.h"
 #include "gui/adapters/prompts.h"
-#include "gui/app/app_windows.h"
 #include "gui/app/language_applier.h"
-#include "gui/machine/machine_host.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/machine/machine_window.h"
-#include "gui/setup/plate_window.h"  // Windows().plate as a QWidget
 
 namespace pistora {
 
@@ -41,13 +38,13 @@ QString WithIsoExtension(const QString& path) {
 
 }  // namespace
 
-void MachineWindow::BitBtn9Click() {
-  if (running_) return;
+void MachineWindow::LoadEngravingProgramFile() {
+  if (session_.ProgramRunning()) return;
   const QString path = prompts_.OpenFileName(QString(), IsoFilter(kEngravingFilter));
   if (!path.isEmpty()) LoadEngravingProgram(WithIsoExtension(path));
 }
 
-void MachineWindow::BitBtn13Click() {
+void MachineWindow::LoadDrillingProgramFile() {
   if (engraving_file_.isEmpty()) return;
   const QString path = prompts_.OpenFileName(QString(), IsoFilter(kDrillingFilter));
   if (!path.isEmpty()) LoadDrillingProgram(WithIsoExtension(path));
@@ -61,27 +58,27 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
     return false;
   }
   engraving_file_ = path;
-  Label8->setText(path);
-  running_ = true;
+  engraving_file_label_->setText(path);
+  MachineState& state = session_.State();
+  session_.SetProgramRunning(true);
   const IsoAnalysis analysis = AnalyseIsoProgram(
-      lines, Motion().CurrentPosition(), state_.WorkFeed, *host_, state_.StopFlag,
+      lines, session_.CurrentPosition(), state.WorkFeed, session_.Engine().GetHost(), state.StopFlag,
       [this](long line, long count, const std::string& message) {
-        ProgressBar1->setMaximum(static_cast<int>(std::max<long>(count, 1)));
-        ProgressBar1->setValue(static_cast<int>(line));
+        progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
+        progress_bar_->setValue(static_cast<int>(line));
         ShowMessage(message);
       });
-  running_ = false;
-  extent_x_ = analysis.extent_x;
-  extent_y_ = analysis.extent_y;
+  session_.SetProgramRunning(false);
+  session_.SetJobExtent(analysis.extent_x, analysis.extent_y);
   program_length_ = analysis.length;
   ShowProgramInfo();
   if (!analysis.status) ShowMessage(analysis.status.message());
-  SpinEdit1->setValue(1);
-  SpinEdit2->setValue(1);
+  copies_x_spin_->setValue(1);
+  copies_y_spin_->setValue(1);
   ShowRepetition();
-  OnEngravingLoaded(buttons_);
+  OnEngravingLoaded(session_.ProgramButtons());
   drilling_file_.clear();
-  Label9->clear();
+  drilling_file_label_->clear();
   drilling_mode_ = false;
   ShowMode(QStringLiteral("Gravure"));
   ApplyButtonStates();
@@ -95,38 +92,35 @@ bool MachineWindow::LoadDrillingProgram(const QString& path) {
     return false;
   }
   drilling_file_ = path;
-  Label9->setText(path);
+  drilling_file_label_->setText(path);
   return true;
 }
 
 void MachineWindow::ShowProgramInfo() {
-  Label24->setText(QString::fromStdString(FormatFixed(extent_x_, 3)));
-  Label26->setText(QString::fromStdString(FormatFixed(extent_y_, 3)));
-  Label29->setText(QString::fromStdString(FormatFixed(program_length_, 3)));
-  Label32->setText(QString::number(EstimatedSeconds(program_length_, state_.WorkFeed)));
+  size_x_value_->setText(QString::fromStdString(FormatFixed(session_.ExtentX(), 3)));
+  size_y_value_->setText(QString::fromStdString(FormatFixed(session_.ExtentY(), 3)));
+  length_value_->setText(QString::fromStdString(FormatFixed(program_length_, 3)));
+  time_value_->setText(QString::number(EstimatedSeconds(program_length_, session_.State().WorkFeed)));
 }
 
-void MachineWindow::SpinEdit1Change() { ShowRepetition(); }
+void MachineWindow::CopiesChanged() { ShowRepetition(); }
 
 void MachineWindow::ShowRepetition() {
-  const MachineParameters& p = state_.Parameters;
-  const double total_x = RepetitionTotal(SpinEdit1->value(), extent_x_, p.CopyGap);
-  const double total_y = RepetitionTotal(SpinEdit2->value(), extent_y_, p.CopyGap);
-  const bool fits_x = RepetitionFits(total_x, p.PlateSizeX, p.PlateBorderX);
-  const bool fits_y = RepetitionFits(total_y, p.PlateSizeY, p.PlateBorderY);
-  Label49->setText(QString::fromStdString(FormatGeneral(total_x)));
-  Label50->setText(QString::fromStdString(FormatGeneral(total_y)));
-  Label49->setStyleSheet(fits_x ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
-  Label50->setStyleSheet(fits_y ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
+  const MachineParameters& p = session_.State().Parameters;
+  session_.SetCopies(copies_x_spin_->value(), copies_y_spin_->value());
+  const JobSize total = session_.RepetitionTotal();
+  const bool fits_x = RepetitionFits(total.width_mm, p.PlateSizeX, p.PlateBorderX);
+  const bool fits_y = RepetitionFits(total.height_mm, p.PlateSizeY, p.PlateBorderY);
+  total_x_label_->setText(QString::fromStdString(FormatGeneral(total.width_mm)));
+  total_y_label_->setText(QString::fromStdString(FormatGeneral(total.height_mm)));
+  total_x_label_->setStyleSheet(fits_x ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
+  total_y_label_->setStyleSheet(fits_y ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
 }
 
-QString MachineWindow::RepetitionTotalXText() const { return Label49->text(); }
-QString MachineWindow::RepetitionTotalYText() const { return Label50->text(); }
-
 void MachineWindow::ShowMode(const QString& caption) {
-  Label53->setText(caption);
-  Image1->setPixmap(MachinePicture(folder_, drilling_mode_ ? QStringLiteral("perc.bmp")
-                                                           : QStringLiteral("grav.bmp")));
+  mode_name_->setText(caption);
+  mode_picture_->setPixmap(MachinePicture(folder_, drilling_mode_ ? QStringLiteral("perc.bmp")
+                                                                  : QStringLiteral("grav.bmp")));
 }
 
 QString MachineWindow::ModeName() const {
@@ -136,37 +130,26 @@ QString MachineWindow::ModeName() const {
   return drilling_mode_ ? QString::fromUtf8("Perçage") : QStringLiteral("Gravure");
 }
 
-void MachineWindow::BitBtn14Click() {
+void MachineWindow::SwitchMode() {
   drilling_mode_ = !drilling_mode_;
   ShowMode(ModeName());
 }
 
 void MachineWindow::ApplyButtonStates() {
-  BitBtn9->setEnabled(buttons_.load_engraving);
-  BitBtn13->setEnabled(buttons_.load_drilling);
-  BitBtn11->setEnabled(buttons_.placement);
-  BitBtn12->setEnabled(buttons_.validate_z);
-  BitBtn10->setEnabled(buttons_.start);
+  const IsoBoxButtons& buttons = session_.ProgramButtons();
+  load_engraving_button_->setEnabled(buttons.load_engraving);
+  load_drilling_button_->setEnabled(buttons.load_drilling);
+  placement_button_->setEnabled(buttons.placement);
+  validate_z_button_->setEnabled(buttons.validate_z);
+  start_button_->setEnabled(buttons.start);
 }
 
-void MachineWindow::PlacementDone() {
-  OnPlacementDone(buttons_);
+void MachineWindow::OpenPlacement() { emit PlateWindowRequested(); }
+
+void MachineWindow::ValidateZLevel() {
+  OnZValidated(session_.ProgramButtons());
   ApplyButtonStates();
-}
-
-void MachineWindow::BitBtn11Click() {
-  QWidget* plate = Windows().plate;
-  if (plate == nullptr) return;
-  plate->show();
-  plate->raise();
-  // Its first button ("Nouvelle plaque"): a fresh preview with the job in the lower-left corner.
-  if (auto* first = plate->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))) first->click();
-}
-
-void MachineWindow::BitBtn12Click() {
-  OnZValidated(buttons_);
-  ApplyButtonStates();
-  ZeroAxisZ();
+  session_.ZeroAxisZ();
   SetTargetZToZero();
 }
 
@@ -180,7 +163,7 @@ bool MachineWindow::RunOneCopy() {
     prompts_.ShowError(QString::fromStdString(loaded.message()));
     return false;
   }
-  const IsoRunResult result = RunIsoProgram(lines, *iso_motion_, *host_);
+  const IsoRunResult result = RunIsoProgram(lines, session_.ProgramMotion(), session_.Engine().GetHost());
   if (result.outcome == IsoRunOutcome::kRefused) {
     ShowMessage(result.status.message());
     prompts_.ShowError(QString::fromStdString(result.status.message()));
@@ -189,19 +172,19 @@ bool MachineWindow::RunOneCopy() {
   return true;
 }
 
-void MachineWindow::BitBtn10Click() {
-  if (!buttons_.start || running_ || engine_->Busy()) return;
-  running_ = true;
-  BitBtn10->setEnabled(false);
-  const CopyGrid grid{SpinEdit1->value(), SpinEdit2->value(), extent_x_, extent_y_,
-                      state_.Parameters.CopyGap};
-  const bool ran = RunStartSequence(grid, [this] { return RunOneCopy(); }, *iso_motion_);
-  running_ = false;
+void MachineWindow::StartProgram() {
+  if (!session_.ProgramButtons().start || session_.Busy()) return;
+  session_.SetProgramRunning(true);
+  start_button_->setEnabled(false);
+  const CopyGrid grid{copies_x_spin_->value(), copies_y_spin_->value(), session_.ExtentX(), session_.ExtentY(),
+                      session_.State().Parameters.CopyGap};
+  const bool ran = RunStartSequence(grid, [this] { return RunOneCopy(); }, session_.ProgramMotion());
+  session_.SetProgramRunning(false);
   if (ran && !drilling_file_.isEmpty()) {
     drilling_mode_ = true;
     ShowMode(QString::fromUtf8("Perçage"));
   }
-  OnRunEnded(buttons_);
+  OnRunEnded(session_.ProgramButtons());
   ApplyButtonStates();
 }
 

@@ -16,7 +16,7 @@
 
 namespace pistora {
 
-MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, QString folder, QWidget* parent)
+MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, QString folder, QWidget* parent, SetupMotion* motion)
     : QDialog(parent), prompts_(prompts), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("TPagesDlg"));
   setWindowTitle(QString::fromUtf8("Paramétrage"));
@@ -34,7 +34,7 @@ MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, QString folder, Q
   };
   TabSheet1 = page("TabSheet1", "Entrées / Sorties");
   TabSheet2 = page("TabSheet2", "Axes");
-  auto* surfacing = new SurfacingTab(PageControl1);
+  auto* surfacing = new SurfacingTab(PageControl1, motion);
   surfacing->SetPrompts(prompts_);
   TabSheet3 = surfacing;
   TabSheet3->setObjectName(QStringLiteral("TabSheet3"));

@@ -17,6 +17,7 @@ class QTabWidget;
 namespace pistora {
 
 class Prompts;
+class SetupMotion;
 
 // The machine parameter dialog "Paramétrage": every value of cn.dat on four pages (inputs and
 // outputs, axes, table surfacing, copper plates) and the buttons "&Restaurer",
@@ -27,8 +28,10 @@ class Prompts;
 class MachineSettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  // `folder`: where cn.dat lives (empty: the executable's folder).
-  explicit MachineSettingsDialog(Prompts& prompts, QString folder = {}, QWidget* parent = nullptr);
+  // `folder`: where cn.dat lives (empty: the executable's folder). `motion`: the machine the
+  // surfacing page drives (null: none).
+  explicit MachineSettingsDialog(Prompts& prompts, QString folder = {}, QWidget* parent = nullptr,
+                                 SetupMotion* motion = nullptr);
 
   // Selects a page: 0 inputs/outputs, 1 axes, 2 table surfacing, 3 copper plates.
   Q_INVOKABLE void ShowPage(int index);

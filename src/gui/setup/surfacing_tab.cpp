@@ -14,7 +14,7 @@
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_host.h"
 #include "gui/machine/machine_window.h"
-#include "gui/setup/machine_window_motion.h"
+#include "core/machine/setup_motion.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/stop_disc.h"
 #include "gui/widgets/named_control.h"
@@ -104,10 +104,10 @@ void SurfacingTab::ConnectHandlers() {
   connect(Shape1, &StopDisc::Pressed, this, &SurfacingTab::StopMouseDown);
   connect(Button2, &QPushButton::clicked, this, &SurfacingTab::Button2Click);
   // The Z arrows act as the machine window's own "haut" and "bas" while held.
-  connect(BitBtn4, &QAbstractButton::pressed, this, [this] { ForwardJog(&MachineWindow::BitBtn5, true); });
-  connect(BitBtn4, &QAbstractButton::released, this, [this] { ForwardJog(&MachineWindow::BitBtn5, false); });
-  connect(BitBtn5, &QAbstractButton::pressed, this, [this] { ForwardJog(&MachineWindow::BitBtn6, true); });
-  connect(BitBtn5, &QAbstractButton::released, this, [this] { ForwardJog(&MachineWindow::BitBtn6, false); });
+  connect(BitBtn4, &QAbstractButton::pressed, this, [this] { ForwardJog(JogDirection::kHaut, true); });
+  connect(BitBtn4, &QAbstractButton::released, this, [this] { ForwardJog(JogDirection::kHaut, false); });
+  connect(BitBtn5, &QAbstractButton::pressed, this, [this] { ForwardJog(JogDirection::kBas, true); });
+  connect(BitBtn5, &QAbstractButton::released, this, [this] { ForwardJog(JogDirection::kBas, false); });
 }
 
 void SurfacingTab::ApplyControls() {
@@ -157,12 +157,12 @@ void SurfacingTab::Button12Click() {
 }
 
 void SurfacingTab::StopMouseDown() {
-  if (MachineWindow* machine = Machine()) machine->StopDiscMouseDown();
+  if (motion_ != nullptr) motion_->LatchStop();
   Shape1->PaintRed();
 }
 
 void SurfacingTab::Button2Click() {
-  if (MachineWindow* machine = Machine()) machine->Button5Click();
+  if (motion_ != nullptr) motion_->ResetStopLatch();
   Shape1->PaintRing(QColor(255, 255, 0));
   page_.Reset();
   ApplyControls();
@@ -180,17 +180,8 @@ SurfacingTexts SurfacingTab::Texts() const {
 MachineWindow* SurfacingTab::Machine() const { return Windows().machine; }
 
 SetupMotion* SurfacingTab::Motion() {
-  if (motion_ != nullptr) return motion_;
-  MachineWindow* machine = Machine();
-  if (machine == nullptr) {
-    prompts_->ShowError(QString::fromUtf8("Le module de gravure n'est pas disponible."));
-    return nullptr;
-  }
-  if (own_motion_ == nullptr || own_motion_window_ != machine) {
-    own_motion_ = std::make_unique<MachineWindowMotion>(*machine);
-    own_motion_window_ = machine;
-  }
-  return own_motion_.get();
+  if (motion_ == nullptr) prompts_->ShowError(QString::fromUtf8("Le module de gravure n'est pas disponible."));
+  return motion_;
 }
 
 bool SurfacingTab::Report(const Status& status) {
@@ -198,14 +189,13 @@ bool SurfacingTab::Report(const Status& status) {
   return status.ok();
 }
 
-void SurfacingTab::ForwardJog(HoldArrowButton* MachineWindow::*arrow, bool press) {
+void SurfacingTab::ForwardJog(JogDirection direction, bool press) {
   MachineWindow* machine = Machine();
   if (machine == nullptr) return;
-  HoldArrowButton* target = machine->*arrow;
   if (press) {
-    target->Press();
+    machine->JogPress(direction);
   } else {
-    target->Release();
+    machine->JogRelease();
   }
 }
 

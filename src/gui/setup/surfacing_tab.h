@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/machine/jogging.h"
 #include "core/machine/surfacing.h"
 #include "core/machine/table_setup.h"
 
@@ -29,7 +30,7 @@ class StopDisc;
 class SurfacingTab final : public QWidget {
   Q_OBJECT
  public:
-  // `motion`: the machine the steps drive; null means the machine window's (found at use).
+  // `motion`: the machine the steps drive; null: none (the steps say so).
   explicit SurfacingTab(QWidget* parent = nullptr, SetupMotion* motion = nullptr);
   ~SurfacingTab() override;
 
@@ -90,12 +91,10 @@ class SurfacingTab final : public QWidget {
   // Shows a refusal; true when the step went ahead.
   bool Report(const Status& status);
   // Press or release of one of the machine window's Z arrows.
-  void ForwardJog(HoldArrowButton* MachineWindow::*arrow, bool press);
+  void ForwardJog(JogDirection direction, bool press);
 
   SurfacingPage page_;
   SetupMotion* motion_ = nullptr;
-  std::unique_ptr<SetupMotion> own_motion_;
-  MachineWindow* own_motion_window_ = nullptr;  // the window own_motion_ drives
   std::unique_ptr<QtPrompts> own_prompts_;
   Prompts* prompts_ = nullptr;
 };

@@ -77,61 +77,10 @@ TEST(PlaceSpindle, RefusedWhileAnotherMotionRuns) {
   EXPECT_EQ(status.message(), kPlacementBusyMessage);
 }
 
-TEST(ParseJobSize, ReadsBothTotalsWithTheRegionalOrThePointSeparator) {
-  struct Row {
-    const char* name;
-    const char* x;
-    const char* y;
-    char separator;
-    JobSize expected;
-  };
-  const Row rows[] = {
-      {"integers", "65", "45", '.', {65, 45}},
-      {"point", "65.5", "20.25", '.', {65.5, 20.25}},
-      {"regional comma", "65,5", "20,25", ',', {65.5, 20.25}},
-      {"point under a comma region", "65.5", "20", ',', {65.5, 20}},
-      {"no job loaded yet", "0", "0", '.', {0, 0}},
-      {"blanks around", " 12 ", "3", '.', {12, 3}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    JobSize size{-1, -1};
-    const Status status = ParseJobSize(row.x, row.y, row.separator, &size);
-    ASSERT_TRUE(status.ok()) << status.message();
-    EXPECT_EQ(size, row.expected);
-  }
-}
-
-TEST(ParseJobSize, ATextThatIsNoNumberNamesItAndChangesNothing) {
-  struct Row {
-    const char* name;
-    const char* x;
-    const char* y;
-    char separator;
-    const char* named;
-  };
-  const Row rows[] = {
-      {"empty X", "", "10", '.', "en X"},
-      {"letters in Y", "10", "abc", '.', "\"abc\""},
-      {"comma under a point region", "65,5", "10", '.', "\"65,5\""},
-      {"trailing garbage", "10", "12mm", '.', "\"12mm\""},
-      {"negative", "-5", "10", '.', "\"-5\""},
-      {"not finite", "10", "1e999", '.', "en Y"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    JobSize size{1, 2};
-    const Status status = ParseJobSize(row.x, row.y, row.separator, &size);
-    EXPECT_FALSE(status.ok());
-    EXPECT_NE(status.message().find(row.named), std::string::npos) << status.message();
-    EXPECT_EQ(size, (JobSize{1, 2}));
-  }
-}
-
-TEST(NewPlatePreview, ScalesTheParametersAndKeepsThePreviousPreviewOnABadTotal) {
+TEST(NewPlatePreview, ScalesTheParametersAndKeepsThePreviousPreviewOnABadSize) {
   MachineParameters parameters;  // factory plate: 200 x 150, border 7 x 7
   PlatePreview preview(PlateGeometry{});
-  ASSERT_TRUE(NewPlatePreview(parameters, "65", "45", '.', &preview).ok());
+  ASSERT_TRUE(NewPlatePreview(parameters, {65, 45}, &preview).ok());
   EXPECT_EQ(preview.BorderX(), 12);
   EXPECT_EQ(preview.JobRect(), (PreviewRect{12, 253 - 80, 12 + 115, 253}));
   EXPECT_DOUBLE_EQ(preview.EngraveStartX(), 7);
@@ -143,20 +92,30 @@ TEST(NewPlatePreview, ScalesTheParametersAndKeepsThePreviousPreviewOnABadTotal) 
   parameters.PlateBorderX = 10;
   parameters.PlateBorderY = 3;
   parameters.PlateOriginX = 1;
-  ASSERT_TRUE(NewPlatePreview(parameters, "20", "10", '.', &preview).ok());
+  ASSERT_TRUE(NewPlatePreview(parameters, {20, 10}, &preview).ok());
   EXPECT_FALSE(preview.Dragging());
   EXPECT_EQ(preview.BorderX(), 35);  // 353 × 10 / 100 = 35.3
   EXPECT_EQ(preview.BorderY(), 5);   // 265 × 3 / 150 = 5.3
   EXPECT_EQ(preview.JobRect(), (PreviewRect{35, 260 - 18, 35 + 71, 260}));  // 70.6 and 17.67
   EXPECT_EQ(preview.SpindleTarget(), (ToolPosition{10 + 1, 3 + 12.25, 0}));
 
-  // A total that is no number, or a plate of no width: the preview stays as it was.
+  // A size that is negative or no number (named in the message), or a plate of no width: the
+  // preview stays as it was.
   preview.Press();
   preview.Move(200, 100);
   const PreviewRect moved = preview.JobRect();
-  EXPECT_FALSE(NewPlatePreview(parameters, "20", "", '.', &preview).ok());
+  const struct {
+    JobSize job;
+    const char* named;
+  } bad_sizes[] = {{{-5, 10}, "en X invalide : \"-5\""}, {{20, std::nan("")}, "en Y invalide : \"NAN\""},
+                   {{HUGE_VAL, 10}, "\"INF\""}};
+  for (const auto& bad : bad_sizes) {
+    const Status status = NewPlatePreview(parameters, bad.job, &preview);
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.message().find(bad.named), std::string::npos) << status.message();
+  }
   parameters.PlateSizeX = 0;
-  EXPECT_FALSE(NewPlatePreview(parameters, "20", "10", '.', &preview).ok());
+  EXPECT_FALSE(NewPlatePreview(parameters, {20, 10}, &preview).ok());
   EXPECT_EQ(preview.JobRect(), moved);
   EXPECT_TRUE(preview.Dragging());
 }

@@ -12,11 +12,14 @@
 
 #include "gui/adapters/numeric_key_filter_adapter.h"
 #include "gui/adapters/scripted_prompts.h"
+#include "gui/app/app_windows.h"
 #include "gui/app/startup.h"
 #include "gui/setup/surfacing_tab.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/stop_disc.h"
+#include "core/windows/machine_window_controls.h"
 #include "gui/support/simulated_machine_window.h"
+#include "gui/widgets/named_control.h"
 
 using namespace pistora;
 
@@ -73,7 +76,13 @@ class SurfacingTabTest : public QObject {
   std::unique_ptr<SimulatedMachineWindow> simulated_;
   SimulatedMachine* machine_ = nullptr;
   MachineWindow* window_ = nullptr;
+  MachineSession* session_ = nullptr;
   std::unique_ptr<SurfacingTab> tab_;
+
+  template <typename W = QLabel>
+  W* Machine(MachineControl role) {
+    return FindControl<W>(*window_, role);
+  }
 
  private slots:
   void initTestCase() { ApplyUiFont(); }
@@ -87,12 +96,15 @@ class SurfacingTabTest : public QObject {
     simulated_ = std::make_unique<SimulatedMachineWindow>(prompts_, folder_->path());
     machine_ = &simulated_->Machine();
     window_ = &simulated_->Window();
-    tab_ = std::make_unique<SurfacingTab>();
+    session_ = &simulated_->Session();
+    Windows().machine = window_;
+    tab_ = std::make_unique<SurfacingTab>(nullptr, session_);
     tab_->SetPrompts(prompts_);
   }
 
   void cleanup() {
     tab_.reset();
+    Windows().machine = nullptr;
     simulated_.reset();
     QLocale::setDefault(QLocale::c());
   }
@@ -140,16 +152,16 @@ class SurfacingTabTest : public QObject {
   }
 
   void ThreeStepsOnTheMachine() {
-    window_->Edit1->setText(QStringLiteral("5"));
-    window_->Edit3->setText(QStringLiteral("7"));
+    Machine<QLineEdit>(MachineControl::kTargetXEdit)->setText(QStringLiteral("5"));
+    Machine<QLineEdit>(MachineControl::kTargetZEdit)->setText(QStringLiteral("7"));
     SmallTable();
     tab_->Button11->click();
     QVERIFY(prompts_.Errors().isEmpty());
     QVERIFY(Near(Steps(Axis::X), 1));
     QVERIFY(Near(Steps(Axis::Y), 0.5));
-    QCOMPARE(window_->Label1->text(), QStringLiteral("0.000"));  // the origin is the work zero
-    QCOMPARE(window_->Edit1->text(), QStringLiteral("0.000"));
-    QCOMPARE(window_->Edit3->text(), QStringLiteral("0.000"));
+    QCOMPARE(Machine(MachineControl::kPositionX)->text(), QStringLiteral("0.000"));  // the origin is the work zero
+    QCOMPARE(Machine<QLineEdit>(MachineControl::kTargetXEdit)->text(), QStringLiteral("0.000"));
+    QCOMPARE(Machine<QLineEdit>(MachineControl::kTargetZEdit)->text(), QStringLiteral("0.000"));
     QCOMPARE(EnabledOf(*tab_), (Enabled{false, true, true, true, true, true, false}));
     const std::int64_t origin_x = Steps(Axis::X);
     const std::int64_t origin_y = Steps(Axis::Y);
@@ -157,23 +169,23 @@ class SurfacingTabTest : public QObject {
     tab_->Edit13->setText(QStringLiteral("-2"));
     tab_->Button1->click();
     QVERIFY(Near(Steps(Axis::Z), -2));
-    window_->Edit3->setText(QStringLiteral("7"));
+    Machine<QLineEdit>(MachineControl::kTargetZEdit)->setText(QStringLiteral("7"));
     tab_->Button13->click();
-    QCOMPARE(window_->Label3->text(), QStringLiteral("0.000"));
-    QCOMPARE(window_->Edit3->text(), QStringLiteral("0.000"));
+    QCOMPARE(Machine(MachineControl::kPositionZ)->text(), QStringLiteral("0.000"));
+    QCOMPARE(Machine<QLineEdit>(MachineControl::kTargetZEdit)->text(), QStringLiteral("0.000"));
     QCOMPARE(EnabledOf(*tab_), (Enabled{false, false, false, false, false, false, true}));
     const std::int64_t table_z = Steps(Axis::Z);
 
     // The start button is off from the first pump of the run.
     bool start_enabled_while_running = true;
     bool seen = false;
-    window_->SetPumpHook([&] {
+    simulated_->SetPumpHook([&] {
       if (seen) return;
       seen = true;
       start_enabled_while_running = tab_->Button12->isEnabled();
     });
     tab_->Button12->click();
-    window_->SetPumpHook({});
+    simulated_->SetPumpHook({});
     QVERIFY(seen);
     QVERIFY(!start_enabled_while_running);
     QVERIFY(prompts_.Errors().isEmpty());
@@ -193,24 +205,24 @@ class SurfacingTabTest : public QObject {
     BringToReady();
     std::int64_t steps_at_stop = -1;
     long pumps = 0;
-    window_->SetPumpHook([&] {
+    simulated_->SetPumpHook([&] {
       if (++pumps != 3000) return;
       QTest::mousePress(tab_->Shape1, Qt::LeftButton, {}, QPoint(34, 34));
       steps_at_stop = TotalSteps();
     });
     tab_->Button12->click();
-    window_->SetPumpHook({});
+    simulated_->SetPumpHook({});
     QVERIFY(steps_at_stop > 0);
     QCOMPARE(TotalSteps(), steps_at_stop);  // not one step after STOP, the return included
     QCOMPARE(tab_->Page().State(), SurfacingState::kDone);
-    QVERIFY(window_->State().StopFlag);
-    QVERIFY(window_->Shape1->ShowsRed());
+    QVERIFY(session_->State().StopFlag);
+    QVERIFY(Machine<StopDisc>(MachineControl::kStopDisc)->ShowsRed());
     QVERIFY(tab_->Shape1->ShowsRed());
     QCOMPARE(EnabledOf(*tab_), (Enabled{false, false, false, false, false, false, false}));
 
     tab_->Button2->click();  // "Raz"
-    QVERIFY(!window_->State().StopFlag);
-    QCOMPARE(window_->Shape1->RingColour(), QColor(255, 255, 0));
+    QVERIFY(!session_->State().StopFlag);
+    QCOMPARE(Machine<StopDisc>(MachineControl::kStopDisc)->RingColour(), QColor(255, 255, 0));
     QCOMPARE(tab_->Shape1->RingColour(), QColor(255, 255, 0));
     QCOMPARE(tab_->Page().State(), SurfacingState::kIdle);
     QCOMPARE(EnabledOf(*tab_), (Enabled{true, false, false, false, false, false, false}));
@@ -218,21 +230,21 @@ class SurfacingTabTest : public QObject {
     BringToReady();
     tab_->Button12->click();
     QCOMPARE(tab_->Page().State(), SurfacingState::kDone);
-    QVERIFY(!window_->State().StopFlag);
+    QVERIFY(!session_->State().StopFlag);
   }
 
   void StopOnTheWayToTheOriginStillZeroesThere() {
     SmallTable();
     long pumps = 0;
-    window_->SetPumpHook([&] {
+    simulated_->SetPumpHook([&] {
       if (++pumps == 40) tab_->StopMouseDown();
     });
     tab_->Button11->click();
-    window_->SetPumpHook({});
-    QVERIFY(window_->State().StopFlag);
+    simulated_->SetPumpHook({});
+    QVERIFY(session_->State().StopFlag);
     const std::int64_t stopped_x = Steps(Axis::X);
     QVERIFY(stopped_x > 0 && !Near(stopped_x, 1));  // cut short
-    QCOMPARE(window_->Label1->text(), QStringLiteral("0.000"));
+    QCOMPARE(Machine(MachineControl::kPositionX)->text(), QStringLiteral("0.000"));
     QCOMPARE(tab_->Page().State(), SurfacingState::kZSetting);
     // Until "Raz" the approach is refused and nothing moves.
     tab_->Edit13->setText(QStringLiteral("-2"));
@@ -251,10 +263,10 @@ class SurfacingTabTest : public QObject {
     QVERIFY(tab_->BitBtn5->isEnabled());
     const std::int64_t z0 = Steps(Axis::Z);
     tab_->BitBtn5->Press();  // "bas"
-    QVERIFY(window_->Jog().Held());
+    QVERIFY(session_->Jog().Held());
     QTest::qWait(60);
     tab_->BitBtn5->Release();
-    QVERIFY(!window_->Jog().Held());
+    QVERIFY(!session_->Jog().Held());
     const std::int64_t lowered = Steps(Axis::Z);
     QVERIFY2(lowered < z0, qPrintable(QString::number(lowered)));
     QTest::qWait(30);
@@ -264,7 +276,7 @@ class SurfacingTabTest : public QObject {
     QTest::qWait(60);
     tab_->BitBtn4->Release();
     QVERIFY(Steps(Axis::Z) > lowered);
-    QVERIFY(!window_->Jog().Held());
+    QVERIFY(!session_->Jog().Held());
 
     // "Raz" from the Z setting leaves the arrows enabled.
     tab_->Button2->click();
@@ -294,14 +306,14 @@ class SurfacingTabTest : public QObject {
     tab_->Button11->click();
     tab_->Edit13->setText(QStringLiteral("-2"));
     bool clicked = false;
-    window_->SetPumpHook([&] {
+    simulated_->SetPumpHook([&] {
       if (clicked) return;
       clicked = true;
       tab_->Button1Click();   // a second approach from inside the first
       tab_->Button13Click();  // and the validation before the tool arrived
     });
     tab_->Button1->click();
-    window_->SetPumpHook({});
+    simulated_->SetPumpHook({});
     QVERIFY(clicked);
     QCOMPARE(prompts_.Errors().size(), 2);
     QVERIFY(Near(Steps(Axis::Z), -2));  // one approach only
@@ -329,6 +341,8 @@ class SurfacingTabTest : public QObject {
 
   void WithoutTheMachineWindowNothingHappens() {
     Windows().machine = nullptr;
+    tab_ = std::make_unique<SurfacingTab>();
+    tab_->SetPrompts(prompts_);
     tab_->Button11->click();
     QCOMPARE(prompts_.Errors().size(), 1);
     QCOMPARE(tab_->Page().State(), SurfacingState::kIdle);

@@ -1,15 +1,17 @@
 #pragma once
 
-// The machine window over a simulated machine and a virtual clock, for the window tests of the
-// set-up tools that drive it.
+// The machine session and the machine window over a simulated machine and a virtual clock, for
+// the tests of the windows that drive the machine.
 #include <QDir>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 
 #include "core/settings/machine_parameters.h"
-#include "gui/app/app_windows.h"
+#include "core/machine/machine_session.h"
+#include "gui/machine/machine_io.h"
 #include "gui/machine/machine_window.h"
 #include "hw/simulated_machine.h"
 #include "hw/virtual_clock.h"
@@ -32,32 +34,37 @@ inline bool WriteSimulatedCnDat(const QString& folder,
   return SaveMachineParameters(QDir(folder).filePath("cn.dat").toStdString(), file).ok();
 }
 
-// The window reads cn.dat from `folder` as on activation and is the one machine window
-// (Windows().machine) while it lives.
+// The machine session over a simulated machine and a virtual clock, and the machine window over
+// it, which has read cn.dat from `folder` as on activation.
 class SimulatedMachineWindow {
  public:
-  SimulatedMachineWindow(Prompts& prompts, const QString& folder) : machine_(clock_) {
-    MachineIo io;
-    io.port = &machine_;
-    io.simulated = &machine_;
-    io.clock = &clock_;
-    io.folder = folder;
-    window_ = std::make_unique<MachineWindow>(prompts, io);
-    window_->FormActivate();
-    Windows().machine = window_.get();
-  }
-  ~SimulatedMachineWindow() {
-    if (Windows().machine == window_.get()) Windows().machine = nullptr;
+  SimulatedMachineWindow(Prompts& prompts, const QString& folder) : machine_(clock_), link_(Io()) {
+    window_ = std::make_unique<MachineWindow>(prompts, link_.Session(), folder);
+    window_->Activated();
   }
   SimulatedMachineWindow(const SimulatedMachineWindow&) = delete;
   SimulatedMachineWindow& operator=(const SimulatedMachineWindow&) = delete;
 
   MachineWindow& Window() { return *window_; }
+  // The window goes; the session and the machine stay.
+  void DestroyWindow() { window_.reset(); }
+  MachineSession& Session() { return link_.Session(); }
   SimulatedMachine& Machine() { return machine_; }
+  // Called at every event pump of a move, homing or program run (an empty function removes it).
+  void SetPumpHook(std::function<void()> hook) { link_.Host().SetPumpHook(std::move(hook)); }
 
  private:
+  MachineIo Io() {
+    MachineIo io;
+    io.port = &machine_;
+    io.simulated = &machine_;
+    io.clock = &clock_;
+    return io;
+  }
+
   VirtualClock clock_;
   SimulatedMachine machine_;
+  MachineLink link_;
   std::unique_ptr<MachineWindow> window_;
 };
 
