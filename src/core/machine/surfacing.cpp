@@ -48,26 +48,26 @@ SurfacingOutcome RunSurfacing(const SurfacingPattern& pattern, IsoMotion& motion
 }
 
 bool SurfacingPage::SetTableZero() {
-  if (!controls_.Button11) return false;
+  if (!controls_.zero_table) return false;
   state_ = SurfacingState::kZSetting;
-  controls_ = {.Button11 = false, .Edit13 = true, .Button1 = true, .BitBtn4 = true, .BitBtn5 = true,
-               .Button13 = true, .Button12 = false};
+  controls_ = {.zero_table = false, .approach_z = true, .go_to_approach = true, .jog_up = true, .jog_down = true,
+               .validate_height = true, .start = false};
   return true;
 }
 
 bool SurfacingPage::ValidateZ() {
-  if (!controls_.Button13) return false;
+  if (!controls_.validate_height) return false;
   state_ = SurfacingState::kReady;
-  controls_ = {.Button12 = true};
+  controls_ = {.start = true};
   return true;
 }
 
 bool SurfacingPage::StartRun() {
-  if (!controls_.Button12) return false;
+  if (!controls_.start) return false;
   state_ = SurfacingState::kRunning;
-  controls_.Button12 = false;
-  controls_.Edit13 = false;
-  controls_.Button1 = false;
+  controls_.start = false;
+  controls_.approach_z = false;
+  controls_.go_to_approach = false;
   return true;
 }
 
@@ -78,16 +78,16 @@ void SurfacingPage::FinishRun() {
 void SurfacingPage::CancelRun() {
   if (state_ != SurfacingState::kRunning) return;
   state_ = SurfacingState::kReady;
-  controls_.Button12 = true;
+  controls_.start = true;
 }
 
 void SurfacingPage::Reset() {
   state_ = SurfacingState::kIdle;
-  controls_.Button11 = true;
-  controls_.Edit13 = false;
-  controls_.Button1 = false;
-  controls_.Button13 = false;
-  controls_.Button12 = false;
+  controls_.zero_table = true;
+  controls_.approach_z = false;
+  controls_.go_to_approach = false;
+  controls_.validate_height = false;
+  controls_.start = false;
 }
 
 }  // namespace pistora

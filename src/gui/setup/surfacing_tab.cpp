@@ -112,13 +112,13 @@ void SurfacingTab::ConnectHandlers() {
 
 void SurfacingTab::ApplyControls() {
   const SurfacingControls on = page_.Controls();
-  Button11->setEnabled(on.Button11);
-  Edit13->setEnabled(on.Edit13);
-  Button1->setEnabled(on.Button1);
-  BitBtn4->setEnabled(on.BitBtn4);
-  BitBtn5->setEnabled(on.BitBtn5);
-  Button13->setEnabled(on.Button13);
-  Button12->setEnabled(on.Button12);
+  Button11->setEnabled(on.zero_table);
+  Edit13->setEnabled(on.approach_z);
+  Button1->setEnabled(on.go_to_approach);
+  BitBtn4->setEnabled(on.jog_up);
+  BitBtn5->setEnabled(on.jog_down);
+  Button13->setEnabled(on.validate_height);
+  Button12->setEnabled(on.start);
 }
 
 // ---- Handlers ----------------------------------------------------------------------------------
