@@ -48,26 +48,26 @@ SurfacingOutcome RunSurfacing(const SurfacingPattern& pattern, IsoMotion& motion
 }
 
 bool SurfacingPage::SetTableZero() {
-  if (!controls_.Button11) return false;
+  if (!controls_.table_zero) return false;
   state_ = SurfacingState::kZSetting;
-  controls_ = {.Button11 = false, .Edit13 = true, .Button1 = true, .BitBtn4 = true, .BitBtn5 = true,
-               .Button13 = true, .Button12 = false};
+  controls_ = {.table_zero = false, .z_target = true, .approach = true, .jog_up = true, .jog_down = true,
+               .validate_z = true, .start_run = false};
   return true;
 }
 
 bool SurfacingPage::ValidateZ() {
-  if (!controls_.Button13) return false;
+  if (!controls_.validate_z) return false;
   state_ = SurfacingState::kReady;
-  controls_ = {.Button12 = true};
+  controls_ = {.start_run = true};
   return true;
 }
 
 bool SurfacingPage::StartRun() {
-  if (!controls_.Button12) return false;
+  if (!controls_.start_run) return false;
   state_ = SurfacingState::kRunning;
-  controls_.Button12 = false;
-  controls_.Edit13 = false;
-  controls_.Button1 = false;
+  controls_.start_run = false;
+  controls_.z_target = false;
+  controls_.approach = false;
   return true;
 }
 
@@ -78,16 +78,16 @@ void SurfacingPage::FinishRun() {
 void SurfacingPage::CancelRun() {
   if (state_ != SurfacingState::kRunning) return;
   state_ = SurfacingState::kReady;
-  controls_.Button12 = true;
+  controls_.start_run = true;
 }
 
 void SurfacingPage::Reset() {
   state_ = SurfacingState::kIdle;
-  controls_.Button11 = true;
-  controls_.Edit13 = false;
-  controls_.Button1 = false;
-  controls_.Button13 = false;
-  controls_.Button12 = false;
+  controls_.table_zero = true;
+  controls_.z_target = false;
+  controls_.approach = false;
+  controls_.validate_z = false;
+  controls_.start_run = false;
 }
 
 }  // namespace pistora

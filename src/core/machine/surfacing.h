@@ -47,13 +47,13 @@ enum class SurfacingState {
 
 // Enabled state of the page's step controls.
 struct SurfacingControls {
-  bool Button11 = false;  // "Réglage zéro Table"
-  bool Edit13 = false;    // Z target of the approach
-  bool Button1 = false;   // "Aller à" (approach in Z)
-  bool BitBtn4 = false;   // jog Z up
-  bool BitBtn5 = false;   // jog Z down
-  bool Button13 = false;  // "Validation réglage des z"
-  bool Button12 = false;  // "Démarrer le surfacage"
+  bool table_zero = false;  // "Réglage zéro Table"
+  bool z_target = false;    // Z target of the approach
+  bool approach = false;    // "Aller à" (approach in Z)
+  bool jog_up = false;      // jog Z up
+  bool jog_down = false;    // jog Z down
+  bool validate_z = false;  // "Validation réglage des z"
+  bool start_run = false;   // "Démarrer le surfacage"
   friend bool operator==(const SurfacingControls&, const SurfacingControls&) = default;
 };
 
@@ -79,7 +79,7 @@ class SurfacingPage {
  private:
   SurfacingState state_ = SurfacingState::kIdle;
   bool step_under_way_ = false;
-  SurfacingControls controls_{.Button11 = true};
+  SurfacingControls controls_{.table_zero = true};
 };
 
 }  // namespace pistora

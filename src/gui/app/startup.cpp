@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QToolButton>
 
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_window.h"
@@ -9,6 +10,8 @@
 #include "gui/main/about_dialog.h"
 #include "gui/setup/plate_window.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/setup/machine_window_motion.h"
+#include "gui/setup/surfacing_tab.h"
 #include "gui/viewers/magnifier_glass.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
@@ -24,10 +27,20 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
     windows_.push_back(w.about = new AboutDialog());
     windows_.push_back(w.machine = new MachineWindow(prompts, std::move(machine)));
     windows_.push_back(w.plate = new PlateWindow());
-    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine_folder));
-    windows_.push_back(w.magnifier = new MagnifierGlass());
-    windows_.push_back(w.magnifier_mask = new MagnifierMask());
-    windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
+    setup_motion_ = std::make_unique<MachineWindowMotion>(*w.machine);
+    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, *setup_motion_, machine_folder));
+    SurfacingTab& surfacing = w.machine_settings->Surfacing();
+    QObject::connect(&surfacing, &SurfacingTab::JogPressed, w.machine, &MachineWindow::JogPress);
+    QObject::connect(&surfacing, &SurfacingTab::JogReleased, w.machine, &MachineWindow::JogRelease);
+    QObject::connect(&surfacing, &SurfacingTab::TargetsReset, w.machine, &MachineWindow::SetTargetsToZero);
+    QObject::connect(&surfacing, &SurfacingTab::TargetZReset, w.machine, &MachineWindow::SetTargetZToZero);
+    auto mask = std::make_unique<MagnifierMask>(prompts, *w.main);
+    auto magnifier_settings = std::make_unique<MagnifierSettingsDialog>(prompts, *mask);
+    windows_.push_back(w.magnifier = new MagnifierGlass(prompts, *mask, *magnifier_settings));
+    windows_.push_back(w.magnifier_mask = mask.release());
+    windows_.push_back(w.magnifier_settings = magnifier_settings.release());
+    QObject::connect(w.magnifier, &MagnifierGlass::Closed, w.main,
+                     [main = w.main] { main->SpeedButton1->setChecked(false); });
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;

@@ -12,6 +12,7 @@
 namespace pistora {
 
 class Prompts;
+class SetupMotion;
 
 // Owns the windows of one run. Creating it creates every window once, in this order:
 // MainWindow (the main window), AboutDialog, MachineWindow, PlateWindow, MachineSettingsDialog, MagnifierGlass, MagnifierMask,
@@ -32,6 +33,7 @@ class WindowSet {
 
  private:
   void Release();
+  std::unique_ptr<SetupMotion> setup_motion_;  // the set-up pages' moves, made by the machine window
   std::vector<QWidget*> windows_;
 };
 
