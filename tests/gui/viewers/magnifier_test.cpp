@@ -67,6 +67,14 @@ struct Magnifier {
 
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+template <typename Role>
+QString BuiltIn(Role role) {
+  for (const ControlName<Role>& row : TableOf(role).Rows()) {
+    if (row.role == role) return FromView(row.built_in);
+  }
+  return {};
+}
+
 void WriteText(const QString& name, const QByteArray& bytes) {
   QFile file(name);
   QVERIFY(file.open(QIODevice::WriteOnly));
@@ -231,7 +239,7 @@ class MagnifierTest : public QObject {
     // The menu holds the two entries of the table, with their captions.
     QCOMPARE(FindControl<QMenu>(m.glass, G::kMenu)->actions().size(), 2);
     for (G entry : {G::kCloseEntry, G::kOptionEntry}) {
-      QCOMPARE(FindControl<QAction>(m.glass, entry)->text(), FromView(TableOf(entry).Rows()[static_cast<int>(entry)].built_in));
+      QCOMPARE(FindControl<QAction>(m.glass, entry)->text(), BuiltIn(entry));
     }
     FindControl<QAction>(m.glass, G::kOptionEntry)->trigger();
     QVERIFY(m.settings.isVisible());
