@@ -48,26 +48,26 @@ SurfacingOutcome RunSurfacing(const SurfacingPattern& pattern, IsoMotion& motion
 }
 
 bool SurfacingPage::SetTableZero() {
-  if (!controls_.zero_table) return false;
+  if (!controls_.table_zero) return false;
   state_ = SurfacingState::kZSetting;
-  controls_ = {.zero_table = false, .approach_z = true, .go_to_approach = true, .jog_up = true, .jog_down = true,
-               .validate_height = true, .start = false};
+  controls_ = {.table_zero = false, .z_target = true, .approach = true, .jog_up = true, .jog_down = true,
+               .validate_z = true, .start_run = false};
   return true;
 }
 
 bool SurfacingPage::ValidateZ() {
-  if (!controls_.validate_height) return false;
+  if (!controls_.validate_z) return false;
   state_ = SurfacingState::kReady;
-  controls_ = {.start = true};
+  controls_ = {.start_run = true};
   return true;
 }
 
 bool SurfacingPage::StartRun() {
-  if (!controls_.start) return false;
+  if (!controls_.start_run) return false;
   state_ = SurfacingState::kRunning;
-  controls_.start = false;
-  controls_.approach_z = false;
-  controls_.go_to_approach = false;
+  controls_.start_run = false;
+  controls_.z_target = false;
+  controls_.approach = false;
   return true;
 }
 
@@ -78,16 +78,16 @@ void SurfacingPage::FinishRun() {
 void SurfacingPage::CancelRun() {
   if (state_ != SurfacingState::kRunning) return;
   state_ = SurfacingState::kReady;
-  controls_.start = true;
+  controls_.start_run = true;
 }
 
 void SurfacingPage::Reset() {
   state_ = SurfacingState::kIdle;
-  controls_.zero_table = true;
-  controls_.approach_z = false;
-  controls_.go_to_approach = false;
-  controls_.validate_height = false;
-  controls_.start = false;
+  controls_.table_zero = true;
+  controls_.z_target = false;
+  controls_.approach = false;
+  controls_.validate_z = false;
+  controls_.start_run = false;
 }
 
 }  // namespace pistora

@@ -47,13 +47,13 @@ enum class SurfacingState {
 
 // Enabled state of the page's step controls.
 struct SurfacingControls {
-  bool zero_table = false;       // "Réglage zéro Table"
-  bool approach_z = false;       // Z target of the approach
-  bool go_to_approach = false;   // "Aller à" (approach in Z)
-  bool jog_up = false;           // jog Z up
-  bool jog_down = false;         // jog Z down
-  bool validate_height = false;  // "Validation réglage des z"
-  bool start = false;            // "Démarrer le surfacage"
+  bool table_zero = false;  // "Réglage zéro Table"
+  bool z_target = false;    // Z target of the approach
+  bool approach = false;    // "Aller à" (approach in Z)
+  bool jog_up = false;      // jog Z up
+  bool jog_down = false;    // jog Z down
+  bool validate_z = false;  // "Validation réglage des z"
+  bool start_run = false;   // "Démarrer le surfacage"
   friend bool operator==(const SurfacingControls&, const SurfacingControls&) = default;
 };
 
@@ -79,7 +79,7 @@ class SurfacingPage {
  private:
   SurfacingState state_ = SurfacingState::kIdle;
   bool step_under_way_ = false;
-  SurfacingControls controls_{.zero_table = true};
+  SurfacingControls controls_{.table_zero = true};
 };
 
 }  // namespace pistora

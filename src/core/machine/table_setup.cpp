@@ -60,7 +60,7 @@ Status ReadSurfacingValues(const SurfacingTexts& texts, SurfacingValues* values)
 }
 
 Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTexts& texts) {
-  Status status = CheckStepAllowed(page, page.Controls().zero_table, motion);
+  Status status = CheckStepAllowed(page, page.Controls().table_zero, motion);
   SurfacingValues values;
   if (status) status = ReadSurfacingValues(texts, &values);
   if (!status) return status;
@@ -76,7 +76,7 @@ Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTex
 
 Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view z_text,
                      char regional_separator) {
-  Status status = CheckStepAllowed(page, page.Controls().go_to_approach, motion);
+  Status status = CheckStepAllowed(page, page.Controls().approach, motion);
   if (!status) return status;
   const std::optional<double> z = ParseTargetField(z_text, regional_separator);
   if (!z) {
@@ -88,7 +88,7 @@ Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view 
 }
 
 Status ValidateTableHeight(SurfacingPage& page, SetupMotion& motion) {
-  Status status = CheckStepAllowed(page, page.Controls().validate_height, motion, Moves::kNo);
+  Status status = CheckStepAllowed(page, page.Controls().validate_z, motion, Moves::kNo);
   if (!status) return status;
   motion.ZeroAxisZ();
   page.ValidateZ();
@@ -97,7 +97,7 @@ Status ValidateTableHeight(SurfacingPage& page, SetupMotion& motion) {
 
 Status StartSurfacing(SurfacingPage& page, SetupMotion& motion, Host& host,
                       const SurfacingTexts& texts, const std::function<void()>& on_started) {
-  Status status = CheckStepAllowed(page, page.Controls().start, motion);
+  Status status = CheckStepAllowed(page, page.Controls().start_run, motion);
   if (!status) return status;
   StepGuard guard(page);
   page.StartRun();

@@ -40,8 +40,8 @@ Status ReadSurfacingValues(const SurfacingTexts& texts, SurfacingValues* values)
 // yet the position reached is still zeroed and the Z setting entered; "Raz" starts again.
 Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTexts& texts);
 
-// "Aller à": the approach move (0, 0, z) of the Z setting, z typed in the approach box and read as the
-// machine window's own target boxes are (the regional separator, "." as well). A text that is
+// "Aller à": the approach move (0, 0, z) of the Z setting, z typed in the Z target box and read
+// as the machine window's own target boxes are (the regional separator, "." as well). A text that is
 // not a number is refused with a message quoting it, and nothing moves.
 Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view z_text,
                      char regional_separator);

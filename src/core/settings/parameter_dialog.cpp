@@ -13,68 +13,69 @@ namespace {
 using K = DialogControlKind;
 using LK = DialogListKind;
 using L = CnLine;
+using C = MachineSettingsControl;
 
-constexpr ParameterDialogControl List(const char* name, CnLine line, DialogListKind list) {
-  return {name, line, K::List, list, KeyMode::UnsignedInteger};
+constexpr ParameterDialogControl List(MachineSettingsControl role, CnLine line, DialogListKind list) {
+  return {role, line, K::List, list, KeyMode::UnsignedInteger};
 }
-constexpr ParameterDialogControl Check(const char* name, CnLine line) {
-  return {name, line, K::Check, LK::Port, KeyMode::UnsignedInteger};
+constexpr ParameterDialogControl Check(MachineSettingsControl role, CnLine line) {
+  return {role, line, K::Check, LK::Port, KeyMode::UnsignedInteger};
 }
-constexpr ParameterDialogControl Edit(const char* name, CnLine line, KeyMode mode) {
-  return {name, line, K::Edit, LK::Port, mode};
+constexpr ParameterDialogControl Edit(MachineSettingsControl role, CnLine line, KeyMode mode) {
+  return {role, line, K::Edit, LK::Port, mode};
 }
 
 constexpr KeyMode kDigits = KeyMode::UnsignedInteger;
 constexpr KeyMode kDecimal = KeyMode::UnsignedDecimal;
 
 constexpr std::array<ParameterDialogControl, kMachineParameterLineCount> kControls = {{
-    List("ComboBox1", L::PortIndex, LK::Port),
-    List("ComboBox2", L::EStopInput, LK::Input),
-    List("ComboBox3", L::StepXOutput, LK::Output),
-    List("ComboBox4", L::LimitXInput, LK::Input),
-    List("ComboBox5", L::LimitYInput, LK::Input),
-    List("ComboBox6", L::LimitZInput, LK::Input),
-    List("ComboBox7", L::ProbeInput, LK::Input),
-    List("ComboBox8", L::DirXOutput, LK::Output),
-    List("ComboBox9", L::StepYOutput, LK::Output),
-    List("ComboBox10", L::DirYOutput, LK::Output),
-    List("ComboBox11", L::StepZOutput, LK::Output),
-    List("ComboBox12", L::DirZOutput, LK::Output),
-    List("ComboBox13", L::SpindleOutput, LK::Output),
-    Check("CheckBox1", L::EStopInverted),
-    Check("CheckBox2", L::LimitXInverted),
-    Check("CheckBox3", L::LimitYInverted),
-    Check("CheckBox4", L::LimitZInverted),
-    Check("CheckBox5", L::ProbeInverted),
-    Check("CheckBox6", L::StepXInverted),
-    Check("CheckBox7", L::DirXInverted),
-    Check("CheckBox8", L::StepYInverted),
-    Check("CheckBox9", L::DirYInverted),
-    Check("CheckBox10", L::StepZInverted),
-    Check("CheckBox11", L::DirZInverted),
-    Check("CheckBox12", L::SpindleInverted),
-    Edit("Edit1", L::StepsPerMmX, kDecimal),
-    Edit("Edit2", L::StepsPerMmY, kDecimal),
-    Edit("Edit3", L::StepsPerMmZ, kDecimal),
-    Edit("Edit4", L::MaxFeed, kDigits),
-    Edit("Edit6", L::WorkFeed, kDigits),
-    Edit("Edit7", L::MinPulseUs, kDigits),
-    Edit("Edit5", L::SurfaceOffsetX, kDecimal),
-    Edit("Edit8", L::SurfaceOffsetY, kDecimal),
-    Edit("Edit9", L::SurfaceSizeX, kDecimal),
-    Edit("Edit10", L::SurfaceSizeY, kDecimal),
-    Edit("Edit11", L::SurfacePassDepth, kDecimal),
-    Edit("Edit12", L::SurfaceStepOver, kDecimal),
-    Edit("Edit14", L::PlateSizeX, kDecimal),
-    Edit("Edit15", L::PlateSizeY, kDecimal),
-    Edit("Edit16", L::PlateThickness, kDecimal),
-    Edit("Edit17", L::CopyGap, kDecimal),
-    Edit("Edit18", L::PlateBorderX, kDecimal),
-    Edit("Edit19", L::PlateBorderY, kDecimal),
-    Edit("Edit20", L::PlateOriginX, kDecimal),
-    Edit("Edit21", L::PlateOriginY, kDecimal),
-    Edit("Edit22", L::TickWaitUs, kDigits),
-    Edit("Edit23", L::LimitBackOffMm, kDigits),
+    List(C::kPortList, L::PortIndex, LK::Port),
+    List(C::kEmergencyStopList, L::EStopInput, LK::Input),
+    List(C::kStepXList, L::StepXOutput, LK::Output),
+    List(C::kLimitXList, L::LimitXInput, LK::Input),
+    List(C::kLimitYList, L::LimitYInput, LK::Input),
+    List(C::kLimitZList, L::LimitZInput, LK::Input),
+    List(C::kProbeList, L::ProbeInput, LK::Input),
+    List(C::kDirXList, L::DirXOutput, LK::Output),
+    List(C::kStepYList, L::StepYOutput, LK::Output),
+    List(C::kDirYList, L::DirYOutput, LK::Output),
+    List(C::kStepZList, L::StepZOutput, LK::Output),
+    List(C::kDirZList, L::DirZOutput, LK::Output),
+    List(C::kSpindleList, L::SpindleOutput, LK::Output),
+    Check(C::kEmergencyStopInverted, L::EStopInverted),
+    Check(C::kLimitXInverted, L::LimitXInverted),
+    Check(C::kLimitYInverted, L::LimitYInverted),
+    Check(C::kLimitZInverted, L::LimitZInverted),
+    Check(C::kProbeInverted, L::ProbeInverted),
+    Check(C::kStepXInverted, L::StepXInverted),
+    Check(C::kDirXInverted, L::DirXInverted),
+    Check(C::kStepYInverted, L::StepYInverted),
+    Check(C::kDirYInverted, L::DirYInverted),
+    Check(C::kStepZInverted, L::StepZInverted),
+    Check(C::kDirZInverted, L::DirZInverted),
+    Check(C::kSpindleInverted, L::SpindleInverted),
+    Edit(C::kStepsPerMmXEdit, L::StepsPerMmX, kDecimal),
+    Edit(C::kStepsPerMmYEdit, L::StepsPerMmY, kDecimal),
+    Edit(C::kStepsPerMmZEdit, L::StepsPerMmZ, kDecimal),
+    Edit(C::kMaxFeedEdit, L::MaxFeed, kDigits),
+    Edit(C::kWorkFeedEdit, L::WorkFeed, kDigits),
+    Edit(C::kMinPulseEdit, L::MinPulseUs, kDigits),
+    Edit(C::kSurfaceOffsetXEdit, L::SurfaceOffsetX, kDecimal),
+    Edit(C::kSurfaceOffsetYEdit, L::SurfaceOffsetY, kDecimal),
+    Edit(C::kSurfaceSizeXEdit, L::SurfaceSizeX, kDecimal),
+    Edit(C::kSurfaceSizeYEdit, L::SurfaceSizeY, kDecimal),
+    Edit(C::kSurfacePassDepthEdit, L::SurfacePassDepth, kDecimal),
+    Edit(C::kSurfaceStepOverEdit, L::SurfaceStepOver, kDecimal),
+    Edit(C::kPlateSizeXEdit, L::PlateSizeX, kDecimal),
+    Edit(C::kPlateSizeYEdit, L::PlateSizeY, kDecimal),
+    Edit(C::kPlateThicknessEdit, L::PlateThickness, kDecimal),
+    Edit(C::kCopyGapEdit, L::CopyGap, kDecimal),
+    Edit(C::kPlateBorderXEdit, L::PlateBorderX, kDecimal),
+    Edit(C::kPlateBorderYEdit, L::PlateBorderY, kDecimal),
+    Edit(C::kPlateOriginXEdit, L::PlateOriginX, kDecimal),
+    Edit(C::kPlateOriginYEdit, L::PlateOriginY, kDecimal),
+    Edit(C::kTickWaitEdit, L::TickWaitUs, kDigits),
+    Edit(C::kLimitBackOffEdit, L::LimitBackOffMm, kDigits),
 }};
 
 // Every control sits at the position of its own line.
@@ -108,9 +109,9 @@ const std::array<ParameterDialogControl, kMachineParameterLineCount>& ParameterD
   return kControls;
 }
 
-const ParameterDialogControl* FindParameterDialogControl(std::string_view name) {
+const ParameterDialogControl* FindParameterDialogControl(MachineSettingsControl role) {
   for (const ParameterDialogControl& control : kControls) {
-    if (name == control.name) return &control;
+    if (control.role == role) return &control;
   }
   return nullptr;
 }

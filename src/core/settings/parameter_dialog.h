@@ -9,6 +9,7 @@
 #include "core/settings/machine_parameters.h"
 #include "core/settings/numeric_key_filter.h"
 #include "core/text/status.h"
+#include "core/windows/machine_settings_controls.h"
 
 namespace pistora {
 
@@ -20,7 +21,7 @@ enum class DialogControlKind { List, Check, Edit };
 enum class DialogListKind { Port, Input, Output };
 
 struct ParameterDialogControl {
-  const char* name;  // the control's objectName, e.g. "ComboBox3"
+  MachineSettingsControl role;  // the dialog's control (core/windows/machine_settings_controls.h)
   CnLine line;
   DialogControlKind kind;
   DialogListKind list;  // lists only
@@ -30,12 +31,12 @@ struct ParameterDialogControl {
 // Item index of a list that shows nothing (an index of the file beyond its list).
 inline constexpr int kNoSelection = -1;
 
-// The 47 controls in file order: ComboBox1..13, CheckBox1..12, then the edit boxes in the
-// order Edit1, Edit2, Edit3, Edit4, Edit6, Edit7, Edit5, Edit8..Edit12, Edit14..Edit23.
+// The 47 controls in file order: the port and signal lists, their "Inversé " boxes, then the
+// edit boxes of the axes, the surfacing page, the copper page and the two last axis values.
 const std::array<ParameterDialogControl, kMachineParameterLineCount>& ParameterDialogControls();
 
-// The control of that objectName, or null.
-const ParameterDialogControl* FindParameterDialogControl(std::string_view name);
+// The entry of the control of that role, or null for a control that holds no line.
+const ParameterDialogControl* FindParameterDialogControl(MachineSettingsControl role);
 
 // The fixed items of the three kinds of lists (UTF-8).
 const std::vector<std::string>& DialogListItems(DialogListKind kind);

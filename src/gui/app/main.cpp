@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   splash->show();
   splash->repaint();
   QApplication::processEvents();
-  splash->FormActivate();
+  splash->HoldOnScreen();
 
   // The machine's clock and port, chosen before any window exists and kept until they are gone.
   const pistora::RealTimeSetup real_time = pistora::PrepareRealTime();

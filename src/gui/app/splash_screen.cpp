@@ -13,18 +13,18 @@ SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
   setWindowTitle(QStringLiteral("Chargement"));
   setFixedSize(300, 257);
 
-  Label1 = new QLabel(QStringLiteral("VER 2.20"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  QFont bold = Label1->font();
+  version_label_ = new QLabel(QStringLiteral("VER 2.20"), this);
+  version_label_->setObjectName(QStringLiteral("Label1"));  // the name the documents know it by
+  QFont bold = version_label_->font();
   bold.setBold(true);
   bold.setPointSize(12);
-  Label1->setFont(bold);
-  Label1->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setGeometry(0, 200, 300, 30);
+  version_label_->setFont(bold);
+  version_label_->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
+  version_label_->setAlignment(Qt::AlignCenter);
+  version_label_->setGeometry(0, 200, 300, 30);
 }
 
-void SplashScreen::FormActivate(int tick_ms) {
+void SplashScreen::HoldOnScreen(int tick_ms) {
   for (int i = 0; i < 20; ++i) {
     QThread::msleep(static_cast<unsigned long>(tick_ms));
     QCoreApplication::processEvents();

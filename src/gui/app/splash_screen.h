@@ -13,12 +13,13 @@ class SplashScreen : public QWidget {
   explicit SplashScreen(QWidget* parent = nullptr);
 
   // Keeps the window on screen for twenty times `tick_ms`, serving events after each wait.
-  void FormActivate(int tick_ms = 100);
-
-  QLabel* Label1 = nullptr;  // "VER 2.20"
+  void HoldOnScreen(int tick_ms = 100);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QLabel* version_label_ = nullptr;  // "VER 2.20"
 };
 
 }  // namespace pistora

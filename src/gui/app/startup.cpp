@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QToolButton>
 
 #include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
@@ -10,6 +11,7 @@
 #include "gui/main/about_dialog.h"
 #include "gui/setup/plate_window.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/setup/surfacing_tab.h"
 #include "gui/viewers/magnifier_glass.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
@@ -25,17 +27,22 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
     windows_.push_back(w.about = new AboutDialog());
     windows_.push_back(w.machine = new MachineWindow(prompts, Machine(), machine.folder));
     windows_.push_back(w.plate = new PlateWindow(Machine()));
-    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine.folder, nullptr, &Machine()));
-    windows_.push_back(w.magnifier = new MagnifierGlass());
-    windows_.push_back(w.magnifier_mask = new MagnifierMask());
-    windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
+    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, Machine(), machine.folder));
     QObject::connect(w.machine, &MachineWindow::PlateWindowRequested, w.plate, &PlateWindow::OpenWithNewPlate);
-    MachineSettingsDialog* settings = w.machine_settings;
-    QObject::connect(w.machine, &MachineWindow::SettingsPageRequested, settings, [settings](int page) {
-      settings->show();
-      settings->raise();
-      settings->ShowPage(page);
-    });
+    QObject::connect(w.machine, &MachineWindow::SettingsPageRequested, w.machine_settings,
+                     &MachineSettingsDialog::ShowPage);
+    SurfacingTab& surfacing = w.machine_settings->Surfacing();
+    QObject::connect(&surfacing, &SurfacingTab::JogPressed, w.machine, &MachineWindow::JogPress);
+    QObject::connect(&surfacing, &SurfacingTab::JogReleased, w.machine, &MachineWindow::JogRelease);
+    QObject::connect(&surfacing, &SurfacingTab::TargetsReset, w.machine, &MachineWindow::SetTargetsToZero);
+    QObject::connect(&surfacing, &SurfacingTab::TargetZReset, w.machine, &MachineWindow::SetTargetZToZero);
+    auto mask = std::make_unique<MagnifierMask>(prompts, *w.main);
+    auto magnifier_settings = std::make_unique<MagnifierSettingsDialog>(prompts, *mask);
+    windows_.push_back(w.magnifier = new MagnifierGlass(prompts, *mask, *magnifier_settings));
+    windows_.push_back(w.magnifier_mask = mask.release());
+    windows_.push_back(w.magnifier_settings = magnifier_settings.release());
+    QObject::connect(w.magnifier, &MagnifierGlass::Closed, w.main,
+                     [main = w.main] { main->SpeedButton1->setChecked(false); });
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;

@@ -12,52 +12,63 @@
 
 #include "core/settings/machine_parameters.h"
 #include "gui/adapters/prompts.h"
+#include "core/windows/machine_settings_controls.h"
 #include "gui/setup/surfacing_tab.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 
-MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, QString folder, QWidget* parent, SetupMotion* motion)
+namespace {
+
+using R = MachineSettingsControl;
+
+QString Caption(R role) {
+  const std::string_view text = BuiltInCaption(role);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, SetupMotion& motion, QString folder, QWidget* parent)
     : QDialog(parent), prompts_(prompts), folder_(std::move(folder)) {
-  setObjectName(QStringLiteral("TPagesDlg"));
-  setWindowTitle(QString::fromUtf8("Paramétrage"));
+  const std::string_view window_name = MachineSettingsControls().WindowName();
+  setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
+  setWindowTitle(Caption(R::kWindow));
   setModal(false);
   setFixedSize(603, 300);
 
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  PageControl1->setGeometry(4, 4, 595, 256);
-  auto page = [this](const char* name, const char* title) {
-    auto* sheet = new QWidget(PageControl1);
-    sheet->setObjectName(QString::fromLatin1(name));
-    PageControl1->addTab(sheet, QString::fromUtf8(title));
+  pages_ = Named(new QTabWidget(this), R::kPages, {4, 4, 595, 256});
+  auto page = [this](R role) {
+    auto* sheet = Named(new QWidget(pages_), role);
+    pages_->addTab(sheet, Caption(role));
     return sheet;
   };
-  TabSheet1 = page("TabSheet1", "Entrées / Sorties");
-  TabSheet2 = page("TabSheet2", "Axes");
-  auto* surfacing = new SurfacingTab(PageControl1, motion);
-  surfacing->SetPrompts(prompts_);
-  TabSheet3 = surfacing;
-  TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-  PageControl1->addTab(TabSheet3, QString::fromUtf8("Surfaçage de la table"));
-  TabSheet4 = page("TabSheet4", "Gestion du cuivre");
+  inputs_outputs_page_ = page(R::kInputsOutputsPage);
+  axes_page_ = page(R::kAxesPage);
+  surfacing_page_ = new SurfacingTab(motion, prompts_, pages_);
+  pages_->addTab(surfacing_page_, Caption(R::kSurfacingPage));
+  copper_page_ = page(R::kCopperPage);
 
   BuildInputsOutputsPage();
   BuildAxesPage();
   BuildCopperPage();
   BuildButtons();
-  InstallKeyModes(TabSheet2);
-  InstallKeyModes(TabSheet4);
-
-  for (const ParameterDialogControl& control : ParameterDialogControls()) {
-    if (control.kind != DialogControlKind::List) continue;
-    auto* list = findChild<QComboBox*>(QString::fromLatin1(control.name));
-    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ComboBoxChange(list); });
-  }
-  connect(BitBtn1, &QPushButton::clicked, this, &MachineSettingsDialog::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &MachineSettingsDialog::BitBtn2Click);
-  connect(BitBtn3, &QPushButton::clicked, this, &MachineSettingsDialog::BitBtn3Click);
+  InstallKeyModes(axes_page_);
+  InstallKeyModes(copper_page_);
+  ConnectHandlers();
 
   WriteControls(FactoryDialogValues());
+}
+
+void MachineSettingsDialog::ConnectHandlers() {
+  for (const ParameterDialogControl& control : ParameterDialogControls()) {
+    if (control.kind != DialogControlKind::List) continue;
+    auto* list = FindControl<QComboBox>(*this, control.role);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ColourList(list); });
+  }
+  connect(restore_button_, &QPushButton::clicked, this, &MachineSettingsDialog::RestoreFromFile);
+  connect(cancel_button_, &QPushButton::clicked, this, &MachineSettingsDialog::close);
+  connect(confirm_button_, &QPushButton::clicked, this, &MachineSettingsDialog::SaveAndLeave);
 }
 
 QString MachineSettingsDialog::ParameterFilePath() const {
@@ -65,7 +76,11 @@ QString MachineSettingsDialog::ParameterFilePath() const {
   return QDir(folder).filePath(QString::fromLatin1(kMachineParameterFileName));
 }
 
-void MachineSettingsDialog::ShowPage(int index) { PageControl1->setCurrentIndex(index); }
+void MachineSettingsDialog::ShowPage(int page) {
+  show();
+  raise();
+  pages_->setCurrentIndex(page);
+}
 
 // ---- Controls <-> values ----------------------------------------------------------------------
 
@@ -73,16 +88,15 @@ ParameterDialogValues MachineSettingsDialog::ReadControls() const {
   ParameterDialogValues values;
   for (int i = 0; i < kMachineParameterLineCount; ++i) {
     const ParameterDialogControl& control = ParameterDialogControls()[i];
-    const QString name = QString::fromLatin1(control.name);
     switch (control.kind) {
       case DialogControlKind::List:
-        if (auto* list = findChild<QComboBox*>(name)) values[i].index = list->currentIndex();
+        if (auto* list = FindControl<QComboBox>(*this, control.role)) values[i].index = list->currentIndex();
         break;
       case DialogControlKind::Check:
-        if (auto* box = findChild<QCheckBox*>(name)) values[i].checked = box->isChecked();
+        if (auto* box = FindControl<QCheckBox>(*this, control.role)) values[i].checked = box->isChecked();
         break;
       case DialogControlKind::Edit:
-        if (auto* box = findChild<QLineEdit*>(name)) values[i].text = box->text().toStdString();
+        if (auto* box = FindControl<QLineEdit>(*this, control.role)) values[i].text = box->text().toStdString();
         break;
     }
   }
@@ -92,19 +106,18 @@ ParameterDialogValues MachineSettingsDialog::ReadControls() const {
 void MachineSettingsDialog::WriteControls(const ParameterDialogValues& values) {
   for (int i = 0; i < kMachineParameterLineCount; ++i) {
     const ParameterDialogControl& control = ParameterDialogControls()[i];
-    const QString name = QString::fromLatin1(control.name);
     switch (control.kind) {
       case DialogControlKind::List:
-        if (auto* list = findChild<QComboBox*>(name)) {
+        if (auto* list = FindControl<QComboBox>(*this, control.role)) {
           list->setCurrentIndex(values[i].index);
-          ComboBoxChange(list);  // also when the index did not change
+          ColourList(list);  // also when the index did not change
         }
         break;
       case DialogControlKind::Check:
-        if (auto* box = findChild<QCheckBox*>(name)) box->setChecked(values[i].checked);
+        if (auto* box = FindControl<QCheckBox>(*this, control.role)) box->setChecked(values[i].checked);
         break;
       case DialogControlKind::Edit:
-        if (auto* box = findChild<QLineEdit*>(name)) box->setText(QString::fromStdString(values[i].text));
+        if (auto* box = FindControl<QLineEdit>(*this, control.role)) box->setText(QString::fromStdString(values[i].text));
         break;
     }
   }
@@ -114,7 +127,7 @@ QColor MachineSettingsDialog::ListColourOf(const QComboBox* list) { return list-
 
 // ---- Handlers -----------------------------------------------------------------------------------
 
-void MachineSettingsDialog::ComboBoxChange(QComboBox* list) {
+void MachineSettingsDialog::ColourList(QComboBox* list) {
   const ListRgb rgb = ListColour(list->currentIndex());
   const QColor colour(rgb.r, rgb.g, rgb.b);
   QPalette palette = list->palette();
@@ -140,21 +153,17 @@ void MachineSettingsDialog::Load(bool asked) {
   }
 }
 
-void MachineSettingsDialog::LoadParameterDialog() { Load(true); }
-
-void MachineSettingsDialog::FormActivate() {
+void MachineSettingsDialog::ReloadOnActivation() {
   if (keep_edits_) return;
   Load(false);
 }
 
-void MachineSettingsDialog::BitBtn1Click() {
+void MachineSettingsDialog::RestoreFromFile() {
   keep_edits_ = false;
-  LoadParameterDialog();
+  Load(true);
 }
 
-void MachineSettingsDialog::BitBtn2Click() { close(); }
-
-void MachineSettingsDialog::BitBtn3Click() {
+void MachineSettingsDialog::SaveAndLeave() {
   // The values are taken before any message box: returning from one re-activates the dialog.
   const ParameterDialogValues values = ReadControls();
   keep_edits_ = true;
@@ -176,7 +185,7 @@ void MachineSettingsDialog::BitBtn3Click() {
 
 bool MachineSettingsDialog::event(QEvent* event) {
   const bool handled = QDialog::event(event);
-  if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::WindowActivate) ReloadOnActivation();
   return handled;
 }
 

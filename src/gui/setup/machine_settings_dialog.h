@@ -6,11 +6,8 @@
 #include "core/settings/parameter_dialog.h"
 #include "core/text/report_gate.h"
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -18,33 +15,29 @@ namespace pistora {
 
 class Prompts;
 class SetupMotion;
+class SurfacingTab;
 
 // The machine parameter dialog "Paramétrage": every value of cn.dat on four pages (inputs and
 // outputs, axes, table surfacing, copper plates) and the buttons "&Restaurer",
 // "&Annuler / Sortir" and "&Valider / Sortir". The controls are the working copy; cn.dat is
-// read each time the dialog becomes active and written whole on confirmation.
-// Each control's objectName is its member name; the surfacing page's boxes (Edit5, Edit8 to
-// Edit12) belong to that page and are reached by name.
+// read each time the dialog becomes active and written whole on confirmation. The controls are
+// named after the dialog's control table (core/windows/machine_settings_controls.h) and the
+// cn.dat lines reach them through their roles (core/settings/parameter_dialog.h).
 class MachineSettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  // `folder`: where cn.dat lives (empty: the executable's folder). `motion`: the machine the
-  // surfacing page drives (null: none).
-  explicit MachineSettingsDialog(Prompts& prompts, QString folder = {}, QWidget* parent = nullptr,
-                                 SetupMotion* motion = nullptr);
+  // `motion`: the machine the surfacing page drives. `folder`: where cn.dat lives (empty: the
+  // executable's folder).
+  MachineSettingsDialog(Prompts& prompts, SetupMotion& motion, QString folder = {}, QWidget* parent = nullptr);
 
-  // Selects a page: 0 inputs/outputs, 1 axes, 2 table surfacing, 3 copper plates.
-  Q_INVOKABLE void ShowPage(int index);
+  // Shows and raises the dialog on a page: 0 inputs/outputs, 1 axes, 2 table surfacing,
+  // 3 copper plates.
+  void ShowPage(int page);
 
   QString ParameterFilePath() const;
 
-  // Handlers (public so that tests drive them as the events would).
-  void FormActivate();
-  void LoadParameterDialog();
-  void BitBtn1Click();  // "&Restaurer"
-  void BitBtn2Click();  // "&Annuler / Sortir"
-  void BitBtn3Click();  // "&Valider / Sortir"
-  void ComboBoxChange(QComboBox* list);
+  // The surfacing page, whose Z arrows and resets the machine window answers.
+  SurfacingTab& Surfacing() { return *surfacing_page_; }
 
   // What the 47 controls show, in file order, and the reverse.
   ParameterDialogValues ReadControls() const;
@@ -53,53 +46,25 @@ class MachineSettingsDialog : public QDialog {
   // The colour a list shows (its button colour).
   static QColor ListColourOf(const QComboBox* list);
 
-  QTabWidget* PageControl1 = nullptr;
-  QWidget* TabSheet1 = nullptr;  // "Entrées / Sorties"
-  QWidget* TabSheet2 = nullptr;  // "Axes"
-  QWidget* TabSheet3 = nullptr;  // "Surfaçage de la table"
-  QWidget* TabSheet4 = nullptr;  // "Gestion du cuivre"
-
-  QGroupBox* GroupBox1 = nullptr;  // "Port parallèle"
-  QComboBox* ComboBox1 = nullptr;  // PortIndex
-  QGroupBox* GroupBox2 = nullptr;  // "Entrées"
-  QGroupBox* GroupBox3 = nullptr;  // "Sorties"
-  QComboBox* ComboBox3 = nullptr;  // StepXOutput ("Pas X")
-  QCheckBox* CheckBox6 = nullptr;  // StepXInverted
-
-  QGroupBox* GroupBox4 = nullptr;  // "Caractéristiques des vis et moteurs d'axe"
-  QLineEdit* Edit1 = nullptr;      // StepsPerMmX
-  QLineEdit* Edit2 = nullptr;
-  QLineEdit* Edit3 = nullptr;
-  QGroupBox* GroupBox5 = nullptr;  // "Vitesses limites de la machine"
-  QLineEdit* Edit4 = nullptr;      // MaxFeed
-  QLineEdit* Edit6 = nullptr;      // WorkFeed
-  QGroupBox* GroupBox6 = nullptr;  // "Réglage des impulsions de commandes"
-  QLineEdit* Edit7 = nullptr;      // MinPulseUs
-  QLineEdit* Edit22 = nullptr;     // TickWaitUs
-  QLabel* Label58 = nullptr;       // the hint beside Edit22
-  QLineEdit* Edit23 = nullptr;     // LimitBackOffMm
-
-  QGroupBox* GroupBox8 = nullptr;  // "Dimenssion des plaques de cuivre"
-  QGroupBox* GroupBox9 = nullptr;  // "Réglage position plaque de cuivre"
-  QLineEdit* Edit14 = nullptr;     // PlateSizeX
-  QLineEdit* Edit17 = nullptr;     // CopyGap
-
-  QPushButton* BitBtn1 = nullptr;  // "&Restaurer"
-  QPushButton* BitBtn2 = nullptr;  // "&Annuler / Sortir"
-  QPushButton* BitBtn3 = nullptr;  // "&Valider / Sortir"
-
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  // Handlers.
+  void ReloadOnActivation();
+  void RestoreFromFile();  // "&Restaurer"
+  void SaveAndLeave();     // "&Valider / Sortir"; "&Annuler / Sortir" merely closes
+  void ColourList(QComboBox* list);
+
   // `asked`: the user asked for the reading ("&Restaurer"), not a mere activation.
   void Load(bool asked);
   void BuildInputsOutputsPage();
   void BuildAxesPage();
   void BuildCopperPage();
   void BuildButtons();
+  void ConnectHandlers();
   void InstallKeyModes(QWidget* page);
 
   Prompts& prompts_;
@@ -107,6 +72,15 @@ class MachineSettingsDialog : public QDialog {
   ReportGate load_report_;  // a fault of cn.dat is told once across activations
   bool keep_edits_ = false;     // unsaved edits that activation must not overwrite
   bool centred_ = false;
+
+  QTabWidget* pages_ = nullptr;
+  QWidget* inputs_outputs_page_ = nullptr;
+  QWidget* axes_page_ = nullptr;
+  SurfacingTab* surfacing_page_ = nullptr;
+  QWidget* copper_page_ = nullptr;
+  QPushButton* restore_button_ = nullptr;
+  QPushButton* cancel_button_ = nullptr;
+  QPushButton* confirm_button_ = nullptr;
 };
 
 }  // namespace pistora

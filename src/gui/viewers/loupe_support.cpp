@@ -3,13 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QtDebug>
 #include <vector>
 
 #include "core/settings/loupe_outline.h"
-#include "gui/adapters/prompts.h"
-#include "gui/app/app_windows.h"
-#include "gui/main/main_window.h"
 
 namespace pistora {
 namespace {
@@ -65,22 +61,6 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
   shaped->picture = rgb.convertToFormat(QImage::Format_RGB888);
   shaped->outline = outline;
   return true;
-}
-
-void ReportLoupeError(const QString& text) {
-  if (MainWindow* main = Windows().main) {
-    main->UiPrompts().ShowError(text);
-  } else {
-    qWarning().noquote() << text;
-  }
-}
-
-void ReportLoupeInfo(const QString& text) {
-  if (MainWindow* main = Windows().main) {
-    main->UiPrompts().ShowInfo(text);
-  } else {
-    qInfo().noquote() << text;
-  }
 }
 
 bool ReadLoupeSettingsFile(LoupeSettings* settings, QString* error) {

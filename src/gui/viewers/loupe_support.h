@@ -23,11 +23,6 @@ struct ShapedPicture {
 // Loads a shaped window's picture. On failure returns false and says why in `error`.
 bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPicture* shaped, QString* error);
 
-// Shows a message of the magnifier windows through the main window's prompts (they have none of
-// their own); without a main window the message is only logged.
-void ReportLoupeError(const QString& text);
-void ReportLoupeInfo(const QString& text);
-
 // Reads loupe.dat. A missing file is not an error: the magnifier starts with the settings as
 // shipped (`settings` unchanged). A file that exists but cannot be read gives a message; the
 // values read before the bad line are kept.

@@ -7,73 +7,74 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QToolButton>
 
 #include "core/settings/loupe_outline.h"
-#include "gui/app/app_windows.h"
-#include "gui/main/main_window.h"
+#include "core/windows/magnifier_controls.h"
+#include "gui/adapters/prompts.h"
 #include "gui/viewers/loupe_support.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
+namespace {
 
-MagnifierGlass::MagnifierGlass(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Tloupefrm"));
+using G = MagnifierGlassControl;
+
+}  // namespace
+
+MagnifierGlass::MagnifierGlass(Prompts& prompts, MagnifierMask& mask, MagnifierSettingsDialog& settings,
+                               QWidget* parent)
+    : QWidget(parent), prompts_(prompts), mask_(mask), settings_(settings) {
+  setObjectName(QString::fromLatin1(MagnifierGlassControls().WindowName().data()));
   setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
   resize(300, 300);
 
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(0, 0, 300, 300);
+  picture_ = Named(new QLabel(this), G::kPicture, {0, 0, 300, 300});
   // The window takes the mouse itself: presses drag it, the right button opens the menu.
-  Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  Close1 = PopupMenu1->addAction(QStringLiteral("Close"));
-  Close1->setObjectName(QStringLiteral("Close1"));
-  Option1 = PopupMenu1->addAction(QStringLiteral("Option"));
-  Option1->setObjectName(QStringLiteral("Option1"));
+  menu_ = Named(new QMenu(this), G::kMenu);
+  close_entry_ = Named(menu_->addAction(QStringLiteral("Close")), G::kCloseEntry);
+  option_entry_ = Named(menu_->addAction(QStringLiteral("Option")), G::kOptionEntry);
   setContextMenuPolicy(Qt::CustomContextMenu);
   ConnectHandlers();
 }
 
 void MagnifierGlass::ConnectHandlers() {
   connect(this, &QWidget::customContextMenuRequested, this,
-          [this](QPoint position) { PopupMenu1->popup(mapToGlobal(position)); });
-  connect(Close1, &QAction::triggered, this, &MagnifierGlass::Close1Click);
-  connect(Option1, &QAction::triggered, this, &MagnifierGlass::Option1Click);
+          [this](QPoint position) { menu_->popup(mapToGlobal(position)); });
+  connect(close_entry_, &QAction::triggered, this, &MagnifierGlass::CloseFromMenu);
+  connect(option_entry_, &QAction::triggered, this, &MagnifierGlass::ShowSettings);
 }
 
 bool MagnifierGlass::ShowMagnifier() {
-  MagnifierMask* mask = Windows().magnifier_mask;
   ShapedPicture shaped;
   QString error;
-  if (mask == nullptr || !mask->ShowMaskOverlay()) {
+  if (!mask_.ShowMaskOverlay()) {
     CloseMagnifier();
-    ReleaseToggle();
+    emit Closed();
     return false;
   }
   if (!LoadShapedPicture(QStringLiteral("loupe.bmp"), true, &shaped, &error)) {
-    ReportLoupeError(error);
+    prompts_.ShowError(error);
     CloseMagnifier();
-    ReleaseToggle();
+    emit Closed();
     return false;
   }
   resize(shaped.picture.size());
-  Image1->setGeometry(0, 0, shaped.picture.width(), shaped.picture.height());
+  picture_->setGeometry(0, 0, shaped.picture.width(), shaped.picture.height());
   setMask(shaped.outline);
   show();
-  Image1->setPixmap(QPixmap::fromImage(shaped.picture));
+  picture_->setPixmap(QPixmap::fromImage(shaped.picture));
   QCoreApplication::processEvents();
   move(0, 0);
   raise();
   if (!told_no_settings_ && !QFileInfo::exists(LoupeSettingsPath())) {
     told_no_settings_ = true;
-    ReportLoupeInfo(QStringLiteral("Pas de fichier loupe.dat dans le dossier courant : la loupe prend ses réglages "
-                                   "par défaut (zoom 100 %, sans décalage). « Valider » de la fenêtre « Option » "
-                                   "les enregistre."));
+    prompts_.ShowInfo(QStringLiteral("Pas de fichier loupe.dat dans le dossier courant : la loupe prend ses réglages "
+                                     "par défaut (zoom 100 %, sans décalage). « Valider » de la fenêtre « Option » "
+                                     "les enregistre."));
   }
   return true;
 }
@@ -81,55 +82,47 @@ bool MagnifierGlass::ShowMagnifier() {
 void MagnifierGlass::CloseMagnifier() {
   dragging_ = false;
   close();
-  if (MagnifierMask* mask = Windows().magnifier_mask) mask->close();
+  mask_.close();
 }
 
-void MagnifierGlass::ReleaseToggle() {
-  if (MainWindow* main = Windows().main) main->SpeedButton1->setChecked(false);
-}
-
-void MagnifierGlass::Close1Click() {
+void MagnifierGlass::CloseFromMenu() {
   CloseMagnifier();
-  ReleaseToggle();
+  emit Closed();
 }
 
-void MagnifierGlass::Option1Click() {
-  if (MagnifierSettingsDialog* settings = Windows().magnifier_settings) {
-    settings->show();
-    settings->raise();
-  }
+void MagnifierGlass::ShowSettings() {
+  settings_.show();
+  settings_.raise();
 }
 
-void MagnifierGlass::Image1MouseDown(QPoint position) {
+void MagnifierGlass::StartDrag(QPoint position) {
   anchor_ = position;
   dragging_ = true;
 }
 
-void MagnifierGlass::Image1MouseMove(QPoint position) {
+void MagnifierGlass::DragTo(QPoint position) {
   if (!dragging_) return;
   const LoupePoint corner = DraggedWindowPosition({x(), y()}, {anchor_.x(), anchor_.y()}, {position.x(), position.y()});
   move(corner.x, corner.y);
-  if (MagnifierMask* mask = Windows().magnifier_mask) {
-    mask->move(corner.x, corner.y);
-    mask->update();
-  }
+  mask_.move(corner.x, corner.y);
+  mask_.update();
   update();
 }
 
-void MagnifierGlass::Image1MouseUp() { dragging_ = false; }
+void MagnifierGlass::EndDrag() { dragging_ = false; }
 
 void MagnifierGlass::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Image1MouseDown(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) StartDrag(event->position().toPoint());
   QWidget::mousePressEvent(event);
 }
 
 void MagnifierGlass::mouseMoveEvent(QMouseEvent* event) {
-  Image1MouseMove(event->position().toPoint());
+  DragTo(event->position().toPoint());
   QWidget::mouseMoveEvent(event);
 }
 
 void MagnifierGlass::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Image1MouseUp();
+  if (event->button() == Qt::LeftButton) EndDrag();
   QWidget::mouseReleaseEvent(event);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
@@ -10,6 +9,10 @@ class QMenu;
 
 namespace pistora {
 
+class MagnifierMask;
+class MagnifierSettingsDialog;
+class Prompts;
+
 // The magnifier window: the frame of a magnifying glass, cut from loupe.bmp, drawn over the
 // mask window. Its black pixels are see-through, so the enlarged picture of the mask window
 // shows inside the frame. Dragging it moves both windows; its pop-up menu offers "Close" and
@@ -17,28 +20,25 @@ namespace pistora {
 class MagnifierGlass : public QWidget {
   Q_OBJECT
  public:
-  explicit MagnifierGlass(QWidget* parent = nullptr);
+  MagnifierGlass(Prompts& prompts, MagnifierMask& mask, MagnifierSettingsDialog& settings,
+                 QWidget* parent = nullptr);
 
   // The main window's toggle pressed: the mask window, then this one, at the screen's top-left
   // corner. When a picture cannot be loaded the message is shown, nothing stays on screen and
-  // the toggle is released; returns false.
+  // Closed() is emitted; returns false.
   bool ShowMagnifier();
   // Closes this window and the mask window.
   void CloseMagnifier();
 
-  // Pop-up menu.
-  void Close1Click();   // "Close": closes both windows and releases the main window's toggle
-  void Option1Click();  // "Option": shows the settings window
-
   // Dragging, in this window's coordinates (the mouse events call them).
-  void Image1MouseDown(QPoint position);
-  void Image1MouseMove(QPoint position);
-  void Image1MouseUp();
+  void StartDrag(QPoint position);
+  void DragTo(QPoint position);
+  void EndDrag();
 
-  QLabel* Image1 = nullptr;  // the magnifier picture
-  QMenu* PopupMenu1 = nullptr;
-  QAction* Close1 = nullptr;
-  QAction* Option1 = nullptr;
+ signals:
+  // The magnifier closed itself ("Close" of its menu, or a picture that cannot be shown): the
+  // main window's toggle goes up.
+  void Closed();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -47,7 +47,17 @@ class MagnifierGlass : public QWidget {
 
  private:
   void ConnectHandlers();
-  void ReleaseToggle();
+  // Pop-up menu.
+  void CloseFromMenu();  // "Close": closes both windows
+  void ShowSettings();   // "Option": shows the settings window
+
+  Prompts& prompts_;
+  MagnifierMask& mask_;
+  MagnifierSettingsDialog& settings_;
+  QLabel* picture_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QAction* close_entry_ = nullptr;
+  QAction* option_entry_ = nullptr;
 
   bool told_no_settings_ = false;  // the absence of loupe.dat has been told in this run
   bool dragging_ = false;

@@ -89,19 +89,19 @@ TEST(Surfacing, StepOverThatCannotEndIsRefusedBeforeMoving) {
 TEST(SurfacingPage, StepsEnableTheirControls) {
   SurfacingPage page;
   EXPECT_EQ(page.State(), SurfacingState::kIdle);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.zero_table = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.table_zero = true}));
   EXPECT_FALSE(page.ValidateZ());
   EXPECT_FALSE(page.StartRun());
 
   ASSERT_TRUE(page.SetTableZero());
   EXPECT_EQ(page.State(), SurfacingState::kZSetting);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.approach_z = true, .go_to_approach = true, .jog_up = true,
-                                                .jog_down = true, .validate_height = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.z_target = true, .approach = true, .jog_up = true,
+                                                .jog_down = true, .validate_z = true}));
   EXPECT_FALSE(page.SetTableZero());
 
   ASSERT_TRUE(page.ValidateZ());
   EXPECT_EQ(page.State(), SurfacingState::kReady);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.start = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.start_run = true}));
 
   ASSERT_TRUE(page.StartRun());
   EXPECT_EQ(page.State(), SurfacingState::kRunning);
@@ -113,7 +113,7 @@ TEST(SurfacingPage, StepsEnableTheirControls) {
 
   page.Reset();
   EXPECT_EQ(page.State(), SurfacingState::kIdle);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.zero_table = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.table_zero = true}));
 }
 
 TEST(SurfacingPage, RazFromZSettingLeavesTheJogButtonsEnabled) {
@@ -121,13 +121,13 @@ TEST(SurfacingPage, RazFromZSettingLeavesTheJogButtonsEnabled) {
   ASSERT_TRUE(page.SetTableZero());
   page.Reset();
   EXPECT_EQ(page.State(), SurfacingState::kIdle);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.zero_table = true, .jog_up = true, .jog_down = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.table_zero = true, .jog_up = true, .jog_down = true}));
   page.FinishRun();  // not running: nothing changes
   EXPECT_EQ(page.State(), SurfacingState::kIdle);
   ASSERT_TRUE(page.SetTableZero());
   ASSERT_TRUE(page.ValidateZ());
   page.Reset();
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.zero_table = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.table_zero = true}));
 }
 
 TEST(SurfacingPage, CancelledRunReturnsToReadyOnlyFromRunning) {
@@ -139,12 +139,12 @@ TEST(SurfacingPage, CancelledRunReturnsToReadyOnlyFromRunning) {
   ASSERT_TRUE(page.StartRun());
   page.CancelRun();
   EXPECT_EQ(page.State(), SurfacingState::kReady);
-  EXPECT_EQ(page.Controls(), (SurfacingControls{.start = true}));
+  EXPECT_EQ(page.Controls(), (SurfacingControls{.start_run = true}));
   ASSERT_TRUE(page.StartRun());
   page.FinishRun();
   page.CancelRun();  // done stays done until "Raz"
   EXPECT_EQ(page.State(), SurfacingState::kDone);
-  EXPECT_FALSE(page.Controls().start);
+  EXPECT_FALSE(page.Controls().start_run);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(TableZero, StopDuringItStillZeroesWhereTheToolStandsAndEntersZSetting) {
   EXPECT_EQ(motion.fake.work_zero.x, 40);
   EXPECT_EQ(motion.fake.work_zero.y, 30);
   EXPECT_EQ(page.State(), SurfacingState::kZSetting);
-  EXPECT_TRUE(page.Controls().validate_height);
+  EXPECT_TRUE(page.Controls().validate_z);
 }
 
 TEST(SurfacingSteps, StepsThatMoveWaitForRazOnceStopIsLatched) {
@@ -201,7 +201,7 @@ TEST(SurfacingRun, SmallTableMovesAndEndsDone) {
   FakeSetupMotion motion;
   BringToReady(page, motion, SmallTable());
   NullHost host;
-  SurfacingControls at_start{.zero_table = true};
+  SurfacingControls at_start{.table_zero = true};
   SurfacingState state_at_start = SurfacingState::kIdle;
   ASSERT_TRUE(StartSurfacing(page, motion, host, SmallTable(), [&] {
                 at_start = page.Controls();
@@ -232,7 +232,7 @@ TEST(SurfacingRun, RefusedValuesBringThePageBackToReady) {
     EXPECT_FALSE(status.message().empty());
     EXPECT_TRUE(motion.fake.events.empty());
     EXPECT_EQ(page.State(), SurfacingState::kReady);
-    EXPECT_EQ(page.Controls(), (SurfacingControls{.start = true}));
+    EXPECT_EQ(page.Controls(), (SurfacingControls{.start_run = true}));
     // Corrected, the run goes ahead.
     EXPECT_TRUE(StartSurfacing(page, motion, host, SmallTable()).ok());
     EXPECT_EQ(page.State(), SurfacingState::kDone);
@@ -252,7 +252,7 @@ TEST(SurfacingRun, StopMidRunEndsDoneWithTheLatchHeld) {
   EXPECT_EQ(motion.CurrentPosition(), (ToolPosition{10, 0, 0}));
   page.Reset();
   EXPECT_EQ(page.State(), SurfacingState::kIdle);
-  EXPECT_TRUE(page.Controls().zero_table);
+  EXPECT_TRUE(page.Controls().table_zero);
 }
 
 TEST(SurfacingRun, RazInsideARunLetsNoOtherStepStartUntilItReturns) {

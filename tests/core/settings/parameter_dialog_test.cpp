@@ -25,28 +25,26 @@ std::vector<std::string> FactoryLines() {
 bool Mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(ParameterDialogTable, ControlsFollowTheFileOrderOfTheirLines) {
+  // The objectNames the documents and language files know the controls by, line by line.
   std::string names;
-  for (const ParameterDialogControl& control : ParameterDialogControls()) names += std::string(control.name) + " ";
+  for (const ParameterDialogControl& control : ParameterDialogControls()) {
+    names += std::string(MachineSettingsControls().ObjectName(control.role)) + " ";
+  }
   EXPECT_EQ(names,
             "ComboBox1 ComboBox2 ComboBox3 ComboBox4 ComboBox5 ComboBox6 ComboBox7 ComboBox8 ComboBox9 "
             "ComboBox10 ComboBox11 ComboBox12 ComboBox13 CheckBox1 CheckBox2 CheckBox3 CheckBox4 CheckBox5 "
             "CheckBox6 CheckBox7 CheckBox8 CheckBox9 CheckBox10 CheckBox11 CheckBox12 Edit1 Edit2 Edit3 Edit4 "
             "Edit6 Edit7 Edit5 Edit8 Edit9 Edit10 Edit11 Edit12 Edit14 Edit15 Edit16 Edit17 Edit18 Edit19 "
             "Edit20 Edit21 Edit22 Edit23 ");
-  // A few controls whose numbers do not follow their lines.
-  EXPECT_EQ(FindParameterDialogControl("ComboBox3")->line, CnLine::StepXOutput);
-  EXPECT_EQ(FindParameterDialogControl("ComboBox4")->line, CnLine::LimitXInput);
-  EXPECT_EQ(FindParameterDialogControl("Edit5")->line, CnLine::SurfaceOffsetX);
-  EXPECT_EQ(FindParameterDialogControl("Edit6")->line, CnLine::WorkFeed);
-  EXPECT_EQ(FindParameterDialogControl("Edit17")->line, CnLine::CopyGap);
-  EXPECT_EQ(FindParameterDialogControl("Edit22")->line, CnLine::TickWaitUs);
-  EXPECT_EQ(FindParameterDialogControl("Edit13"), nullptr);  // the Z target is not saved
+  EXPECT_EQ(FindParameterDialogControl(MachineSettingsControl::kCopyGapEdit)->line, CnLine::CopyGap);
+  EXPECT_EQ(FindParameterDialogControl(MachineSettingsControl::kZTargetEdit), nullptr);  // the Z target is not saved
 }
 
 TEST(ParameterDialogTable, ListsKeyModesAndColours) {
-  EXPECT_EQ(FindParameterDialogControl("ComboBox1")->list, DialogListKind::Port);
-  EXPECT_EQ(FindParameterDialogControl("ComboBox7")->list, DialogListKind::Input);
-  EXPECT_EQ(FindParameterDialogControl("ComboBox13")->list, DialogListKind::Output);
+  using R = MachineSettingsControl;
+  EXPECT_EQ(FindParameterDialogControl(R::kPortList)->list, DialogListKind::Port);
+  EXPECT_EQ(FindParameterDialogControl(R::kProbeList)->list, DialogListKind::Input);
+  EXPECT_EQ(FindParameterDialogControl(R::kSpindleList)->list, DialogListKind::Output);
   EXPECT_EQ(DialogListItems(DialogListKind::Port).size(), 4u);
   EXPECT_EQ(DialogListItems(DialogListKind::Port)[1], "LPT1  378h - 37Fh");
   EXPECT_EQ(DialogListItems(DialogListKind::Input).size(), 6u);
@@ -56,11 +54,12 @@ TEST(ParameterDialogTable, ListsKeyModesAndColours) {
   EXPECT_EQ(DialogListItems(DialogListKind::Output)[8], "b9 = D7");
 
   // Integers (feeds, times) take digits only; scales and lengths a decimal separator too.
-  for (const char* name : {"Edit4", "Edit6", "Edit7", "Edit22", "Edit23"}) {
-    EXPECT_EQ(FindParameterDialogControl(name)->mode, KeyMode::UnsignedInteger) << name;
+  for (R role : {R::kMaxFeedEdit, R::kWorkFeedEdit, R::kMinPulseEdit, R::kTickWaitEdit, R::kLimitBackOffEdit}) {
+    EXPECT_EQ(FindParameterDialogControl(role)->mode, KeyMode::UnsignedInteger) << static_cast<int>(role);
   }
-  for (const char* name : {"Edit1", "Edit3", "Edit5", "Edit12", "Edit14", "Edit17", "Edit21"}) {
-    EXPECT_EQ(FindParameterDialogControl(name)->mode, KeyMode::UnsignedDecimal) << name;
+  for (R role : {R::kStepsPerMmXEdit, R::kStepsPerMmZEdit, R::kSurfaceOffsetXEdit, R::kSurfaceStepOverEdit,
+                 R::kPlateSizeXEdit, R::kCopyGapEdit, R::kPlateOriginYEdit}) {
+    EXPECT_EQ(FindParameterDialogControl(role)->mode, KeyMode::UnsignedDecimal) << static_cast<int>(role);
   }
 
   EXPECT_EQ(ListColour(0), (ListRgb{255, 0, 0}));

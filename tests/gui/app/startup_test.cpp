@@ -78,7 +78,7 @@ class StartupTest : public QObject {
     SplashScreen splash;
     QVERIFY(ClippedCaptions(&splash).isEmpty());
     QCOMPARE(splash.size(), QSize(300, 257));
-    QCOMPARE(splash.Label1->text(), QStringLiteral("VER 2.20"));
+    QCOMPARE(splash.findChild<QLabel*>()->text(), QStringLiteral("VER 2.20"));
     for (QWidget* w : set.All()) {
       const QStringList clipped = ClippedCaptions(w);
       QVERIFY2(clipped.isEmpty(), qPrintable(w->objectName() + QStringLiteral(": ") + clipped.join(u',')));

@@ -1,5 +1,5 @@
-// The magnifier: the toggle, the two shaped windows, dragging, the pop-up menu and the settings
-// window with loupe.dat (all in the current directory, a fresh folder per test).
+// The magnifier: the two shaped windows shown and closed, dragging, the pop-up menu and the
+// settings window with loupe.dat (all in the current directory, a fresh folder per test).
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,18 +8,18 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QToolButton>
+#include <QTimer>
 #include <QtTest>
 
+#include "core/windows/magnifier_controls.h"
 #include "gui/adapters/scripted_prompts.h"
-#include "gui/app/app_windows.h"
-#include "gui/app/startup.h"
-#include "gui/main/main_window.h"
 #include "gui/viewers/magnifier_glass.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
+#include "gui/widgets/named_control.h"
 
 using namespace pistora;
 
@@ -44,13 +44,36 @@ void WriteBothPictures() {
   WritePicture(QStringLiteral("loupe.bmp"), true);
 }
 
-// The windows of one run, with the start-up messages of the other windows set aside (the test
-// folder has no param.txt).
-struct Session {
-  explicit Session(const QString& folder) : set(prompts, folder) { prompts.ClearMessages(); }
+using S = MagnifierSettingsControl;
+using G = MagnifierGlassControl;
+using M = MagnifierMaskControl;
+
+// The three magnifier windows over a stand-in for the main window, made in the order the
+// start-up makes them.
+struct Magnifier {
+  Magnifier() : mask(prompts, source), settings(prompts, mask), glass(prompts, mask, settings) {
+    source.resize(640, 480);
+  }
+  QLabel* Enlarged() const { return FindControl<QLabel>(mask, M::kEnlargedPicture); }
+  QSlider* Zoom() const { return FindControl<QSlider>(settings, S::kZoomSlider); }
+  QString Shown(S role) const { return FindControl<QLineEdit>(settings, role)->text(); }
+
   ScriptedPrompts prompts;
-  WindowSet set;
+  QWidget source;
+  MagnifierMask mask;
+  MagnifierSettingsDialog settings;
+  MagnifierGlass glass;
 };
+
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+template <typename Role>
+QString BuiltIn(Role role) {
+  for (const ControlName<Role>& row : TableOf(role).Rows()) {
+    if (row.role == role) return FromView(row.built_in);
+  }
+  return {};
+}
 
 void WriteText(const QString& name, const QByteArray& bytes) {
   QFile file(name);
@@ -83,60 +106,53 @@ class MagnifierTest : public QObject {
     dir_.reset();
   }
 
-  void ToggleShowsBothWindowsShapedByTheirPictures() {
+  void ShowingShapesBothWindowsByTheirPictures() {
     WriteBothPictures();
-    Session session(dir_->path());
-    ScriptedPrompts& prompts = session.prompts;
-    MainWindow* form = Windows().main;
-    MagnifierGlass* loupe = Windows().magnifier;
-    MagnifierMask* mask = Windows().magnifier_mask;
+    Magnifier m;
+    QSignalSpy closed(&m.glass, &MagnifierGlass::Closed);
 
-    form->SpeedButton1->click();
-    QVERIFY(form->SpeedButton1->isChecked());
-    QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
-    QVERIFY(loupe->isVisible());
-    QVERIFY(mask->isVisible());
-    QCOMPARE(loupe->size(), QSize(20, 10));
-    QCOMPARE(mask->size(), QSize(20, 10));
-    QCOMPARE(loupe->pos(), QPoint(0, 0));
-    QCOMPARE(mask->pos(), QPoint(0, 0));
-    QVERIFY((mask->mask() ^ QRegion(4, 2, 12, 6)).isEmpty());
+    QVERIFY(m.glass.ShowMagnifier());
+    QVERIFY2(m.prompts.Errors().isEmpty(), qPrintable(m.prompts.Errors().join(QStringLiteral("; "))));
+    QVERIFY(m.glass.isVisible());
+    QVERIFY(m.mask.isVisible());
+    QCOMPARE(m.glass.size(), QSize(20, 10));
+    QCOMPARE(m.mask.size(), QSize(20, 10));
+    QCOMPARE(m.glass.pos(), QPoint(0, 0));
+    QCOMPARE(m.mask.pos(), QPoint(0, 0));
+    QVERIFY((m.mask.mask() ^ QRegion(4, 2, 12, 6)).isEmpty());
     // The magnifier's black hole is see-through: outside its window, inside the mask's.
-    QVERIFY((loupe->mask() ^ (QRegion(4, 2, 12, 6) - QRegion(8, 4, 4, 2))).isEmpty());
+    QVERIFY((m.glass.mask() ^ (QRegion(4, 2, 12, 6) - QRegion(8, 4, 4, 2))).isEmpty());
 
     // No loupe.dat: said once in the run, as information.
-    QCOMPARE(prompts.Infos().size(), 1);
-    QVERIFY(prompts.Infos()[0].contains(QStringLiteral("loupe.dat")));
+    QCOMPARE(m.prompts.Infos().size(), 1);
+    QVERIFY(m.prompts.Infos()[0].contains(QStringLiteral("loupe.dat")));
 
-    // Released: both close.
-    form->SpeedButton1->click();
-    QVERIFY(!form->SpeedButton1->isChecked());
-    QVERIFY(!loupe->isVisible());
-    QVERIFY(!mask->isVisible());
-    form->SpeedButton1->click();
-    QVERIFY(loupe->isVisible());
-    QCOMPARE(prompts.Infos().size(), 1);
+    // Closed by the main window: both go, without a word back.
+    m.glass.CloseMagnifier();
+    QVERIFY(!m.glass.isVisible());
+    QVERIFY(!m.mask.isVisible());
+    QVERIFY(m.glass.ShowMagnifier());
+    QVERIFY(m.glass.isVisible());
+    QCOMPARE(m.prompts.Infos().size(), 1);
+    QCOMPARE(closed.count(), 0);
   }
 
   void ShippedPicturesAreFoundBesideTheProgram() {
-    Session session(dir_->path());
-    ScriptedPrompts& prompts = session.prompts;
-    Windows().main->SpeedButton1->click();
-    QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
-    MagnifierGlass* loupe = Windows().magnifier;
-    MagnifierMask* mask = Windows().magnifier_mask;
-    QCOMPARE(loupe->size(), mask->size());
+    Magnifier m;
+    QVERIFY(m.glass.ShowMagnifier());
+    QVERIFY2(m.prompts.Errors().isEmpty(), qPrintable(m.prompts.Errors().join(QStringLiteral("; "))));
+    QCOMPARE(m.glass.size(), m.mask.size());
     // The enlarged picture's centre: inside the mask, see-through in the magnifier's glass.
-    const QPoint centre = Windows().magnifier_mask->Image2->geometry().center();
-    QVERIFY(mask->mask().contains(centre));
-    QVERIFY(!loupe->mask().contains(centre));
-    QVERIFY(!loupe->mask().contains(QPoint(0, 0)));
-    QVERIFY(!mask->mask().contains(QPoint(0, 0)));
+    const QPoint centre = m.Enlarged()->geometry().center();
+    QVERIFY(m.mask.mask().contains(centre));
+    QVERIFY(!m.glass.mask().contains(centre));
+    QVERIFY(!m.glass.mask().contains(QPoint(0, 0)));
+    QVERIFY(!m.mask.mask().contains(QPoint(0, 0)));
     // The frame around the glass belongs to the magnifier.
-    QVERIFY(loupe->mask().contains(centre + QPoint(0, 112)));
+    QVERIFY(m.glass.mask().contains(centre + QPoint(0, 112)));
   }
 
-  void UnreadablePictureIsReportedAndReleasesTheToggle() {
+  void UnreadablePictureIsReportedAndTheMagnifierClosesItself() {
     struct Case {
       const char* name;
       bool mask_bad;
@@ -156,14 +172,14 @@ class MagnifierTest : public QObject {
       } else {
         WriteText(bad, c.bytes);
       }
-      Session session(dir_->path());
-      ScriptedPrompts& prompts = session.prompts;
-      Windows().main->SpeedButton1->click();
-      QVERIFY2(prompts.Errors().size() == 1, c.name);
-      QVERIFY2(prompts.Errors()[0].contains(bad), c.name);
-      QVERIFY2(!Windows().main->SpeedButton1->isChecked(), c.name);
-      QVERIFY2(!Windows().magnifier->isVisible(), c.name);
-      QVERIFY2(!Windows().magnifier_mask->isVisible(), c.name);
+      Magnifier m;
+      QSignalSpy closed(&m.glass, &MagnifierGlass::Closed);
+      QVERIFY2(!m.glass.ShowMagnifier(), c.name);
+      QVERIFY2(m.prompts.Errors().size() == 1, c.name);
+      QVERIFY2(m.prompts.Errors()[0].contains(bad), c.name);
+      QVERIFY2(closed.count() == 1, c.name);
+      QVERIFY2(!m.glass.isVisible(), c.name);
+      QVERIFY2(!m.mask.isVisible(), c.name);
     }
 
     // A picture far larger than any screen (a small file: one bit per pixel) is refused.
@@ -171,12 +187,13 @@ class MagnifierTest : public QObject {
     QImage huge(5000, 4000, QImage::Format_Mono);
     huge.fill(1);
     QVERIFY(huge.save(QStringLiteral("loupe.bmp"), "BMP"));
-    Session session(dir_->path());
-    Windows().main->SpeedButton1->click();
-    QCOMPARE(session.prompts.Errors().size(), 1);
-    QVERIFY(session.prompts.Errors()[0].contains(QStringLiteral("5000 x 4000")));
-    QVERIFY(!Windows().main->SpeedButton1->isChecked());
-    QVERIFY(!Windows().magnifier_mask->isVisible());
+    Magnifier m;
+    QSignalSpy closed(&m.glass, &MagnifierGlass::Closed);
+    QVERIFY(!m.glass.ShowMagnifier());
+    QCOMPARE(m.prompts.Errors().size(), 1);
+    QVERIFY(m.prompts.Errors()[0].contains(QStringLiteral("5000 x 4000")));
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!m.mask.isVisible());
   }
 
   void FinelyCutPictureIsShapedQuickly() {
@@ -186,13 +203,13 @@ class MagnifierTest : public QObject {
       for (int x = 0; x < 400; ++x) board.setPixel(x, y, (x + y) % 2 ? kTestRed : kTestGrey);
     QVERIFY(board.save(QStringLiteral("masque.bmp"), "BMP"));
     WritePicture(QStringLiteral("loupe.bmp"), true);
-    Session session(dir_->path());
+    Magnifier m;
     QElapsedTimer clock;
     clock.start();
-    Windows().main->SpeedButton1->click();
+    m.glass.ShowMagnifier();
     QVERIFY2(clock.elapsed() < 5000, "shaping took too long");
-    QVERIFY(session.prompts.Errors().isEmpty());
-    const QRegion shape = Windows().magnifier_mask->mask();
+    QVERIFY(m.prompts.Errors().isEmpty());
+    const QRegion shape = m.mask.mask();
     QCOMPARE(shape.rectCount(), 80000);
     QVERIFY(shape.contains(QPoint(0, 0)));
     QVERIFY(!shape.contains(QPoint(1, 0)));
@@ -201,67 +218,67 @@ class MagnifierTest : public QObject {
 
   void DraggingMovesBothWindowsAndTheMenuClosesOrOpensTheSettings() {
     WriteBothPictures();
-    Session session(dir_->path());
-    MagnifierGlass* loupe = Windows().magnifier;
-    MagnifierMask* mask = Windows().magnifier_mask;
-    Windows().main->SpeedButton1->click();
+    Magnifier m;
+    QSignalSpy closed(&m.glass, &MagnifierGlass::Closed);
+    m.glass.ShowMagnifier();
 
     // A move without a press does nothing; a press then a move 10 pixels right drags.
-    loupe->Image1MouseMove(QPoint(30, 5));
-    QCOMPARE(loupe->pos(), QPoint(0, 0));
-    loupe->Image1MouseDown(QPoint(5, 5));
-    loupe->Image1MouseMove(QPoint(15, 5));
-    QCOMPARE(loupe->pos(), QPoint(10, 0));
-    QCOMPARE(mask->pos(), QPoint(10, 0));
-    loupe->Image1MouseMove(QPoint(5, 12));  // the anchor stays where the press was in the window
-    QCOMPARE(loupe->pos(), QPoint(10, 7));
-    QCOMPARE(mask->pos(), QPoint(10, 7));
-    loupe->Image1MouseUp();
-    loupe->Image1MouseMove(QPoint(40, 40));
-    QCOMPARE(loupe->pos(), QPoint(10, 7));
+    m.glass.DragTo(QPoint(30, 5));
+    QCOMPARE(m.glass.pos(), QPoint(0, 0));
+    m.glass.StartDrag(QPoint(5, 5));
+    m.glass.DragTo(QPoint(15, 5));
+    QCOMPARE(m.glass.pos(), QPoint(10, 0));
+    QCOMPARE(m.mask.pos(), QPoint(10, 0));
+    m.glass.DragTo(QPoint(5, 12));  // the anchor stays where the press was in the window
+    QCOMPARE(m.glass.pos(), QPoint(10, 7));
+    QCOMPARE(m.mask.pos(), QPoint(10, 7));
+    m.glass.EndDrag();
+    m.glass.DragTo(QPoint(40, 40));
+    QCOMPARE(m.glass.pos(), QPoint(10, 7));
 
-    QCOMPARE(loupe->PopupMenu1->actions().size(), 2);
-    QCOMPARE(loupe->Close1->text(), QStringLiteral("Close"));
-    QCOMPARE(loupe->Option1->text(), QStringLiteral("Option"));
-    loupe->Option1->trigger();
-    QVERIFY(Windows().magnifier_settings->isVisible());
-    QVERIFY(!Windows().magnifier_settings->isModal());
-    loupe->Close1->trigger();
-    QVERIFY(!loupe->isVisible());
-    QVERIFY(!mask->isVisible());
-    QVERIFY(!Windows().main->SpeedButton1->isChecked());
+    // The menu holds the two entries of the table, with their captions.
+    QCOMPARE(FindControl<QMenu>(m.glass, G::kMenu)->actions().size(), 2);
+    for (G entry : {G::kCloseEntry, G::kOptionEntry}) {
+      QCOMPARE(FindControl<QAction>(m.glass, entry)->text(), BuiltIn(entry));
+    }
+    FindControl<QAction>(m.glass, G::kOptionEntry)->trigger();
+    QVERIFY(m.settings.isVisible());
+    QVERIFY(!m.settings.isModal());
+    FindControl<QAction>(m.glass, G::kCloseEntry)->trigger();
+    QVERIFY(!m.glass.isVisible());
+    QVERIFY(!m.mask.isVisible());
+    QCOMPARE(closed.count(), 1);  // the main window's toggle goes up
   }
 
   void RefreshCopiesTheSquareAroundThePointerEnlarged() {
     WriteBothPictures();
-    Session session(dir_->path());
-    MagnifierMask* mask = Windows().magnifier_mask;
-    QCOMPARE(mask->Timer1->interval(), 100);
-    QVERIFY(mask->Timer1->isActive());
-    Windows().main->SpeedButton1->click();
-    mask->SetHalfSide(48);
-    mask->Timer1Timer();
-    const LoupeSquare square = mask->LastSource();
+    Magnifier m;
+    auto* timer = FindControl<QTimer>(m.mask, M::kRefreshTimer);
+    QCOMPARE(timer->interval(), 100);
+    QVERIFY(timer->isActive());
+    m.glass.ShowMagnifier();
+    m.mask.SetHalfSide(48);
+    m.mask.Refresh();
+    const LoupeSquare square = m.mask.LastSource();
     QCOMPARE(square.width, 96);
     QCOMPARE(square.height, 96);
-    // Centred on the pointer, in the main window's client coordinates.
-    const QPoint pointer = Windows().main->mapFromGlobal(QCursor::pos());
+    // Centred on the pointer, in the source window's client coordinates.
+    const QPoint pointer = m.source.mapFromGlobal(QCursor::pos());
     QCOMPARE(QPoint(square.left + 48, square.top + 48), pointer);
-    QCOMPARE(mask->Image2->pixmap().size(), QSize(220, 220));
+    QCOMPARE(m.Enlarged()->pixmap().size(), QSize(220, 220));
 
-    // A green patch of the main window under the pointer fills the middle of the enlarged picture.
-    MainWindow* form = Windows().main;
-    auto* patch = new QWidget(form);
+    // A green patch of the source under the pointer fills the middle of the enlarged picture.
+    auto* patch = new QWidget(&m.source);
     patch->setGeometry(300, 200, 10, 10);
     patch->setAutoFillBackground(true);
     QPalette palette = patch->palette();
     palette.setColor(QPalette::Window, QColor(0, 255, 0));
     patch->setPalette(palette);
     patch->show();
-    QCursor::setPos(form->mapToGlobal(QPoint(305, 205)));
-    if (form->mapFromGlobal(QCursor::pos()) != QPoint(305, 205)) QSKIP("the platform cannot place the pointer");
-    mask->Timer1Timer();
-    const QImage enlarged = mask->Image2->pixmap().toImage();
+    QCursor::setPos(m.source.mapToGlobal(QPoint(305, 205)));
+    if (m.source.mapFromGlobal(QCursor::pos()) != QPoint(305, 205)) QSKIP("the platform cannot place the pointer");
+    m.mask.Refresh();
+    const QImage enlarged = m.Enlarged()->pixmap().toImage();
     QCOMPARE(QColor(enlarged.pixel(110, 110)), QColor(0, 255, 0));
     // 10 source pixels are 22 enlarged ones at c = 48 (220 / 96 each): the patch ends there.
     QCOMPARE(QColor(enlarged.pixel(110 + 8, 110 + 8)), QColor(0, 255, 0));
@@ -270,17 +287,27 @@ class MagnifierTest : public QObject {
   }
 
   void SettingsWindowActsAtOnceSavesAndCancels() {
-    Session session(dir_->path());
-    ScriptedPrompts& prompts = session.prompts;
-    MagnifierSettingsDialog* settings = Windows().magnifier_settings;
-    MagnifierMask* mask = Windows().magnifier_mask;
-    QCOMPARE(settings->windowTitle(), QString::fromUtf8("Réglage Loupe"));
+    Magnifier m;
+    // Every control of the table is there, with its built-in caption.
+    QCOMPARE(m.settings.objectName(), FromView(MagnifierSettingsControls().WindowName()));
+    for (const ControlName<S>& row : MagnifierSettingsControls().Rows()) {
+      if (row.role == S::kWindow) {
+        QCOMPARE(m.settings.windowTitle(), FromView(row.built_in));
+        continue;
+      }
+      QObject* control = FindControl(m.settings, row.role);
+      QVERIFY2(control != nullptr, row.object_name.data());
+      if (!row.built_in.empty()) QCOMPARE(control->property("text").toString(), FromView(row.built_in));
+    }
+    auto* offset_x = FindControl<QSpinBox>(m.settings, S::kOffsetXArrows);
+    auto* offset_y = FindControl<QSpinBox>(m.settings, S::kOffsetYArrows);
+
     // No loupe.dat: the settings as shipped, without a message.
-    QVERIFY(prompts.Errors().isEmpty());
-    QCOMPARE(settings->TrackBar1->value(), 1);
-    QCOMPARE(settings->Edit3->text(), QStringLiteral("100"));
-    QCOMPARE(mask->HalfSide(), 50);
-    QCOMPARE(mask->Image2->pos(), QPoint(55, 27));
+    QVERIFY(m.prompts.Errors().isEmpty());
+    QCOMPARE(m.Zoom()->value(), 1);
+    QCOMPARE(m.Shown(S::kZoomEdit), QStringLiteral("100"));
+    QCOMPARE(m.mask.HalfSide(), 50);
+    QCOMPARE(m.Enlarged()->pos(), QPoint(55, 27));
 
     struct Zoom {
       int position;
@@ -288,64 +315,61 @@ class MagnifierTest : public QObject {
       const char* shown;
     };
     for (const Zoom& z : {Zoom{50, 1, "5000"}, Zoom{3, 48, "104"}, Zoom{1, 50, "100"}}) {
-      settings->TrackBar1->setValue(z.position);
-      QCOMPARE(settings->Edit3->text(), QString::fromLatin1(z.shown));
-      QCOMPARE(mask->HalfSide(), z.half_side);
+      m.Zoom()->setValue(z.position);
+      QCOMPARE(m.Shown(S::kZoomEdit), QString::fromLatin1(z.shown));
+      QCOMPARE(m.mask.HalfSide(), z.half_side);
     }
-    settings->UpDown1->setValue(-55);
-    settings->UpDown2->setValue(-27);
-    QCOMPARE(settings->Edit1->text(), QStringLiteral("-55"));
-    QCOMPARE(settings->Edit2->text(), QStringLiteral("-27"));
-    QCOMPARE(mask->Image2->pos(), QPoint(0, 0));
+    offset_x->setValue(-55);
+    offset_y->setValue(-27);
+    QCOMPARE(m.Shown(S::kOffsetXEdit), QStringLiteral("-55"));
+    QCOMPARE(m.Shown(S::kOffsetYEdit), QStringLiteral("-27"));
+    QCOMPARE(m.Enlarged()->pos(), QPoint(0, 0));
 
-    settings->TrackBar1->setValue(3);
-    settings->show();
-    settings->Button1->click();  // "Valider"
-    QVERIFY(!settings->isVisible());
+    m.Zoom()->setValue(3);
+    m.settings.show();
+    FindControl<QPushButton>(m.settings, S::kSaveButton)->click();
+    QVERIFY(!m.settings.isVisible());
     QCOMPARE(ReadText(QStringLiteral("loupe.dat")), QByteArray("3\r\n104\r\n-55\r\n-27\r\n"));
 
     // Moved again, then "Annuler": the saved zoom and offsets are back at once.
-    settings->TrackBar1->setValue(40);
-    settings->UpDown1->setValue(12);
-    QCOMPARE(mask->HalfSide(), 11);
-    settings->show();
-    settings->Button2->click();
-    QVERIFY(!settings->isVisible());
-    QCOMPARE(settings->TrackBar1->value(), 3);
-    QCOMPARE(settings->Edit3->text(), QStringLiteral("104"));
-    QCOMPARE(mask->HalfSide(), 48);
-    QCOMPARE(settings->Edit1->text(), QStringLiteral("-55"));
-    QCOMPARE(mask->Image2->pos(), QPoint(0, 0));
-    QVERIFY(prompts.Errors().isEmpty());
+    m.Zoom()->setValue(40);
+    offset_x->setValue(12);
+    QCOMPARE(m.mask.HalfSide(), 11);
+    m.settings.show();
+    FindControl<QPushButton>(m.settings, S::kCancelButton)->click();
+    QVERIFY(!m.settings.isVisible());
+    QCOMPARE(m.Zoom()->value(), 3);
+    QCOMPARE(m.Shown(S::kZoomEdit), QStringLiteral("104"));
+    QCOMPARE(m.mask.HalfSide(), 48);
+    QCOMPARE(m.Shown(S::kOffsetXEdit), QStringLiteral("-55"));
+    QCOMPARE(m.Enlarged()->pos(), QPoint(0, 0));
+    QVERIFY(m.prompts.Errors().isEmpty());
 
     // With loupe.dat saved, showing the magnifier has nothing to say.
     WriteBothPictures();
-    Windows().main->SpeedButton1->click();
-    QVERIFY(Windows().magnifier->isVisible());
-    QVERIFY(prompts.Infos().isEmpty());
-    QVERIFY(prompts.Errors().isEmpty());
+    QVERIFY(m.glass.ShowMagnifier());
+    QVERIFY(m.prompts.Infos().isEmpty());
+    QVERIFY(m.prompts.Errors().isEmpty());
   }
 
   void SettingsFileIsReadAtStartAndABadOneReportedOnce() {
     WriteText(QStringLiteral("loupe.dat"), "10\r\n123\r\n5\r\n-7\r\n");
     {
-      Session session(dir_->path());
-      ScriptedPrompts& prompts = session.prompts;
-      QCOMPARE(Windows().magnifier_mask->HalfSide(), 41);
-      QCOMPARE(Windows().magnifier_mask->Image2->pos(), QPoint(60, 20));
-      QCOMPARE(Windows().magnifier_settings->TrackBar1->value(), 10);
-      QCOMPARE(Windows().magnifier_settings->Edit3->text(), QStringLiteral("123"));  // as stored
-      QCOMPARE(Windows().magnifier_settings->Edit1->text(), QStringLiteral("5"));
-      QCOMPARE(Windows().magnifier_settings->Edit2->text(), QStringLiteral("-7"));
-      QVERIFY(prompts.Errors().isEmpty());
+      Magnifier m;
+      QCOMPARE(m.mask.HalfSide(), 41);
+      QCOMPARE(m.Enlarged()->pos(), QPoint(60, 20));
+      QCOMPARE(m.Zoom()->value(), 10);
+      QCOMPARE(m.Shown(S::kZoomEdit), QStringLiteral("123"));  // as stored
+      QCOMPARE(m.Shown(S::kOffsetXEdit), QStringLiteral("5"));
+      QCOMPARE(m.Shown(S::kOffsetYEdit), QStringLiteral("-7"));
+      QVERIFY(m.prompts.Errors().isEmpty());
     }
     WriteText(QStringLiteral("loupe.dat"), "7\r\n");
-    ScriptedPrompts prompts;
-    WindowSet set(prompts, dir_->path());
+    Magnifier m;
     int loupe_messages = 0;
-    for (const QString& error : prompts.Errors()) loupe_messages += error.contains(QStringLiteral("loupe.dat"));
+    for (const QString& error : m.prompts.Errors()) loupe_messages += error.contains(QStringLiteral("loupe.dat"));
     QCOMPARE(loupe_messages, 1);
-    QCOMPARE(Windows().magnifier_mask->HalfSide(), 44);  // line 1 was read before the fault
+    QCOMPARE(m.mask.HalfSide(), 44);  // line 1 was read before the fault
   }
 };
 
