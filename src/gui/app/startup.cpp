@@ -4,6 +4,7 @@
 #include <QFont>
 
 #include "gui/app/app_windows.h"
+#include "gui/app/language_applier.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
@@ -14,6 +15,28 @@
 #include "gui/viewers/magnifier_settings_dialog.h"
 
 namespace pistora {
+namespace {
+
+// What the main window asks of the other windows.
+void ConnectMainWindow(const AppWindows& w) {
+  MainWindow* main = w.main;
+  QObject::connect(main, &MainWindow::AboutRequested, w.about, [about = w.about] { about->exec(); });
+  QObject::connect(main, &MainWindow::MachineWindowRequested, w.machine, [machine = w.machine] {
+    machine->show();
+    machine->raise();
+    machine->activateWindow();
+  });
+  QObject::connect(main, &MainWindow::MagnifierToggled, w.magnifier, [magnifier = w.magnifier](bool shown) {
+    if (shown) {
+      magnifier->ShowMagnifier();
+    } else {
+      magnifier->CloseMagnifier();
+    }
+  });
+  main->SetLanguageApplier([](const LanguageText& text) { ApplyLanguageToWindows(text, Windows()); });
+}
+
+}  // namespace
 
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
   AppWindows& w = Windows();
@@ -28,6 +51,7 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
     windows_.push_back(w.magnifier = new MagnifierGlass());
     windows_.push_back(w.magnifier_mask = new MagnifierMask());
     windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
+    ConnectMainWindow(w);
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;

@@ -85,7 +85,7 @@ void MagnifierGlass::CloseMagnifier() {
 }
 
 void MagnifierGlass::ReleaseToggle() {
-  if (MainWindow* main = Windows().main) main->SpeedButton1->setChecked(false);
+  if (MainWindow* main = Windows().main) main->SetMagnifierShown(false);
 }
 
 void MagnifierGlass::Close1Click() {

@@ -20,6 +20,7 @@
 #include "gui/viewers/magnifier_glass.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
+#include "gui/widgets/named_control.h"
 
 using namespace pistora;
 
@@ -91,8 +92,8 @@ class MagnifierTest : public QObject {
     MagnifierGlass* loupe = Windows().magnifier;
     MagnifierMask* mask = Windows().magnifier_mask;
 
-    form->SpeedButton1->click();
-    QVERIFY(form->SpeedButton1->isChecked());
+    FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->click();
+    QVERIFY(FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->isChecked());
     QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
     QVERIFY(loupe->isVisible());
     QVERIFY(mask->isVisible());
@@ -109,11 +110,11 @@ class MagnifierTest : public QObject {
     QVERIFY(prompts.Infos()[0].contains(QStringLiteral("loupe.dat")));
 
     // Released: both close.
-    form->SpeedButton1->click();
-    QVERIFY(!form->SpeedButton1->isChecked());
+    FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->click();
+    QVERIFY(!FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->isChecked());
     QVERIFY(!loupe->isVisible());
     QVERIFY(!mask->isVisible());
-    form->SpeedButton1->click();
+    FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->click();
     QVERIFY(loupe->isVisible());
     QCOMPARE(prompts.Infos().size(), 1);
   }
@@ -121,7 +122,7 @@ class MagnifierTest : public QObject {
   void ShippedPicturesAreFoundBesideTheProgram() {
     Session session(dir_->path());
     ScriptedPrompts& prompts = session.prompts;
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
     QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
     MagnifierGlass* loupe = Windows().magnifier;
     MagnifierMask* mask = Windows().magnifier_mask;
@@ -158,10 +159,10 @@ class MagnifierTest : public QObject {
       }
       Session session(dir_->path());
       ScriptedPrompts& prompts = session.prompts;
-      Windows().main->SpeedButton1->click();
+      FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
       QVERIFY2(prompts.Errors().size() == 1, c.name);
       QVERIFY2(prompts.Errors()[0].contains(bad), c.name);
-      QVERIFY2(!Windows().main->SpeedButton1->isChecked(), c.name);
+      QVERIFY2(!FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->isChecked(), c.name);
       QVERIFY2(!Windows().magnifier->isVisible(), c.name);
       QVERIFY2(!Windows().magnifier_mask->isVisible(), c.name);
     }
@@ -172,10 +173,10 @@ class MagnifierTest : public QObject {
     huge.fill(1);
     QVERIFY(huge.save(QStringLiteral("loupe.bmp"), "BMP"));
     Session session(dir_->path());
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
     QCOMPARE(session.prompts.Errors().size(), 1);
     QVERIFY(session.prompts.Errors()[0].contains(QStringLiteral("5000 x 4000")));
-    QVERIFY(!Windows().main->SpeedButton1->isChecked());
+    QVERIFY(!FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->isChecked());
     QVERIFY(!Windows().magnifier_mask->isVisible());
   }
 
@@ -189,7 +190,7 @@ class MagnifierTest : public QObject {
     Session session(dir_->path());
     QElapsedTimer clock;
     clock.start();
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
     QVERIFY2(clock.elapsed() < 5000, "shaping took too long");
     QVERIFY(session.prompts.Errors().isEmpty());
     const QRegion shape = Windows().magnifier_mask->mask();
@@ -204,7 +205,7 @@ class MagnifierTest : public QObject {
     Session session(dir_->path());
     MagnifierGlass* loupe = Windows().magnifier;
     MagnifierMask* mask = Windows().magnifier_mask;
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
 
     // A move without a press does nothing; a press then a move 10 pixels right drags.
     loupe->Image1MouseMove(QPoint(30, 5));
@@ -229,7 +230,7 @@ class MagnifierTest : public QObject {
     loupe->Close1->trigger();
     QVERIFY(!loupe->isVisible());
     QVERIFY(!mask->isVisible());
-    QVERIFY(!Windows().main->SpeedButton1->isChecked());
+    QVERIFY(!FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->isChecked());
   }
 
   void RefreshCopiesTheSquareAroundThePointerEnlarged() {
@@ -238,7 +239,7 @@ class MagnifierTest : public QObject {
     MagnifierMask* mask = Windows().magnifier_mask;
     QCOMPARE(mask->Timer1->interval(), 100);
     QVERIFY(mask->Timer1->isActive());
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
     mask->SetHalfSide(48);
     mask->Timer1Timer();
     const LoupeSquare square = mask->LastSource();
@@ -320,7 +321,7 @@ class MagnifierTest : public QObject {
 
     // With loupe.dat saved, showing the magnifier has nothing to say.
     WriteBothPictures();
-    Windows().main->SpeedButton1->click();
+    FindControl<QToolButton>(*Windows().main, MainControl::kMagnifierToggle)->click();
     QVERIFY(Windows().magnifier->isVisible());
     QVERIFY(prompts.Infos().isEmpty());
     QVERIFY(prompts.Errors().isEmpty());
