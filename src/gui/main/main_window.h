@@ -184,6 +184,7 @@ class MainWindow : public QWidget {
   void SelectContourNumber(int index);
   void BrowseTo(int index);
   void GenerateProgram(JobMode mode);
+  SimulationSettings SimulationSettingsFromControls() const;
   // Puts a read engraving file into the window and enters the verification step.
   void ShowEngravingFile(EngravingFile&& file);
   // Sets a view's two scroll bars without redrawing through their change signals.

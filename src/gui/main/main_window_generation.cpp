@@ -91,23 +91,18 @@ void MainWindow::WriteEngravingProgram() { GenerateProgram(JobMode::Engraving); 
 
 void MainWindow::WriteDrillingProgram() { GenerateProgram(JobMode::Drilling); }
 
+SimulationSettings MainWindow::SimulationSettingsFromControls() const {
+  return SimulationSettings{engraving_simulation_speed_spin_->value(), drilling_simulation_pause_spin_->value(),
+                            drill_mark_size_spin_->value()};
+}
+
 void MainWindow::SimulateEngraving() {
-  RunLongOperation([this] {
-    pistora::SimulateEngraving(
-        work_, host_,
-        SimulationSettings{engraving_simulation_speed_spin_->value(), drilling_simulation_pause_spin_->value(),
-                           drill_mark_size_spin_->value()});
-  });
+  RunLongOperation([this] { pistora::SimulateEngraving(work_, host_, SimulationSettingsFromControls()); });
 }
 
 void MainWindow::SimulateDrilling() {
-  RunLongOperation([this] {
-    pistora::SimulateDrilling(
-        work_, host_,
-        SimulationSettings{engraving_simulation_speed_spin_->value(), drilling_simulation_pause_spin_->value(),
-                           drill_mark_size_spin_->value()},
-        busy_delay_);
-  });
+  RunLongOperation(
+      [this] { pistora::SimulateDrilling(work_, host_, SimulationSettingsFromControls(), busy_delay_); });
 }
 
 }  // namespace pistora

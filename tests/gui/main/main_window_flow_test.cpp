@@ -116,13 +116,13 @@ class MainWindowFlowTest : public QObject {
  private:
   QTemporaryDir folder_;
   ScriptedPrompts prompts_;  // emptied before each test: a failed test may leave names queued
-  std::unique_ptr<MainWindow> form_;
+  std::unique_ptr<MainWindow> window_;
   QString board_path_;
 
-  MainWindow& Form() { return *form_; }
+  MainWindow& Window() { return *window_; }
   template <class W>
   W* Control(MainControl role) {
-    return FindControl<W>(Form(), role);
+    return FindControl<W>(Window(), role);
   }
   QString PathOf(const QString& name) const { return folder_.filePath(name); }
 
@@ -131,9 +131,9 @@ class MainWindowFlowTest : public QObject {
     prompts_.QueueFileName(board_path_);
     Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
     Control<QPushButton>(MainControl::kProcessButton)->click();
-    Form().ArtworkMouseDown(QPoint(0, 0));
-    Form().ArtworkMouseMove(QPoint(10, 0));
-    Form().ArtworkMouseUp(QPoint(10, 0));
+    Window().ArtworkMouseDown(QPoint(0, 0));
+    Window().ArtworkMouseMove(QPoint(10, 0));
+    Window().ArtworkMouseUp(QPoint(10, 0));
     Control<QPushButton>(MainControl::kValidateScaleButton)->click();
   }
 
@@ -158,12 +158,12 @@ class MainWindowFlowTest : public QObject {
   void init() {
     while (!prompts_.OpenFileName(QString(), QString()).isEmpty()) {
     }
-    form_ = std::make_unique<MainWindow>(prompts_, folder_.path());
+    window_ = std::make_unique<MainWindow>(prompts_, folder_.path());
     prompts_.ClearMessages();  // no param.txt in the folder: the defaults stay
   }
 
   void cleanup() {
-    form_.reset();
+    window_.reset();
     SetWriteFaultPlanForTesting(WriteFaultPlan{});
   }
 
@@ -173,8 +173,8 @@ class MainWindowFlowTest : public QObject {
     Control<QPushButton>(MainControl::kProcessButton)->click();
 
     const Workspace reference = ReferenceAnalysis();
-    QCOMPARE(Form().Work().Table, reference.Table);
-    QCOMPARE(Form().Work().Table.ContourCount(), 4);
+    QCOMPARE(Window().Work().Table, reference.Table);
+    QCOMPARE(Window().Work().Table.ContourCount(), 4);
     QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->maximum(), 3);
     QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), 0);
     QCOMPARE(Control<QLabel>(MainControl::kUsefulTrackCount)->text(), QStringLiteral("2"));
@@ -186,14 +186,14 @@ class MainWindowFlowTest : public QObject {
                 ->toPlainText()
                 .startsWith(QString::fromStdString(reference.Table[0].PathText)));
 
-    QVERIFY(Form().InScaleMode());
+    QVERIFY(Window().InScaleMode());
     QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
     QVERIFY(Control<QGroupBox>(MainControl::kSettingsPanel)->isHidden());
     QVERIFY(!Control<QPushButton>(MainControl::kProcessButton)->isEnabled());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
     QVERIFY(Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled());
     QVERIFY(Control<LedLamp>(MainControl::kValidateScaleLamp)->Active());
-    QVERIFY(!Form().Busy());
+    QVERIFY(!Window().Busy());
   }
 
   void StopDuringProcessingEndsTheRunAndStillOpensTheScaleStep() {
@@ -204,47 +204,47 @@ class MainWindowFlowTest : public QObject {
 
     long pumps = 0;
     bool checked_controls = false;
-    Form().UiHost().PumpEvents();  // the first pump always runs the event loop; start afresh
-    const long runs_before = Form().UiHost().EventLoopRuns();
-    Form().UiHost().SetPumpHook([&] {
+    Window().UiHost().PumpEvents();  // the first pump always runs the event loop; start afresh
+    const long runs_before = Window().UiHost().EventLoopRuns();
+    Window().UiHost().SetPumpHook([&] {
       if (++pumps != 300) return;
       // Inside the run: stop enabled, nothing that could start a second run.
-      checked_controls = Form().Busy() && Control<QPushButton>(MainControl::kStopButton)->isEnabled() &&
+      checked_controls = Window().Busy() && Control<QPushButton>(MainControl::kStopButton)->isEnabled() &&
                          !Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled() &&
                          !Control<QPushButton>(MainControl::kLoadEngravingFileButton)->isEnabled() &&
                          !Control<QPushButton>(MainControl::kProcessButton)->isEnabled();
       prompts_.QueueFileName(board_path_);
-      Form().LoadEngravingFile();  // refused while the run goes on: the queued name stays unread
+      Window().LoadEngravingFile();  // refused while the run goes on: the queued name stays unread
       // Pressed through the event loop, as a user would.
       QTimer::singleShot(0, Control<QPushButton>(MainControl::kStopButton), &QAbstractButton::click);
     });
     Control<QPushButton>(MainControl::kProcessButton)->click();
-    Form().UiHost().SetPumpHook({});
+    Window().UiHost().SetPumpHook({});
 
     QVERIFY(checked_controls);
     QVERIFY(pumps > 300);
-    const int stored = Form().Work().Table.ContourCount();
+    const int stored = Window().Work().Table.ContourCount();
     QVERIFY2(stored < kDots / 2, qPrintable(QString::number(stored)));
     QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->maximum(), std::max(0, stored - 1));
     // The event loop ran far less often than the run asked for it.
-    const long runs = Form().UiHost().EventLoopRuns() - runs_before;
+    const long runs = Window().UiHost().EventLoopRuns() - runs_before;
     QVERIFY2(runs * 20 < pumps, qPrintable(QStringLiteral("%1 runs for %2 pumps").arg(runs).arg(pumps)));
 
-    QVERIFY(Form().InScaleMode());
+    QVERIFY(Window().InScaleMode());
     QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
     QCOMPARE(Control<QProgressBar>(MainControl::kProgressGauge)->value(), kSide);
     QVERIFY(Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled());
     // The refused load asked for no file: the name queued during the run is still there.
     QCOMPARE(prompts_.OpenFileName(QString(), QString()), board_path_);
-    QCOMPARE(Form().Work().ArtworkBitmap.Width(), kSide);
+    QCOMPARE(Window().Work().ArtworkBitmap.Width(), kSide);
   }
 
   void VerifySelectFlagAndGenerateBothPrograms() {
     ReachVerification();
     QVERIFY(!Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
-    QCOMPARE(Form().Work().PixelSizeMm, 0.254);
-    const ContourTable& table = Form().Work().Table;
+    QCOMPARE(Window().Work().PixelSizeMm, 0.254);
+    const ContourTable& table = Window().Work().Table;
     const int track = 0;  // the lowest island is met first
     const int dot = ContourStartingAt(table, 39, kHeight - 9);  // below-left of the pixel
     QVERIFY(dot >= 0);
@@ -253,24 +253,24 @@ class MainWindowFlowTest : public QObject {
 
     // Right click on a black pixel of the track.
     const QPoint on_track(table[track].StartX, kHeight - table[track].StartY);
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlack);
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlack);
     RightClick(Control<BitmapView>(MainControl::kEngravingView), on_track);
     QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), track);
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlue);
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlue);
     QVERIFY(!Control<QCheckBox>(MainControl::kPadCheck)->isChecked());
     Control<QCheckBox>(MainControl::kUselessCheck)->click();  // "Inutile"
     QVERIFY(table[track].IsUseless);
 
     // A white pixel beside the drill mark of the dot selects it through its neighbours.
     const QPoint beside_dot(40 + 3, 8);
-    QCOMPARE(Form().Work().EngravingBitmap.At(beside_dot.x(), beside_dot.y()), kWhite);
+    QCOMPARE(Window().Work().EngravingBitmap.At(beside_dot.x(), beside_dot.y()), kWhite);
     RightClick(Control<BitmapView>(MainControl::kEngravingView), beside_dot);
     QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), dot);
     QVERIFY(Control<QCheckBox>(MainControl::kPadCheck)->isChecked());
     QCOMPARE(Control<QLabel>(MainControl::kUsefulTrackCount)->text(), QStringLiteral("1"));  // the track is useless now
     QCOMPARE(Control<QLabel>(MainControl::kDrillCount)->text(), QStringLiteral("2"));
-    QCOMPARE(Form().Work().EngravingBitmap.At(40, 8), kBlue);   // the pad's mark, selected
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kYellow);
+    QCOMPARE(Window().Work().EngravingBitmap.At(40, 8), kBlue);   // the pad's mark, selected
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kYellow);
 
     Control<QCheckBox>(MainControl::kUselessCheck)->click();  // refused for a pad
     QVERIFY(!Control<QCheckBox>(MainControl::kUselessCheck)->isChecked());
@@ -326,7 +326,7 @@ class MainWindowFlowTest : public QObject {
     QVERIFY(engraving.contains("G00 Z-0.3\r\n"));
     QVERIFY(!engraving.contains("M03"));
     QVERIFY(engraving.endsWith("M30  (Fin programme gravure)\r\n"));
-    QVERIFY(!Form().Busy());
+    QVERIFY(!Window().Busy());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
   }
 
@@ -337,12 +337,12 @@ class MainWindowFlowTest : public QObject {
     Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
 
     long pumps = 0;
-    Form().UiHost().SetPumpHook([&] {
+    Window().UiHost().SetPumpHook([&] {
       if (++pumps == 2) Control<QPushButton>(MainControl::kStopButton)->click();
     });
     prompts_.QueueFileName(PathOf(QStringLiteral("stopped.iso")));
     Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
-    Form().UiHost().SetPumpHook({});
+    Window().UiHost().SetPumpHook({});
 
     const QByteArray full = Slurp(PathOf(QStringLiteral("full.iso")));
     const QByteArray stopped = Slurp(PathOf(QStringLiteral("stopped.iso")));
@@ -361,7 +361,7 @@ class MainWindowFlowTest : public QObject {
     Control<QPushButton>(MainControl::kDrillingProgramButton)->click();
     QCOMPARE(prompts_.Errors().size(), 1);
     QCOMPARE(Slurp(PathOf(QStringLiteral("old.iso"))), QByteArray("older program\r\n"));
-    QVERIFY(!Form().Busy());
+    QVERIFY(!Window().Busy());
 
     // A cancelled dialog writes nothing and reports nothing.
     Control<QPushButton>(MainControl::kDrillingProgramButton)->click();
@@ -370,7 +370,7 @@ class MainWindowFlowTest : public QObject {
 
   void EngravingFileRoundTripOpensVerification() {
     ReachVerification();
-    ContourTable& table = Form().Work().Table;
+    ContourTable& table = Window().Work().Table;
     table[1].IsUseless = true;
     table[2].JobOrder = 7;
     Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
@@ -378,7 +378,7 @@ class MainWindowFlowTest : public QObject {
     Control<QPushButton>(MainControl::kSaveEngravingFileButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
     QCOMPARE(prompts_.LastFilter(), QStringLiteral("Fichier gravure (*.grv)"));
-    QCOMPARE(Form().windowTitle(), QStringLiteral("Pistora (") + PathOf(QStringLiteral("job.grv")) + QLatin1Char(')'));
+    QCOMPARE(Window().windowTitle(), QStringLiteral("Pistora (") + PathOf(QStringLiteral("job.grv")) + QLatin1Char(')'));
     const ContourTable saved = table;
 
     MainWindow other(prompts_, folder_.path());
@@ -424,13 +424,13 @@ class MainWindowFlowTest : public QObject {
     SetWriteFaultPlanForTesting(WriteFaultPlan{});
 
     // A file that does not parse leaves the window in its step with its table.
-    const ContourTable before = Form().Work().Table;
-    const QString title = Form().windowTitle();
+    const ContourTable before = Window().Work().Table;
+    const QString title = Window().windowTitle();
     prompts_.QueueFileName(PathOf(QStringLiteral("keep.grv")));
     Control<QPushButton>(MainControl::kLoadEngravingFileButton)->click();
     QCOMPARE(prompts_.Errors().size(), 2);
-    QCOMPARE(Form().Work().Table, before);
-    QCOMPARE(Form().windowTitle(), title);
+    QCOMPARE(Window().Work().Table, before);
+    QCOMPARE(Window().windowTitle(), title);
     QVERIFY(!Control<QGroupBox>(MainControl::kGenerationPanel)->isHidden());
     QVERIFY(Control<QPushButton>(MainControl::kEngravingProgramButton)->isEnabled());
   }
@@ -445,8 +445,8 @@ class MainWindowFlowTest : public QObject {
     prompts_.QueueFileName(PathOf(QStringLiteral("empty.grv")));
     Control<QPushButton>(MainControl::kLoadEngravingFileButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
-    QCOMPARE(Form().Work().Table.ContourCount(), 0);
-    QCOMPARE(Form().Work().EngravingBitmap, Bitmap(30, 20, kWhite));
+    QCOMPARE(Window().Work().Table.ContourCount(), 0);
+    QCOMPARE(Window().Work().EngravingBitmap, Bitmap(30, 20, kWhite));
     QVERIFY(!Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
     for (QWidget* w : std::initializer_list<QWidget*>{Control<QSpinBox>(MainControl::kContourNumber),
                                                       Control<QCheckBox>(MainControl::kPadCheck),
@@ -464,7 +464,7 @@ class MainWindowFlowTest : public QObject {
   void BrowseButtonsMoveTheSelection() {
     ReachVerification();
     // Table: 0 track, 1 square outline, 2 rim of its hole (pad), 3 dot (pad).
-    const ContourTable& table = Form().Work().Table;
+    const ContourTable& table = Window().Work().Table;
     QVERIFY(table[2].IsPad && table[3].IsPad && !table[1].IsPad);
     struct Step {
       QPushButton* button;
@@ -486,19 +486,19 @@ class MainWindowFlowTest : public QObject {
                qPrintable(s.button->objectName()));
     }
     // Exactly one contour is blue after any number of selections: the track, 0.
-    const Bitmap& view = Form().Work().EngravingBitmap;
+    const Bitmap& view = Window().Work().EngravingBitmap;
     QCOMPARE(view.At(table[0].StartX, kHeight - table[0].StartY), kBlue);
     QCOMPARE(view.At(table[1].StartX, kHeight - table[1].StartY), kBlack);
     QVERIFY(CountPixels(view, kGreen) > 0);
 
     // The redraw takes the selection off.
     Control<QPushButton>(MainControl::kRedrawVerificationButton)->click();
-    QCOMPARE(CountPixels(Form().Work().EngravingBitmap, kBlue), 0);
+    QCOMPARE(CountPixels(Window().Work().EngravingBitmap, kBlue), 0);
   }
 
   void ThickeningTwiceMovesPadCentresTwoPixelsLeft() {
     ReachVerification();
-    ContourTable& table = Form().Work().Table;
+    ContourTable& table = Window().Work().Table;
     table[3].IsUseless = true;  // a useless pad is not moved
     const ContourTable before = table;
     Control<QPushButton>(MainControl::kThickenTracksButton)->click();
@@ -510,7 +510,7 @@ class MainWindowFlowTest : public QObject {
       QVERIFY(QString::fromStdString(table[i].PathText).contains(QStringLiteral("+-CLOSED Points : ")));
       QCOMPARE(table[i].StartX, before[i].StartX);
     }
-    QVERIFY(!Form().Busy());
+    QVERIFY(!Window().Busy());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
     QVERIFY(Control<QSpinBox>(MainControl::kContourNumber)->isEnabled());  // back in the verification step
 
@@ -525,49 +525,49 @@ class MainWindowFlowTest : public QObject {
     ReachVerification();
     Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     std::vector<int> pauses;
-    Form().SetBusyDelay([&pauses](int units) { pauses.push_back(units); });
+    Window().SetBusyDelay([&pauses](int units) { pauses.push_back(units); });
     Control<QSpinBox>(MainControl::kDrillingSimulationPause)->setValue(150);
     Control<QPushButton>(MainControl::kSimulateDrillingButton)->click();
     QCOMPARE(pauses, (std::vector<int>{150, 150}));
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kGreen) > 0);
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kBlack) > 0);  // the tracks, shown under the holes
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kGreen) > 0);
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kBlack) > 0);  // the tracks, shown under the holes
 
     Control<QPushButton>(MainControl::kSimulateEngravingButton)->click();
-    const int red = CountPixels(Form().Work().EngravingBitmap, kRed);
+    const int red = CountPixels(Window().Work().EngravingBitmap, kRed);
     QVERIFY(red > 0);
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kBlue) > 0);
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kBlue) > 0);
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
 
     // Stopped at once: no contour drawn.
-    Form().UiHost().SetPumpHook([&] { Control<QPushButton>(MainControl::kStopButton)->click(); });
+    Window().UiHost().SetPumpHook([&] { Control<QPushButton>(MainControl::kStopButton)->click(); });
     Control<QPushButton>(MainControl::kSimulateEngravingButton)->click();
-    Form().UiHost().SetPumpHook({});
-    QCOMPARE(CountPixels(Form().Work().EngravingBitmap, kRed), 0);
+    Window().UiHost().SetPumpHook({});
+    QCOMPARE(CountPixels(Window().Work().EngravingBitmap, kRed), 0);
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
   }
 
   void ArtworkMenuOffersTheTransformationsOnceAnArtworkIsLoaded() {
-    QVERIFY(!ArtworkMenuAction(Form(), 0)->isEnabled());
-    QVERIFY(!ArtworkMenuAction(Form(), 1)->isEnabled());
-    QCOMPARE(ArtworkMenuAction(Form(), 0)->text(), Control<QPushButton>(MainControl::kPreprocessButton)->text());
-    QCOMPARE(ArtworkMenuAction(Form(), 1)->text(), Control<QPushButton>(MainControl::kPolygonalButton)->text());
+    QVERIFY(!ArtworkMenuAction(Window(), 0)->isEnabled());
+    QVERIFY(!ArtworkMenuAction(Window(), 1)->isEnabled());
+    QCOMPARE(ArtworkMenuAction(Window(), 0)->text(), Control<QPushButton>(MainControl::kPreprocessButton)->text());
+    QCOMPARE(ArtworkMenuAction(Window(), 1)->text(), Control<QPushButton>(MainControl::kPolygonalButton)->text());
 
     prompts_.QueueFileName(board_path_);
     Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
     RightClick(Control<BitmapView>(MainControl::kArtworkView), QPoint(5, 5));
     QVERIFY(Control<QMenu>(MainControl::kArtworkMenu)->isVisible());
     Control<QMenu>(MainControl::kArtworkMenu)->hide();
-    QVERIFY(ArtworkMenuAction(Form(), 0)->isEnabled());
-    QVERIFY(ArtworkMenuAction(Form(), 1)->isEnabled());
+    QVERIFY(ArtworkMenuAction(Window(), 0)->isEnabled());
+    QVERIFY(ArtworkMenuAction(Window(), 1)->isEnabled());
 
     // Column 6 has copper on rows 4..5 and 9..10 around the hole: its middle, row 7, turns green.
-    ArtworkMenuAction(Form(), 1)->trigger();
-    QCOMPARE(Form().Work().ArtworkBitmap.At(6, 7), kGreen);
-    QVERIFY(!Form().Busy());
+    ArtworkMenuAction(Window(), 1)->trigger();
+    QCOMPARE(Window().Work().ArtworkBitmap.At(6, 7), kGreen);
+    QVERIFY(!Window().Busy());
 
     // The pre-processing leaves only black and white inside the frame.
-    ArtworkMenuAction(Form(), 0)->trigger();
-    const Bitmap& art = Form().Work().ArtworkBitmap;
+    ArtworkMenuAction(Window(), 0)->trigger();
+    const Bitmap& art = Window().Work().ArtworkBitmap;
     for (int row = 1; row < art.Height() - 1; ++row)
       for (int x = 1; x < art.Width() - 1; ++x) QVERIFY(art.At(x, row) == kBlack || art.At(x, row) == kWhite);
     QVERIFY(CountPixels(art, kWhite) > 0);
@@ -577,7 +577,7 @@ class MainWindowFlowTest : public QObject {
     prompts_.QueueFileName(board_path_);
     Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
     Control<QPushButton>(MainControl::kProcessButton)->click();
-    QVERIFY(Form().InScaleMode());
+    QVERIFY(Window().InScaleMode());
     QTest::mousePress(Control<BitmapView>(MainControl::kArtworkView), Qt::RightButton, {}, QPoint(2, 2));
     QTest::mouseRelease(Control<BitmapView>(MainControl::kArtworkView), Qt::RightButton, {}, QPoint(30, 2));
     Control<QMenu>(MainControl::kArtworkMenu)->hide();
@@ -588,7 +588,7 @@ class MainWindowFlowTest : public QObject {
   }
 
   void HostRunsTheEventLoopAboutEveryTenMilliseconds() {
-    QtHost& host = Form().UiHost();
+    QtHost& host = Window().UiHost();
     host.PumpEvents();
     const long before = host.EventLoopRuns();
     bool delivered = false;

@@ -45,9 +45,9 @@ QString Caption(QWidget* w) {
 }
 
 // Enabled state of every control that the steps switch.
-QMap<QString, bool> EnabledStates(MainWindow& form) {
+QMap<QString, bool> EnabledStates(MainWindow& window) {
   QMap<QString, bool> states;
-  for (QWidget* w : form.findChildren<QWidget*>()) {
+  for (QWidget* w : window.findChildren<QWidget*>()) {
     if (!w->objectName().isEmpty()) states[w->objectName()] = w->isEnabled();
   }
   return states;
@@ -61,13 +61,13 @@ class MainWindowTest : public QObject {
  private:
   QTemporaryDir folder_;
   ScriptedPrompts prompts_;
-  std::unique_ptr<MainWindow> form_;
+  std::unique_ptr<MainWindow> window_;
   QStringList creation_errors_;  // messages shown while the window was created
 
-  MainWindow& Form() { return *form_; }
+  MainWindow& Window() { return *window_; }
   template <class W>
   W* Control(MainControl role) {
-    return FindControl<W>(Form(), role);
+    return FindControl<W>(Window(), role);
   }
   void Load(const QString& path) {
     prompts_.QueueFileName(path);
@@ -82,13 +82,13 @@ class MainWindowTest : public QObject {
 
   void init() {
     prompts_.ClearMessages();
-    form_ = std::make_unique<MainWindow>(prompts_, folder_.path());
+    window_ = std::make_unique<MainWindow>(prompts_, folder_.path());
     creation_errors_ = prompts_.Errors();
     prompts_.ClearMessages();
   }
 
   void cleanup() {
-    form_.reset();
+    window_.reset();
     QFile::remove(folder_.filePath(QStringLiteral("param.txt")));
     QLocale::setDefault(QLocale::c());
   }
@@ -100,7 +100,7 @@ class MainWindowTest : public QObject {
       if (row.role == MainControl::kWindow) continue;
       const QString name = QString::fromLatin1(row.object_name.data(), static_cast<qsizetype>(row.object_name.size()));
       tabled.insert(name);
-      const QList<QObject*> found = Form().findChildren<QObject*>(name);
+      const QList<QObject*> found = Window().findChildren<QObject*>(name);
       QVERIFY2(found.size() == 1, qPrintable(name));
       if (!row.built_in.empty()) {
         QVERIFY2(found[0]->isWidgetType(), qPrintable(name));
@@ -112,7 +112,7 @@ class MainWindowTest : public QObject {
       QVERIFY2(tabled.contains(ObjectNameOf(static_cast<MainControl>(r))), qPrintable(QString::number(r)));
     }
     // And no named control of the window is missing from the table (Qt names its inner parts "qt_...").
-    for (const QObject* child : Form().findChildren<QObject*>()) {
+    for (const QObject* child : Window().findChildren<QObject*>()) {
       const QString name = child->objectName();
       if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) QVERIFY2(tabled.contains(name), qPrintable(name));
     }
@@ -168,14 +168,46 @@ class MainWindowTest : public QObject {
     QVERIFY(Control<LedLamp>(MainControl::kLoadArtworkLamp)->Active());
   }
 
+  void OtherWindowsAreAskedForThroughSignals() {
+    auto* toggle = Control<QToolButton>(MainControl::kMagnifierToggle);
+    toggle->click();  // no magnifier listens: the toggle stays up
+    QVERIFY(!Window().MagnifierShown());
+
+    QSignalSpy about(&Window(), &MainWindow::AboutRequested);
+    QSignalSpy machine(&Window(), &MainWindow::MachineWindowRequested);
+    QSignalSpy magnifier(&Window(), &MainWindow::MagnifierToggled);
+    Control<QPushButton>(MainControl::kAboutButton)->click();
+    QCOMPARE(about.size(), 1);
+    toggle->click();
+    QVERIFY(Window().MagnifierShown());
+    QCOMPARE(magnifier.size(), 1);
+    QCOMPARE(magnifier.takeFirst(), QVariantList{true});
+    // The machine window takes the magnifier away, once.
+    for (int i = 1; i <= 2; ++i) {
+      Control<QPushButton>(MainControl::kMachineWindowButton)->click();
+      QCOMPARE(machine.size(), i);
+      QVERIFY(!Window().MagnifierShown());
+      QCOMPARE(magnifier.size(), i == 1 ? 1 : 0);
+      if (i == 1) QCOMPARE(magnifier.takeFirst(), QVariantList{false});
+    }
+    // Putting the toggle down from outside tells nobody; closing the window closes the magnifier.
+    Window().SetMagnifierShown(true);
+    QVERIFY(magnifier.isEmpty());
+    Window().close();
+    QVERIFY(!Window().MagnifierShown());
+    QCOMPARE(magnifier.size(), 1);
+    QCOMPARE(magnifier.takeFirst(), QVariantList{false});
+    QCOMPARE(about.size(), 1);
+  }
+
   void LoadingAnArtworkOpensTheProcessingStep() {
     const QString path = WriteBmp(folder_, QStringLiteral("board.bmp"), 800, 600);
     Load(path);
     QVERIFY(prompts_.Errors().isEmpty());
     QCOMPARE(prompts_.LastFilter(), QStringLiteral("Images BitMap(*.bmp);;Images Gif (*.gif)"));
-    QCOMPARE(Form().windowTitle(), QStringLiteral("Pistora (") + path + QLatin1Char(')'));
+    QCOMPARE(Window().windowTitle(), QStringLiteral("Pistora (") + path + QLatin1Char(')'));
 
-    const Workspace& ws = Form().Work();
+    const Workspace& ws = Window().Work();
     QCOMPARE(ws.ArtworkBitmap.Width(), 800);
     QCOMPARE(ws.ArtworkBitmap.Height(), 600);
     QCOMPARE(ws.ArtworkBitmap.At(300, 200), (Rgb{300 % 256, 200, 7}));
@@ -226,7 +258,7 @@ class MainWindowTest : public QObject {
              Control<QCheckBox>(MainControl::kSpindleControl)}) {
       QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     }
-    QVERIFY(!Form().InScaleMode());
+    QVERIFY(!Window().InScaleMode());
     // The view shows the top-left corner, unscaled.
     QCOMPARE(Control<BitmapView>(MainControl::kArtworkView)->Picture().size(), QSize(kViewWidth, kViewHeight));
     QCOMPARE(Control<BitmapView>(MainControl::kArtworkView)->Picture().pixel(10, 20), qRgb(10, 20, 7));
@@ -247,13 +279,13 @@ class MainWindowTest : public QObject {
 
   void CancelledOrRejectedFileChangesNothing() {
     Load(WriteBmp(folder_, QStringLiteral("first.bmp"), 600, 500));
-    Form().EnterScalePhase();
-    const QString title = Form().windowTitle();
-    const Bitmap artwork = Form().Work().ArtworkBitmap;
-    const QMap<QString, bool> states = EnabledStates(Form());
+    Window().EnterScalePhase();
+    const QString title = Window().windowTitle();
+    const Bitmap artwork = Window().Work().ArtworkBitmap;
+    const QMap<QString, bool> states = EnabledStates(Window());
 
     Load(QString());  // cancelled dialog
-    QCOMPARE(Form().windowTitle(), title);
+    QCOMPARE(Window().windowTitle(), title);
     QVERIFY(prompts_.Errors().isEmpty());
 
     QFile bad(folder_.filePath(QStringLiteral("bad.bmp")));
@@ -262,10 +294,10 @@ class MainWindowTest : public QObject {
     bad.close();
     Load(bad.fileName());
     QCOMPARE(prompts_.Errors().size(), 1);
-    QCOMPARE(Form().windowTitle(), title);
-    QCOMPARE(Form().Work().ArtworkBitmap, artwork);
-    QCOMPARE(EnabledStates(Form()), states);
-    QVERIFY(Form().InScaleMode());
+    QCOMPARE(Window().windowTitle(), title);
+    QCOMPARE(Window().Work().ArtworkBitmap, artwork);
+    QCOMPARE(EnabledStates(Window()), states);
+    QVERIFY(Window().InScaleMode());
     QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
   }
 
@@ -291,20 +323,20 @@ class MainWindowTest : public QObject {
         {"back a little", QPoint(-390, -380), 228, 138},
         {"past the start", QPoint(500, 500), 0, 0},
     };
-    Form().ArtworkMouseDown(QPoint(0, 0));
+    Window().ArtworkMouseDown(QPoint(0, 0));
     for (const Step& s : steps) {
-      Form().ArtworkMouseMove(s.to);
+      Window().ArtworkMouseMove(s.to);
       QVERIFY2(Control<QScrollBar>(MainControl::kArtworkHorizontalScroll)->value() == s.h, s.name);
       QVERIFY2(Control<QScrollBar>(MainControl::kArtworkVerticalScroll)->value() == s.v, s.name);
     }
-    Form().ArtworkMouseUp(QPoint(500, 500));
-    Form().ArtworkMouseMove(QPoint(0, 0));  // no button held: nothing moves
+    Window().ArtworkMouseUp(QPoint(500, 500));
+    Window().ArtworkMouseMove(QPoint(0, 0));  // no button held: nothing moves
     QCOMPARE(Control<QScrollBar>(MainControl::kArtworkHorizontalScroll)->value(), 0);
 
     // The engraving view pans the same way with its own scroll bars.
-    Form().EngravingMouseDown(QPoint(50, 50));
-    Form().EngravingMouseMove(QPoint(20, 40));
-    Form().EngravingMouseUp(QPoint(20, 40));
+    Window().EngravingMouseDown(QPoint(50, 50));
+    Window().EngravingMouseMove(QPoint(20, 40));
+    Window().EngravingMouseUp(QPoint(20, 40));
     QCOMPARE(Control<QScrollBar>(MainControl::kEngravingHorizontalScroll)->value(), 30);
     QCOMPARE(Control<QScrollBar>(MainControl::kEngravingVerticalScroll)->value(), 10);
     QCOMPARE(Control<QScrollBar>(MainControl::kArtworkHorizontalScroll)->value(), 0);
@@ -312,9 +344,9 @@ class MainWindowTest : public QObject {
 
   void MeasuringSetsThePixelSize() {
     Load(WriteBmp(folder_, QStringLiteral("measure.bmp"), 800, 600));
-    const Bitmap original = Form().Work().ArtworkBitmap;
-    Form().EnterScalePhase();
-    QVERIFY(Form().InScaleMode());
+    const Bitmap original = Window().Work().ArtworkBitmap;
+    Window().EnterScalePhase();
+    QVERIFY(Window().InScaleMode());
     QVERIFY(Control<QLineEdit>(MainControl::kRealDistance)->isEnabled());
     QVERIFY(Control<QPushButton>(MainControl::kValidateScaleButton)->isEnabled());
     QVERIFY(!Control<QPushButton>(MainControl::kProcessButton)->isEnabled());
@@ -326,16 +358,16 @@ class MainWindowTest : public QObject {
     // Scrolled by (20, 10): the line runs from bitmap pixel (30, 20) to (130, 20).
     Control<QScrollBar>(MainControl::kArtworkHorizontalScroll)->setValue(20);
     Control<QScrollBar>(MainControl::kArtworkVerticalScroll)->setValue(10);
-    Form().ArtworkMouseDown(QPoint(10, 10));
-    Form().ArtworkMouseMove(QPoint(60, 10));
-    Form().ArtworkMouseMove(QPoint(110, 10));
-    Form().ArtworkMouseUp(QPoint(110, 10));
+    Window().ArtworkMouseDown(QPoint(10, 10));
+    Window().ArtworkMouseMove(QPoint(60, 10));
+    Window().ArtworkMouseMove(QPoint(110, 10));
+    Window().ArtworkMouseUp(QPoint(110, 10));
     QCOMPARE(Control<QScrollBar>(MainControl::kArtworkHorizontalScroll)->value(), 20);  // measuring does not pan
     QCOMPARE(Control<QLineEdit>(MainControl::kMeasuredDistance)->text(), QStringLiteral("100.0000"));
     QCOMPARE(Control<QLineEdit>(MainControl::kPixelSize)->text(), QStringLiteral("0.025"));
-    QCOMPARE(Form().Work().PixelSizeMm, 0.0254);
+    QCOMPARE(Window().Work().PixelSizeMm, 0.0254);
 
-    const Bitmap& drawn = Form().Work().ArtworkBitmap;
+    const Bitmap& drawn = Window().Work().ArtworkBitmap;
     int changed = 0;
     for (int row = 0; row < drawn.Height(); ++row)
       for (int x = 0; x < drawn.Width(); ++x) changed += !(drawn.At(x, row) == original.At(x, row));
@@ -344,35 +376,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(Control<BitmapView>(MainControl::kArtworkView)->Picture().pixel(10, 10), qRgb(30 ^ 255, 20, 7));
 
     // The next press erases the line; a click without moving measures 0, which keeps the size.
-    Form().ArtworkMouseDown(QPoint(5, 5));
-    QCOMPARE(Form().Work().ArtworkBitmap, original);
-    Form().ArtworkMouseUp(QPoint(5, 5));
+    Window().ArtworkMouseDown(QPoint(5, 5));
+    QCOMPARE(Window().Work().ArtworkBitmap, original);
+    Window().ArtworkMouseUp(QPoint(5, 5));
     QCOMPARE(Control<QLineEdit>(MainControl::kMeasuredDistance)->text(), QStringLiteral("0.0000"));
-    QCOMPARE(Form().Work().PixelSizeMm, 0.0254);
+    QCOMPARE(Window().Work().PixelSizeMm, 0.0254);
     QCOMPARE(Control<QLineEdit>(MainControl::kPixelSize)->text(), QStringLiteral("0.025"));
   }
 
   void PitchCalculatorFillsTheRealDistance() {
     Load(WriteBmp(folder_, QStringLiteral("pitch.bmp"), 100, 100));
-    Form().EnterScalePhase();
-    Form().ArtworkMouseDown(QPoint(0, 0));
-    Form().ArtworkMouseMove(QPoint(0, 50));
-    Form().ArtworkMouseUp(QPoint(0, 50));
+    Window().EnterScalePhase();
+    Window().ArtworkMouseDown(QPoint(0, 0));
+    Window().ArtworkMouseMove(QPoint(0, 50));
+    Window().ArtworkMouseUp(QPoint(0, 50));
     Control<QSpinBox>(MainControl::kPitchCount)->setValue(4);
     QCOMPARE(Control<QLineEdit>(MainControl::kPitchLength)->text(), QStringLiteral("10.16"));
     QCOMPARE(Control<QLineEdit>(MainControl::kRealDistance)->text(), QStringLiteral("2.54"));
     Control<QPushButton>(MainControl::kCopyPitchLengthButton)->click();
     QCOMPARE(Control<QLineEdit>(MainControl::kRealDistance)->text(), QStringLiteral("10.16"));
-    QCOMPARE(Form().Work().PixelSizeMm, 10.16 / 50);
+    QCOMPARE(Window().Work().PixelSizeMm, 10.16 / 50);
     QCOMPARE(Control<QLineEdit>(MainControl::kPixelSize)->text(), QStringLiteral("0.203"));
   }
 
   void ValidatingTheScaleOpensVerification() {
     Load(WriteBmp(folder_, QStringLiteral("valid.bmp"), 700, 500));
-    Form().EnterScalePhase();
-    Form().Work().EngravingBitmap.Fill(kRed);
+    Window().EnterScalePhase();
+    Window().Work().EngravingBitmap.Fill(kRed);
     Control<QPushButton>(MainControl::kValidateScaleButton)->click();
-    QVERIFY(!Form().InScaleMode());
+    QVERIFY(!Window().InScaleMode());
     QVERIFY(Control<QGroupBox>(MainControl::kArtworkGroup)->isHidden());
     QVERIFY(Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
     QVERIFY(!Control<QGroupBox>(MainControl::kEngravingGroup)->isHidden());
@@ -394,7 +426,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!Control<LedLamp>(MainControl::kValidateScaleLamp)->Active());
     QVERIFY(Control<LedLamp>(MainControl::kValidateVerificationLamp)->Active());
     // No contour yet: the verification picture is all white.
-    QCOMPARE(Form().Work().EngravingBitmap, Bitmap(700, 500, kWhite));
+    QCOMPARE(Window().Work().EngravingBitmap, Bitmap(700, 500, kWhite));
   }
 
   void SettingsRoundTripThroughParamTxt() {
@@ -408,7 +440,7 @@ class MainWindowTest : public QObject {
     Control<QLineEdit>(MainControl::kDrillingFeed)->setText(QStringLiteral("120"));
     Control<QCheckBox>(MainControl::kSpindleControl)->setChecked(false);
     Control<QPushButton>(MainControl::kSaveSettingsButton)->click();
-    QFile file(Form().SettingsPath());
+    QFile file(Window().SettingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("0.3\r\n1.7\r\n1.5\r\n350\r\n120\r\nFALSE\r\nfr.lng ( Fran\xE7" "ais )\r\n"));
     file.close();
