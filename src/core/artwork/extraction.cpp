@@ -164,7 +164,7 @@ RunOutcome Extractor::Run() {
   DrawContour(ws_, host_, 0, kBlue, true, kTargetEngraving);
   host_.ShowProgress(height_, height_);
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-  ws_.Memo2.push_back(std::to_string(elapsed.count()));
+  ws_.RunLog.push_back(std::to_string(elapsed.count()));
   return ws_.StopRequest ? RunOutcome::Stopped : RunOutcome::Completed;
 }
 
@@ -321,7 +321,7 @@ void Extractor::TraceContour(int x0, int y0) {
   t.text += "CLOSED";
   if (t.steps <= 1 || ws_.StopRequest) return;  // dropped; its pixels stay red
   t.text += " Points : " + std::to_string(t.steps) + "Fin(" + std::to_string(t.x) + "," + std::to_string(t.y) + ")";
-  ws_.Memo1.push_back(t.text);
+  ws_.ContourLog.push_back(t.text);
 
   Contour c;
   c.IsClosed = t.text.find("NOTCLOSED") == std::string::npos;

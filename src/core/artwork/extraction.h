@@ -26,7 +26,7 @@ enum class RunOutcome { Completed, Stopped };
 // touching it (its one-pixel ring) are marked black in ws.EngravingBitmap and traced into
 // contours (red once traced). Small contours whose surroundings are white become pads with a
 // green drill mark; of each island only the longest contour stays useful. Each stored trace's
-// text is added to ws.Memo1, the elapsed milliseconds to ws.Memo2.
+// text is added to ws.ContourLog, the elapsed milliseconds to ws.RunLog.
 //
 // The run lets window events run through host.PumpEvents() once before the first island,
 // once per island, once per row of each island's outline marking (from the row below the

@@ -52,7 +52,7 @@ void SmoothUsefulContours(Workspace& ws) {
   for (int i = 0; i < ws.Table.ContourCount(); ++i) {
     const Contour& c = ws.Table[i];
     if (c.IsUseless || c.IsPad) continue;
-    ws.Memo2.push_back("*** Ligne " + std::to_string(i) + " ****");
+    ws.RunLog.push_back("*** Ligne " + std::to_string(i) + " ****");
     SmoothContour(ws.Table, i);
   }
 }

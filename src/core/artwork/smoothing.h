@@ -40,7 +40,7 @@ int ReplacePattern(std::string& text, std::string_view pattern, std::string_view
 void SmoothContour(ContourTable& table, int index);
 
 // The "Crénelage" command: for each entry that is neither useless nor a pad, adds
-// "*** Ligne " + i + " ****" to Memo2 and smooths it.
+// "*** Ligne " + i + " ****" to RunLog and smooths it.
 void SmoothUsefulContours(Workspace& ws);
 
 }  // namespace pistora

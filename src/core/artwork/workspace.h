@@ -18,8 +18,11 @@ struct Workspace {
   bool StopRequest = false;  // set by "&Stop !", polled by every long loop
   int SelectedContour = 0;
   int OrderedCount = 0;  // highest job position handed out by the last ordering
-  std::vector<std::string> Memo1;  // hidden diagnostic lines (traces, job order)
-  std::vector<std::string> Memo2;  // hidden diagnostic lines (timings, smoothing)
+  // Hidden diagnostic lines. Contour log: the text of each stored trace, then the job position
+  // each contour received. Run log: the processing's elapsed milliseconds and the contours
+  // smoothed.
+  std::vector<std::string> ContourLog;
+  std::vector<std::string> RunLog;
 };
 
 }  // namespace pistora

@@ -142,7 +142,7 @@ void OrderJob(Workspace& ws, JobMode mode) {
     ws.OrderedCount = k;
     px = c.EndX;
     py = c.EndY;
-    ws.Memo1.push_back("Le vertex n\xC2\xB0" + std::to_string(chosen) + " a re\xC3\xA7u le n\xC2\xB0" "d'ordre " +
+    ws.ContourLog.push_back("Le vertex n\xC2\xB0" + std::to_string(chosen) + " a re\xC3\xA7u le n\xC2\xB0" "d'ordre " +
                        std::to_string(k));
   }
 }

@@ -27,7 +27,7 @@ std::uint64_t SquaredDistance(std::int64_t x1, std::int64_t y1, std::int64_t x2,
 // moves to that contour's END point. Among equal measures the highest index wins.
 //
 // Writes JobOrder of every contour (0 = not in the job, 1..n = position), sets OrderedCount
-// to n and appends "Le vertex n°<index> a reçu le n°d'ordre <k>" to Memo1 for each position.
+// to n and appends "Le vertex n°<index> a reçu le n°d'ordre <k>" to ContourLog for each position.
 // A grid over the start points keeps this near linear on large boards while giving exactly
 // the order of a full scan per position.
 void OrderJob(Workspace& ws, JobMode mode);

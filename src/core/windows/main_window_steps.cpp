@@ -1,79 +1,104 @@
 #include "core/windows/main_window_steps.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace pistora {
 namespace {
 
+using R = MainControl;
+using Roles = std::vector<MainControl>;
+
+// Lists joined into one, in order.
+Roles Join(std::initializer_list<Roles> parts) {
+  Roles joined;
+  for (const Roles& part : parts) joined.insert(joined.end(), part.begin(), part.end());
+  return joined;
+}
+
 // The six hidden browse buttons of the verification panel.
-#define BROWSE_BUTTONS "Button6", "Button7", "Button8", "Button9", "Button10", "Button11"
+const Roles kBrowseButtons = {R::kNextPadButton,     R::kNextUsefulTrackButton,     R::kNextUselessButton,
+                              R::kPreviousPadButton, R::kPreviousUsefulTrackButton, R::kPreviousUselessButton};
 // The commands of the generation panel and their speed boxes.
-#define GENERATION_COMMANDS "BitBtn10", "BitBtn5", "BitBtn4", "SpinEdit5", "SpinEdit6", "BitBtn6", "BitBtn7"
+const Roles kGenerationCommands = {
+    R::kSaveEngravingFileButton, R::kSimulateEngravingButton, R::kSimulateDrillingButton, R::kEngravingSimulationSpeed,
+    R::kDrillingSimulationPause, R::kEngravingProgramButton,  R::kDrillingProgramButton};
 // The commands of the verification panel.
-#define VERIFICATION_COMMANDS "Button3", BROWSE_BUTTONS, "SpinEdit1", "CheckBox1", "CheckBox2", "BitBtn9"
+const Roles kVerificationCommands =
+    Join({{R::kRedrawVerificationButton},
+          kBrowseButtons,
+          {R::kContourNumber, R::kPadCheck, R::kUselessCheck, R::kValidateVerificationButton}});
 
 const StepSwitch kStarted{
-    // The job settings (Edit4 to Edit8) stay typeable from the start: they are saved with
-    // "Sauve les paramètres" at any time. Only the spindle box waits for the generation step.
-    .disable = {"BitBtn2", "BitBtn3", "SpinEdit4", "SpinEdit2", "Edit3", "BitBtn8", VERIFICATION_COMMANDS,
-                GENERATION_COMMANDS, "CheckBox3"},
-    .lamps_on = {"cyAdvLed2", "cyAdvLed6"},
-    .lamps_off = {"cyAdvLed4", "cyAdvLed8", "cyAdvLed7", "cyAdvLed5"},
-    .show = {"GroupBox1", "GroupBox4"},
-    .hide = {"GroupBox2", "GroupBox3", "GroupBox5", "GroupBox6"},
+    // The job settings stay typeable from the start: they are saved with "Sauve les
+    // paramètres" at any time. Only the spindle box waits for the generation step.
+    .disable = Join({{R::kProcessButton, R::kStopButton, R::kDrillMarkSize, R::kPadPointLimit, R::kRealDistance,
+                      R::kValidateScaleButton},
+                     kVerificationCommands,
+                     kGenerationCommands,
+                     {R::kSpindleControl}}),
+    .lamps_on = {R::kLoadArtworkLamp, R::kLoadEngravingFileLamp},
+    .lamps_off = {R::kProcessLamp, R::kValidateScaleLamp, R::kValidateVerificationLamp, R::kGenerationLamp},
+    .show = {R::kArtworkGroup, R::kSettingsPanel},
+    .hide = {R::kEngravingGroup, R::kVerificationPanel, R::kScalePanel, R::kGenerationPanel},
 };
 
 const StepSwitch kArtworkLoaded{
-    .enable = {"BitBtn2", "SpinEdit4", "SpinEdit2"},
-    .disable = {VERIFICATION_COMMANDS, "Edit3", "BitBtn8", GENERATION_COMMANDS, "CheckBox3"},
-    .lamps_on = {"cyAdvLed4"},
-    .lamps_off = {"cyAdvLed2", "cyAdvLed6", "cyAdvLed7", "cyAdvLed8", "cyAdvLed5"},
-    .show = {"GroupBox1", "GroupBox4"},
-    .hide = {"GroupBox2", "GroupBox3", "GroupBox6", "GroupBox5"},
+    .enable = {R::kProcessButton, R::kDrillMarkSize, R::kPadPointLimit},
+    .disable = Join({kVerificationCommands,
+                     {R::kRealDistance, R::kValidateScaleButton},
+                     kGenerationCommands,
+                     {R::kSpindleControl}}),
+    .lamps_on = {R::kProcessLamp},
+    .lamps_off = {R::kLoadArtworkLamp, R::kLoadEngravingFileLamp, R::kValidateVerificationLamp, R::kValidateScaleLamp,
+                  R::kGenerationLamp},
+    .show = {R::kArtworkGroup, R::kSettingsPanel},
+    .hide = {R::kEngravingGroup, R::kVerificationPanel, R::kGenerationPanel, R::kScalePanel},
 };
 
 const StepSwitch kProcessingDone{
-    .enable = {"Edit3", "BitBtn8"},
-    .disable = {"BitBtn2", "BitBtn3"},
-    .lamps_on = {"cyAdvLed8"},
-    .lamps_off = {"cyAdvLed4"},
-    .show = {"GroupBox5"},
-    .hide = {"GroupBox4"},
+    .enable = {R::kRealDistance, R::kValidateScaleButton},
+    .disable = {R::kProcessButton, R::kStopButton},
+    .lamps_on = {R::kValidateScaleLamp},
+    .lamps_off = {R::kProcessLamp},
+    .show = {R::kScalePanel},
+    .hide = {R::kSettingsPanel},
 };
 
 const StepSwitch kScaleValidated{
-    .enable = {VERIFICATION_COMMANDS},
-    .disable = {"BitBtn8", "Edit3"},
-    .lamps_on = {"cyAdvLed7"},
-    .lamps_off = {"cyAdvLed8"},
-    .show = {"GroupBox3", "GroupBox2"},
-    .hide = {"GroupBox5", "GroupBox1"},
+    .enable = kVerificationCommands,
+    .disable = {R::kValidateScaleButton, R::kRealDistance},
+    .lamps_on = {R::kValidateVerificationLamp},
+    .lamps_off = {R::kValidateScaleLamp},
+    .show = {R::kVerificationPanel, R::kEngravingGroup},
+    .hide = {R::kScalePanel, R::kArtworkGroup},
 };
 
 const StepSwitch kEngravingFileLoaded{
-    .enable = {VERIFICATION_COMMANDS},
-    .disable = {"Edit3", "BitBtn8", GENERATION_COMMANDS, "SpinEdit4", "SpinEdit2", "BitBtn2", "CheckBox3"},
-    .lamps_on = {"cyAdvLed7"},
-    .lamps_off = {"cyAdvLed2", "cyAdvLed6", "cyAdvLed8", "cyAdvLed4", "cyAdvLed5"},
-    .show = {"GroupBox2", "GroupBox3"},
-    .hide = {"GroupBox1", "GroupBox4", "GroupBox5", "GroupBox6"},
+    .enable = kVerificationCommands,
+    .disable = Join({{R::kRealDistance, R::kValidateScaleButton},
+                     kGenerationCommands,
+                     {R::kDrillMarkSize, R::kPadPointLimit, R::kProcessButton, R::kSpindleControl}}),
+    .lamps_on = {R::kValidateVerificationLamp},
+    .lamps_off = {R::kLoadArtworkLamp, R::kLoadEngravingFileLamp, R::kValidateScaleLamp, R::kProcessLamp,
+                  R::kGenerationLamp},
+    .show = {R::kEngravingGroup, R::kVerificationPanel},
+    .hide = {R::kArtworkGroup, R::kSettingsPanel, R::kScalePanel, R::kGenerationPanel},
 };
 
 const StepSwitch kVerificationValidated{
-    .enable = {GENERATION_COMMANDS, "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "CheckBox3"},
-    .disable = {VERIFICATION_COMMANDS},
-    .lamps_on = {"cyAdvLed5"},
-    .lamps_off = {"cyAdvLed7"},
-    .show = {"GroupBox6"},
-    .hide = {"GroupBox3"},
+    .enable = Join({kGenerationCommands,
+                    {R::kEngravingDepth, R::kRetractDistance, R::kDrillingDepth, R::kEngravingFeed, R::kDrillingFeed,
+                     R::kSpindleControl}}),
+    .disable = kVerificationCommands,
+    .lamps_on = {R::kGenerationLamp},
+    .lamps_off = {R::kValidateVerificationLamp},
+    .show = {R::kGenerationPanel},
+    .hide = {R::kVerificationPanel},
 };
 
-#undef BROWSE_BUTTONS
-#undef GENERATION_COMMANDS
-#undef VERIFICATION_COMMANDS
-
-void Set(std::map<std::string, bool, std::less<>>& states, const std::vector<std::string_view>& names, bool value) {
-  for (std::string_view name : names) states.insert_or_assign(std::string(name), value);
+void Set(std::map<MainControl, bool>& states, const Roles& roles, bool value) {
+  for (MainControl role : roles) states.insert_or_assign(role, value);
 }
 
 }  // namespace
@@ -106,17 +131,17 @@ void ApplyStep(StepEvent event, ControlStates* states) {
   Set(states->visible, s.hide, false);
 }
 
-std::vector<std::string_view> AllStepControlNames() {
-  std::vector<std::string_view> names;
+std::vector<MainControl> AllStepControls() {
+  Roles roles;
   for (const StepSwitch* s : {&kStarted, &kArtworkLoaded, &kProcessingDone, &kScaleValidated, &kEngravingFileLoaded,
                               &kVerificationValidated}) {
-    for (const auto* list : {&s->enable, &s->disable, &s->lamps_on, &s->lamps_off, &s->show, &s->hide}) {
-      names.insert(names.end(), list->begin(), list->end());
+    for (const Roles* list : {&s->enable, &s->disable, &s->lamps_on, &s->lamps_off, &s->show, &s->hide}) {
+      roles.insert(roles.end(), list->begin(), list->end());
     }
   }
-  std::sort(names.begin(), names.end());
-  names.erase(std::unique(names.begin(), names.end()), names.end());
-  return names;
+  std::sort(roles.begin(), roles.end());
+  roles.erase(std::unique(roles.begin(), roles.end()), roles.end());
+  return roles;
 }
 
 }  // namespace pistora

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <map>
-#include <string>
-#include <string_view>
 #include <vector>
+
+#include "core/windows/main_window_controls.h"
 
 namespace pistora {
 
 // The main window leads the user through fixed steps; each step change switches a fixed set
-// of controls, lamps and panels. Names are the objectNames of the window's controls.
+// of controls, lamps and panels, named by their role in the window's control table.
 enum class StepEvent {
   Started,                // window created: nothing loaded
   ArtworkLoaded,          // "&Charger le typon d'origine"
@@ -18,28 +18,28 @@ enum class StepEvent {
   VerificationValidated,  // "Valide" of "Vérification du résultat": the generation step
 };
 
-// What one step change does. A name appears in at most one list of each pair.
+// What one step change does. A control appears in at most one list of each pair.
 struct StepSwitch {
-  std::vector<std::string_view> enable;
-  std::vector<std::string_view> disable;
-  std::vector<std::string_view> lamps_on;
-  std::vector<std::string_view> lamps_off;
-  std::vector<std::string_view> show;
-  std::vector<std::string_view> hide;
+  std::vector<MainControl> enable;
+  std::vector<MainControl> disable;
+  std::vector<MainControl> lamps_on;
+  std::vector<MainControl> lamps_off;
+  std::vector<MainControl> show;
+  std::vector<MainControl> hide;
 };
 
 const StepSwitch& SwitchFor(StepEvent event);
 
-// The states a sequence of steps leaves, for the names the steps touch (a name no step has
-// touched yet is absent).
+// The states a sequence of steps leaves, for the controls the steps touch (a control no step
+// has touched yet is absent).
 struct ControlStates {
-  std::map<std::string, bool, std::less<>> enabled;
-  std::map<std::string, bool, std::less<>> lamp;
-  std::map<std::string, bool, std::less<>> visible;
+  std::map<MainControl, bool> enabled;
+  std::map<MainControl, bool> lamp;
+  std::map<MainControl, bool> visible;
 };
 void ApplyStep(StepEvent event, ControlStates* states);
 
-// Every name any step touches, sorted, without repeats.
-std::vector<std::string_view> AllStepControlNames();
+// Every control any step touches, in role order, without repeats.
+std::vector<MainControl> AllStepControls();
 
 }  // namespace pistora

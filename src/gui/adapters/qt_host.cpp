@@ -1,7 +1,6 @@
 #include "gui/adapters/qt_host.h"
 
 #include <QCoreApplication>
-#include <QProgressBar>
 
 #include "gui/main/main_window.h"
 
@@ -27,8 +26,7 @@ void QtHost::RefreshView(View view) {
 
 void QtHost::ShowProgress(long value, long maximum) {
   // QProgressBar counts in int; bitmap heights stay far below its range.
-  if (form_.Gauge1->maximum() != static_cast<int>(maximum)) form_.Gauge1->setMaximum(static_cast<int>(maximum));
-  form_.Gauge1->setValue(static_cast<int>(value));
+  form_.ShowProgress(static_cast<int>(value), static_cast<int>(maximum));
 }
 
 }  // namespace pistora

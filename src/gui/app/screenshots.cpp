@@ -13,6 +13,7 @@
 #include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
+#include "gui/widgets/named_control.h"
 #include "gui/setup/machine_settings_dialog.h"
 
 namespace pistora {
@@ -83,17 +84,21 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   // The main window with each step panel in turn, to check every caption.
   MainWindow* form = Windows().main;
   if (form == nullptr) return Status::Ok();
-  QGroupBox* panels[] = {form->GroupBox4, form->GroupBox5, form->GroupBox3, form->GroupBox6};
+  const auto group = [form](MainControl role) { return FindControl<QGroupBox>(*form, role); };
+  QGroupBox* panels[] = {group(MainControl::kSettingsPanel), group(MainControl::kScalePanel),
+                         group(MainControl::kVerificationPanel), group(MainControl::kGenerationPanel)};
+  QGroupBox* artwork = group(MainControl::kArtworkGroup);
+  QGroupBox* engraving = group(MainControl::kEngravingGroup);
   const char* names[] = {"TForm1_settings", "TForm1_scale", "TForm1_verification", "TForm1_generation"};
   for (int i = 0; i < 4; ++i) {
     for (QGroupBox* panel : panels) panel->setVisible(panel == panels[i]);
-    form->GroupBox1->setVisible(i < 2);
-    form->GroupBox2->setVisible(i >= 2);
+    artwork->setVisible(i < 2);
+    engraving->setVisible(i >= 2);
     if (Status s = Save(form, dir, QString::fromLatin1(names[i])); !s) return s;
   }
   for (QGroupBox* panel : panels) panel->setVisible(panel == panels[0]);
-  form->GroupBox1->show();
-  form->GroupBox2->hide();
+  artwork->show();
+  engraving->hide();
   form->hide();
   return Status::Ok();
 }

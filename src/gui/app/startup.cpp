@@ -6,6 +6,7 @@
 
 #include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
+#include "gui/app/language_applier.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
@@ -17,6 +18,28 @@
 #include "gui/viewers/magnifier_settings_dialog.h"
 
 namespace pistora {
+namespace {
+
+// What the main window asks of the other windows.
+void ConnectMainWindow(const AppWindows& w) {
+  MainWindow* main = w.main;
+  QObject::connect(main, &MainWindow::AboutRequested, w.about, [about = w.about] { about->exec(); });
+  QObject::connect(main, &MainWindow::MachineWindowRequested, w.machine, [machine = w.machine] {
+    machine->show();
+    machine->raise();
+    machine->activateWindow();
+  });
+  QObject::connect(main, &MainWindow::MagnifierToggled, w.magnifier, [magnifier = w.magnifier](bool shown) {
+    if (shown) {
+      magnifier->ShowMagnifier();
+    } else {
+      magnifier->CloseMagnifier();
+    }
+  });
+  main->SetLanguageApplier([](const LanguageText& text) { ApplyLanguageToWindows(text, Windows()); });
+}
+
+}  // namespace
 
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
   AppWindows& w = Windows();
@@ -41,8 +64,8 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
     windows_.push_back(w.magnifier = new MagnifierGlass(prompts, *mask, *magnifier_settings));
     windows_.push_back(w.magnifier_mask = mask.release());
     windows_.push_back(w.magnifier_settings = magnifier_settings.release());
-    QObject::connect(w.magnifier, &MagnifierGlass::Closed, w.main,
-                     [main = w.main] { main->SpeedButton1->setChecked(false); });
+    QObject::connect(w.magnifier, &MagnifierGlass::Closed, w.main, [main = w.main] { main->SetMagnifierShown(false); });
+    ConnectMainWindow(w);
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;

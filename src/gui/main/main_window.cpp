@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -16,13 +17,9 @@
 
 #include "gui/adapters/numeric_key_filter_adapter.h"
 #include "gui/adapters/prompts.h"
-#include "gui/app/app_windows.h"
-#include "gui/machine/machine_window.h"
-#include "gui/main/about_dialog.h"
-#include "gui/viewers/magnifier_glass.h"
-#include "gui/viewers/magnifier_mask.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
+#include "gui/widgets/named_control.h"
 #include "gui/widgets/sight_cursor.h"
 
 namespace pistora {
@@ -38,7 +35,7 @@ MainWindow::MainWindow(Prompts& prompts, QString settings_folder, QWidget* paren
   SettingsToControls(MainSettings{});
   ConnectHandlers();
   InstallKeyFilters();
-  FormCreate();
+  StartUp();
 }
 
 MainWindow::~MainWindow() = default;
@@ -49,56 +46,68 @@ QString MainWindow::SettingsPath() const {
 }
 
 void MainWindow::ConnectHandlers() {
-  connect(BitBtn1, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
-  connect(BitBtn8, &QPushButton::clicked, this, &MainWindow::BitBtn8Click);
-  connect(BitBtn11, &QPushButton::clicked, this, &MainWindow::BitBtn11Click);
-  connect(BitBtn12, &QPushButton::clicked, this, &MainWindow::BitBtn12Click);
-  connect(BitBtn13, &QPushButton::clicked, this, &MainWindow::BitBtn13Click);
-  connect(BitBtn16, &QPushButton::clicked, this, &MainWindow::BitBtn16Click);
-  connect(ComboBox1, &QComboBox::activated, this, &MainWindow::ComboBox1Change);
-  connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
+  connect(load_artwork_button_, &QPushButton::clicked, this, &MainWindow::LoadArtwork);
+  connect(validate_scale_button_, &QPushButton::clicked, this, &MainWindow::ValidateScale);
+  connect(about_button_, &QPushButton::clicked, this, &MainWindow::ShowAbout);
+  connect(machine_window_button_, &QPushButton::clicked, this, &MainWindow::OpenMachineWindow);
+  connect(copy_pitch_length_button_, &QPushButton::clicked, this, &MainWindow::CopyPitchLength);
+  connect(save_settings_button_, &QPushButton::clicked, this, &MainWindow::SaveSettings);
+  connect(language_list_, &QComboBox::activated, this, &MainWindow::LanguageChosen);
+  connect(magnifier_toggle_, &QToolButton::clicked, this, &MainWindow::ToggleMagnifier);
   const std::pair<QPushButton*, void (MainWindow::*)()> commands[] = {
-      {BitBtn2, &MainWindow::BitBtn2Click},   {BitBtn3, &MainWindow::BitBtn3Click},   {BitBtn14, &MainWindow::BitBtn14Click},
-      {BitBtn15, &MainWindow::BitBtn15Click}, {Button1, &MainWindow::Button1Click},   {Button2, &MainWindow::Button2Click},
-      {Button3, &MainWindow::Button3Click},   {Button6, &MainWindow::Button6Click},   {Button7, &MainWindow::Button7Click},
-      {Button8, &MainWindow::Button8Click},   {Button9, &MainWindow::Button9Click},   {Button10, &MainWindow::Button10Click},
-      {Button11, &MainWindow::Button11Click}, {BitBtn9, &MainWindow::BitBtn9Click},   {Button5, &MainWindow::Button5Click},
-      {BitBtn10, &MainWindow::BitBtn10Click}, {BitBtn6, &MainWindow::BitBtn6Click},   {BitBtn7, &MainWindow::BitBtn7Click},
-      {BitBtn5, &MainWindow::BitBtn5Click},   {BitBtn4, &MainWindow::BitBtn4Click},
+      {process_button_, &MainWindow::ProcessArtwork},
+      {stop_button_, &MainWindow::StopLongRun},
+      {polygonal_button_, &MainWindow::RunPolygonalProcessing},
+      {preprocess_button_, &MainWindow::RunPreprocessing},
+      {thicken_tracks_button_, &MainWindow::ThickenTracks},
+      {smooth_jaggies_button_, &MainWindow::SmoothJaggies},
+      {redraw_verification_button_, &MainWindow::RedrawVerification},
+      {next_pad_button_, &MainWindow::NextPad},
+      {next_useful_track_button_, &MainWindow::NextUsefulTrack},
+      {next_useless_button_, &MainWindow::NextUseless},
+      {previous_pad_button_, &MainWindow::PreviousPad},
+      {previous_useful_track_button_, &MainWindow::PreviousUsefulTrack},
+      {previous_useless_button_, &MainWindow::PreviousUseless},
+      {validate_verification_button_, &MainWindow::ValidateVerification},
+      {load_engraving_file_button_, &MainWindow::LoadEngravingFile},
+      {save_engraving_file_button_, &MainWindow::SaveEngravingFile},
+      {engraving_program_button_, &MainWindow::WriteEngravingProgram},
+      {drilling_program_button_, &MainWindow::WriteDrillingProgram},
+      {simulate_engraving_button_, &MainWindow::SimulateEngraving},
+      {simulate_drilling_button_, &MainWindow::SimulateDrilling},
   };
   for (const auto& [button, handler] : commands) connect(button, &QPushButton::clicked, this, handler);
   // Clicks only: the boxes are also set when a contour is selected, which must not change flags.
-  connect(CheckBox1, &QCheckBox::clicked, this, &MainWindow::CheckBox1Click);
-  connect(CheckBox2, &QCheckBox::clicked, this, &MainWindow::CheckBox2Click);
-  connect(SpinEdit1, &QSpinBox::valueChanged, this, &MainWindow::SpinEdit1Change);
-  connect(Edit2, &QLineEdit::textChanged, this, &MainWindow::Edit2Change);
-  connect(Edit3, &QLineEdit::textChanged, this, &MainWindow::Edit3Change);
-  connect(SpinEdit3, &QSpinBox::valueChanged, this, &MainWindow::SpinEdit3Change);
-  connect(ScrollBar1, &QScrollBar::valueChanged, this, &MainWindow::ShowArtworkView);
-  connect(ScrollBar2, &QScrollBar::valueChanged, this, &MainWindow::ShowArtworkView);
-  connect(ScrollBar3, &QScrollBar::valueChanged, this, &MainWindow::ShowEngravingView);
-  connect(ScrollBar4, &QScrollBar::valueChanged, this, &MainWindow::ShowEngravingView);
+  connect(pad_check_, &QCheckBox::clicked, this, &MainWindow::TogglePad);
+  connect(useless_check_, &QCheckBox::clicked, this, &MainWindow::ToggleUseless);
+  connect(contour_number_spin_, &QSpinBox::valueChanged, this, &MainWindow::SelectContour);
+  connect(measured_distance_edit_, &QLineEdit::textChanged, this, &MainWindow::UpdatePixelSize);
+  connect(real_distance_edit_, &QLineEdit::textChanged, this, &MainWindow::UpdatePixelSize);
+  connect(pitch_count_spin_, &QSpinBox::valueChanged, this, &MainWindow::PitchCountChanged);
+  connect(artwork_h_scroll_, &QScrollBar::valueChanged, this, &MainWindow::ShowArtworkView);
+  connect(artwork_v_scroll_, &QScrollBar::valueChanged, this, &MainWindow::ShowArtworkView);
+  connect(engraving_h_scroll_, &QScrollBar::valueChanged, this, &MainWindow::ShowEngravingView);
+  connect(engraving_v_scroll_, &QScrollBar::valueChanged, this, &MainWindow::ShowEngravingView);
   // The right button of the artwork view opens its context menu; it neither pans nor measures.
-  connect(Image1, &BitmapView::MouseDown, this, [this](QPoint p, Qt::MouseButton button) {
-    if (button != Qt::RightButton) Image1MouseDown(p);
+  connect(artwork_view_, &BitmapView::MouseDown, this, [this](QPoint p, Qt::MouseButton button) {
+    if (button != Qt::RightButton) ArtworkMouseDown(p);
   });
-  connect(Image1, &BitmapView::MouseMove, this, [this](QPoint p) { Image1MouseMove(p); });
-  connect(Image1, &BitmapView::MouseUp, this, [this](QPoint p, Qt::MouseButton button) {
-    if (button != Qt::RightButton) Image1MouseUp(p);
+  connect(artwork_view_, &BitmapView::MouseMove, this, [this](QPoint p) { ArtworkMouseMove(p); });
+  connect(artwork_view_, &BitmapView::MouseUp, this, [this](QPoint p, Qt::MouseButton button) {
+    if (button != Qt::RightButton) ArtworkMouseUp(p);
   });
-  connect(Image1, &QWidget::customContextMenuRequested, this, &MainWindow::Image1ContextPopup);
-  connect(Image2, &QWidget::customContextMenuRequested, this, &MainWindow::Image2ContextPopup);
-  connect(Image2, &BitmapView::MouseDown, this, [this](QPoint p) { Image2MouseDown(p); });
-  connect(Image2, &BitmapView::MouseMove, this, [this](QPoint p) { Image2MouseMove(p); });
-  connect(Image2, &BitmapView::MouseUp, this, [this](QPoint p) { Image2MouseUp(p); });
+  connect(artwork_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowArtworkMenu);
+  connect(engraving_view_, &QWidget::customContextMenuRequested, this, &MainWindow::SelectContourAt);
+  connect(engraving_view_, &BitmapView::MouseDown, this, [this](QPoint p) { EngravingMouseDown(p); });
+  connect(engraving_view_, &BitmapView::MouseMove, this, [this](QPoint p) { EngravingMouseMove(p); });
+  connect(engraving_view_, &BitmapView::MouseUp, this, [this](QPoint p) { EngravingMouseUp(p); });
 }
 
 void MainWindow::ApplyStep(StepEvent event) {
   const StepSwitch& step = SwitchFor(event);
-  const auto each = [this](const std::vector<std::string_view>& names, const auto& action) {
-    for (std::string_view name : names) {
-      const QString object_name = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-      if (QWidget* w = findChild<QWidget*>(object_name)) action(w);
+  const auto each = [this](const std::vector<MainControl>& roles, const auto& action) {
+    for (MainControl role : roles) {
+      if (QWidget* w = FindControl<QWidget>(*this, role)) action(w);
     }
   };
   each(step.enable, [](QWidget* w) { w->setEnabled(true); });
@@ -119,17 +128,17 @@ void MainWindow::InstallKeyFilters() {
   // Depths and the real distance: unsigned decimals; feeds and the two spin boxes: unsigned
   // integers (spin boxes are not plain edits, so the filter swallows what is typed there).
   const std::pair<QWidget*, KeyMode> boxes[] = {
-      {Edit4, KeyMode::UnsignedDecimal},     {Edit6, KeyMode::UnsignedDecimal},
-      {Edit5, KeyMode::UnsignedDecimal},     {Edit3, KeyMode::UnsignedDecimal},
-      {Edit7, KeyMode::UnsignedInteger},     {Edit8, KeyMode::UnsignedInteger},
-      {SpinEdit4, KeyMode::UnsignedInteger}, {SpinEdit2, KeyMode::UnsignedInteger},
+      {engraving_depth_edit_, KeyMode::UnsignedDecimal},  {drilling_depth_edit_, KeyMode::UnsignedDecimal},
+      {retract_distance_edit_, KeyMode::UnsignedDecimal}, {real_distance_edit_, KeyMode::UnsignedDecimal},
+      {engraving_feed_edit_, KeyMode::UnsignedInteger},   {drilling_feed_edit_, KeyMode::UnsignedInteger},
+      {drill_mark_size_spin_, KeyMode::UnsignedInteger},  {pad_point_limit_spin_, KeyMode::UnsignedInteger},
   };
   for (const auto& [box, mode] : boxes) box->installEventFilter(new NumericKeyFilterAdapter(mode, box));
 }
 
-void MainWindow::FormCreate() {
-  Memo1->clear();
-  work_.Memo1.clear();
+void MainWindow::StartUp() {
+  contour_log_->clear();
+  work_.ContourLog.clear();
   work_.ArtworkBitmap = Bitmap();
   work_.EngravingBitmap = Bitmap();
   work_.SelectedContour = 0;
@@ -146,7 +155,7 @@ void MainWindow::FormCreate() {
     prompts_.ShowError(QString::fromStdString(status.message()));
   }
 
-  Image2->setCursor(SightCursor());
+  engraving_view_->setCursor(SightCursor());
   ShowArtworkView();
   ShowEngravingView();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -156,53 +165,60 @@ void MainWindow::FormCreate() {
 
 MainSettings MainWindow::SettingsFromControls() const {
   MainSettings s;
-  s.EngravingDepth = Edit4->text().toStdString();
-  s.DrillingDepth = Edit6->text().toStdString();
-  s.RetractDistance = Edit5->text().toStdString();
-  s.EngravingFeed = Edit7->text().toStdString();
-  s.DrillingFeed = Edit8->text().toStdString();
-  s.SpindleControl = CheckBox3->isChecked();
-  s.Language = ComboBox1->currentText().toStdString();
+  s.EngravingDepth = engraving_depth_edit_->text().toStdString();
+  s.DrillingDepth = drilling_depth_edit_->text().toStdString();
+  s.RetractDistance = retract_distance_edit_->text().toStdString();
+  s.EngravingFeed = engraving_feed_edit_->text().toStdString();
+  s.DrillingFeed = drilling_feed_edit_->text().toStdString();
+  s.SpindleControl = spindle_control_check_->isChecked();
+  s.Language = language_list_->currentText().toStdString();
   return s;
 }
 
 void MainWindow::SettingsToControls(const MainSettings& s) {
-  Edit4->setText(QString::fromStdString(s.EngravingDepth));
-  Edit6->setText(QString::fromStdString(s.DrillingDepth));
-  Edit5->setText(QString::fromStdString(s.RetractDistance));
-  Edit7->setText(QString::fromStdString(s.EngravingFeed));
-  Edit8->setText(QString::fromStdString(s.DrillingFeed));
-  CheckBox3->setChecked(s.SpindleControl);
-  ComboBox1->setEditText(QString::fromStdString(s.Language));
+  engraving_depth_edit_->setText(QString::fromStdString(s.EngravingDepth));
+  drilling_depth_edit_->setText(QString::fromStdString(s.DrillingDepth));
+  retract_distance_edit_->setText(QString::fromStdString(s.RetractDistance));
+  engraving_feed_edit_->setText(QString::fromStdString(s.EngravingFeed));
+  drilling_feed_edit_->setText(QString::fromStdString(s.DrillingFeed));
+  spindle_control_check_->setChecked(s.SpindleControl);
+  language_list_->setEditText(QString::fromStdString(s.Language));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A run still going ends at its next check instead of holding the program open.
   if (busy_) work_.StopRequest = true;
+  if (MagnifierShown()) {
+    SetMagnifierShown(false);
+    emit MagnifierToggled(false);
+  }
   QWidget::closeEvent(event);
   QCoreApplication::quit();
 }
 
-void MainWindow::BitBtn16Click() {
+void MainWindow::SaveSettings() {
   const Status status = SaveMainSettings(SettingsPath().toStdString(), SettingsFromControls());
   if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
 }
 
-void MainWindow::BitBtn11Click() {
-  if (AboutDialog* about = Windows().about) about->exec();
+void MainWindow::ShowAbout() { emit AboutRequested(); }
+
+void MainWindow::OpenMachineWindow() {
+  // The magnifier only looks at this window: it goes when the machine window comes.
+  if (MagnifierShown()) {
+    SetMagnifierShown(false);
+    emit MagnifierToggled(false);
+  }
+  emit MachineWindowRequested();
 }
 
-void MainWindow::BitBtn12Click() {
-  if (SpeedButton1->isChecked()) {
-    if (Windows().magnifier) Windows().magnifier->close();
-    if (Windows().magnifier_mask) Windows().magnifier_mask->close();
-    SpeedButton1->setChecked(false);
-  }
-  if (MachineWindow* machine = Windows().machine) {
-    machine->show();
-    machine->raise();
-    machine->activateWindow();
-  }
+void MainWindow::SetMagnifierShown(bool shown) { magnifier_toggle_->setChecked(shown); }
+
+bool MainWindow::MagnifierShown() const { return magnifier_toggle_->isChecked(); }
+
+void MainWindow::ShowProgress(int value, int maximum) {
+  if (progress_gauge_->maximum() != maximum) progress_gauge_->setMaximum(maximum);
+  progress_gauge_->setValue(value);
 }
 
 }  // namespace pistora

@@ -31,24 +31,24 @@ char RegionalSeparator() {
 
 }  // namespace
 
-void MainWindow::BitBtn1Click() {
+void MainWindow::LoadArtwork() {
   if (busy_) return;
-  Image1->setCursor(Qt::SizeAllCursor);
+  artwork_view_->setCursor(Qt::SizeAllCursor);
   const QString path = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kArtworkFilter)));
   if (path.isEmpty()) return;
 
   // Read first: a file the reader refuses leaves the window exactly as it was.
   Bitmap artwork;
-  const Status status = LoadArtwork(path.toStdString(), &artwork);
+  const Status status = pistora::LoadArtwork(path.toStdString(), &artwork);
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
 
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
-  Gauge1->setValue(0);
-  Memo1->clear();
-  work_.Memo1.clear();
+  progress_gauge_->setValue(0);
+  contour_log_->clear();
+  work_.ContourLog.clear();
 
   work_.ArtworkBitmap = std::move(artwork);
   work_.EngravingBitmap = Bitmap(work_.ArtworkBitmap.Width(), work_.ArtworkBitmap.Height(), kWhite);
@@ -59,12 +59,12 @@ void MainWindow::BitBtn1Click() {
 
   const int h_max = ScrollMaximum(work_.ArtworkBitmap.Width(), kViewWidth);
   const int v_max = ScrollMaximum(work_.ArtworkBitmap.Height(), kViewHeight);
-  for (QScrollBar* bar : {ScrollBar1, ScrollBar3}) {
+  for (QScrollBar* bar : {artwork_h_scroll_, engraving_h_scroll_}) {
     const QSignalBlocker block(bar);
     bar->setRange(0, h_max);
     bar->setValue(0);
   }
-  for (QScrollBar* bar : {ScrollBar2, ScrollBar4}) {
+  for (QScrollBar* bar : {artwork_v_scroll_, engraving_v_scroll_}) {
     const QSignalBlocker block(bar);
     bar->setRange(0, v_max);
     bar->setValue(0);
@@ -73,36 +73,36 @@ void MainWindow::BitBtn1Click() {
   ShowEngravingView();
 
   work_.StopRequest = false;
-  Gauge1->setMaximum(work_.ArtworkBitmap.Height());
+  progress_gauge_->setMaximum(work_.ArtworkBitmap.Height());
   ApplyStep(StepEvent::ArtworkLoaded);
-  ScaleMode = false;
+  scale_mode_ = false;
   artwork_loaded_ = true;
   UpdateArtworkMenu();
 }
 
 void MainWindow::EnterScalePhase() {
-  Image1->setCursor(Qt::CrossCursor);
+  artwork_view_->setCursor(Qt::CrossCursor);
   ApplyStep(StepEvent::ProcessingDone);
-  ScaleMode = true;
+  scale_mode_ = true;
 }
 
-void MainWindow::BitBtn8Click() {
+void MainWindow::ValidateScale() {
   ApplyStep(StepEvent::ScaleValidated);
   SetContourRange();
-  ScaleMode = false;
-  VerifyView(work_, host_, SpinEdit4->value());
+  scale_mode_ = false;
+  VerifyView(work_, host_, drill_mark_size_spin_->value());
 }
 
 void MainWindow::ShowArtworkView() {
-  Image1->SetPicture(
-      ViewPicture(work_.ArtworkBitmap, ScrollBar1->value(), ScrollBar2->value(), kViewWidth, kViewHeight));
-  Image1->repaint();
+  artwork_view_->SetPicture(ViewPicture(work_.ArtworkBitmap, artwork_h_scroll_->value(), artwork_v_scroll_->value(),
+                                        kViewWidth, kViewHeight));
+  artwork_view_->repaint();
 }
 
 void MainWindow::ShowEngravingView() {
-  Image2->SetPicture(
-      ViewPicture(work_.EngravingBitmap, ScrollBar3->value(), ScrollBar4->value(), kViewWidth, kViewHeight));
-  Image2->repaint();
+  engraving_view_->SetPicture(ViewPicture(work_.EngravingBitmap, engraving_h_scroll_->value(),
+                                          engraving_v_scroll_->value(), kViewWidth, kViewHeight));
+  engraving_view_->repaint();
 }
 
 void MainWindow::SetScrollPositions(QScrollBar* horizontal, QScrollBar* vertical, int h, int v) {
@@ -117,7 +117,7 @@ void MainWindow::PanView(Drag& drag, QPoint position, QScrollBar* horizontal, QS
   const int v = PanPosition(vertical->value(), position.y(), drag.remembered.y(), vertical->maximum());
   SetScrollPositions(horizontal, vertical, h, v);
   drag.remembered = position;
-  if (horizontal == ScrollBar1) {
+  if (horizontal == artwork_h_scroll_) {
     ShowArtworkView();
   } else {
     ShowEngravingView();
@@ -125,11 +125,11 @@ void MainWindow::PanView(Drag& drag, QPoint position, QScrollBar* horizontal, QS
 }
 
 PixelPoint MainWindow::ArtworkPoint(QPoint view_position) const {
-  return PixelPoint{view_position.x() + ScrollBar1->value(), view_position.y() + ScrollBar2->value()};
+  return PixelPoint{view_position.x() + artwork_h_scroll_->value(), view_position.y() + artwork_v_scroll_->value()};
 }
 
-void MainWindow::Image1MouseDown(QPoint position) {
-  if (ScaleMode) {
+void MainWindow::ArtworkMouseDown(QPoint position) {
+  if (scale_mode_) {
     measuring_line_.Press(work_.ArtworkBitmap, ArtworkPoint(position));
     measuring_ = true;
     ShowArtworkView();
@@ -138,54 +138,52 @@ void MainWindow::Image1MouseDown(QPoint position) {
   artwork_drag_ = Drag{true, position};
 }
 
-void MainWindow::Image1MouseMove(QPoint position) {
-  if (ScaleMode) {
+void MainWindow::ArtworkMouseMove(QPoint position) {
+  if (scale_mode_) {
     if (!measuring_) return;
     measuring_line_.Move(work_.ArtworkBitmap, ArtworkPoint(position));
     ShowArtworkView();
     return;
   }
-  if (artwork_drag_.active) PanView(artwork_drag_, position, ScrollBar1, ScrollBar2);
+  if (artwork_drag_.active) PanView(artwork_drag_, position, artwork_h_scroll_, artwork_v_scroll_);
 }
 
-void MainWindow::Image1MouseUp(QPoint position) {
-  if (ScaleMode) {
+void MainWindow::ArtworkMouseUp(QPoint position) {
+  if (scale_mode_) {
     if (!measuring_) return;
     measuring_ = false;
-    Edit2->setText(QString::fromStdString(measuring_line_.Release(ArtworkPoint(position))));
+    measured_distance_edit_->setText(QString::fromStdString(measuring_line_.Release(ArtworkPoint(position))));
     return;
   }
   if (!artwork_drag_.active) return;
-  PanView(artwork_drag_, position, ScrollBar1, ScrollBar2);
+  PanView(artwork_drag_, position, artwork_h_scroll_, artwork_v_scroll_);
   artwork_drag_.active = false;
 }
 
-void MainWindow::Image2MouseDown(QPoint position) { engraving_drag_ = Drag{true, position}; }
+void MainWindow::EngravingMouseDown(QPoint position) { engraving_drag_ = Drag{true, position}; }
 
-void MainWindow::Image2MouseMove(QPoint position) {
-  if (engraving_drag_.active) PanView(engraving_drag_, position, ScrollBar3, ScrollBar4);
+void MainWindow::EngravingMouseMove(QPoint position) {
+  if (engraving_drag_.active) PanView(engraving_drag_, position, engraving_h_scroll_, engraving_v_scroll_);
 }
 
-void MainWindow::Image2MouseUp(QPoint position) {
+void MainWindow::EngravingMouseUp(QPoint position) {
   if (!engraving_drag_.active) return;
-  PanView(engraving_drag_, position, ScrollBar3, ScrollBar4);
+  PanView(engraving_drag_, position, engraving_h_scroll_, engraving_v_scroll_);
   engraving_drag_.active = false;
 }
 
 void MainWindow::UpdatePixelSize() {
-  const std::optional<double> size =
-      PixelSizeFromTexts(Edit2->text().toStdString(), Edit3->text().toStdString(), RegionalSeparator());
+  const std::optional<double> size = PixelSizeFromTexts(measured_distance_edit_->text().toStdString(),
+                                                        real_distance_edit_->text().toStdString(), RegionalSeparator());
   if (!size) return;
   work_.PixelSizeMm = *size;
-  Edit1->setText(QString::fromStdString(PixelSizeText(*size)));
+  pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(*size)));
 }
 
-void MainWindow::Edit2Change() { UpdatePixelSize(); }
+void MainWindow::PitchCountChanged() {
+  pitch_length_edit_->setText(QString::fromStdString(PitchLengthText(pitch_count_spin_->value())));
+}
 
-void MainWindow::Edit3Change() { UpdatePixelSize(); }
-
-void MainWindow::SpinEdit3Change() { Edit9->setText(QString::fromStdString(PitchLengthText(SpinEdit3->value()))); }
-
-void MainWindow::BitBtn13Click() { Edit3->setText(Edit9->text()); }
+void MainWindow::CopyPitchLength() { real_distance_edit_->setText(pitch_length_edit_->text()); }
 
 }  // namespace pistora

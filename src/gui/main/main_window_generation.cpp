@@ -28,7 +28,7 @@ void ResetScrollBar(QScrollBar* bar, int maximum) {
 
 }  // namespace
 
-void MainWindow::Button5Click() {
+void MainWindow::LoadEngravingFile() {
   if (busy_) return;
   const QString chosen = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
   if (chosen.isEmpty()) return;
@@ -50,23 +50,23 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
   artwork_loaded_ = false;
   UpdateArtworkMenu();
   ShowArtworkView();
-  ResetScrollBar(ScrollBar3, ScrollMaximum(work_.EngravingBitmap.Width(), kViewWidth));
-  ResetScrollBar(ScrollBar4, ScrollMaximum(work_.EngravingBitmap.Height(), kViewHeight));
+  ResetScrollBar(engraving_h_scroll_, ScrollMaximum(work_.EngravingBitmap.Width(), kViewWidth));
+  ResetScrollBar(engraving_v_scroll_, ScrollMaximum(work_.EngravingBitmap.Height(), kViewHeight));
 
   ApplyStep(StepEvent::EngravingFileLoaded);
-  ScaleMode = false;
-  Edit1->setText(QString::fromStdString(PanelAfterLoad(work_).pixel_size_text));
+  scale_mode_ = false;
+  pixel_size_edit_->setText(QString::fromStdString(PanelAfterLoad(work_).pixel_size_text));
   SetContourRange();
-  VerifyView(work_, host_, SpinEdit4->value());
+  VerifyView(work_, host_, drill_mark_size_spin_->value());
 }
 
-void MainWindow::BitBtn10Click() {
+void MainWindow::SaveEngravingFile() {
   if (busy_) return;
   const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
   if (chosen.isEmpty()) return;
   const QString path = EngravingFileName(chosen);
   // Written through a temporary file: a failed save keeps the previous file whole.
-  if (const Status status = SaveEngravingFile(path.toStdString(), work_); !status) {
+  if (const Status status = pistora::SaveEngravingFile(path.toStdString(), work_); !status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
@@ -87,21 +87,22 @@ void MainWindow::GenerateProgram(JobMode mode) {
   if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
 }
 
-void MainWindow::BitBtn6Click() { GenerateProgram(JobMode::Engraving); }
+void MainWindow::WriteEngravingProgram() { GenerateProgram(JobMode::Engraving); }
 
-void MainWindow::BitBtn7Click() { GenerateProgram(JobMode::Drilling); }
+void MainWindow::WriteDrillingProgram() { GenerateProgram(JobMode::Drilling); }
 
-void MainWindow::BitBtn5Click() {
-  RunLongOperation([this] {
-    SimulateEngraving(work_, host_, SimulationSettings{SpinEdit5->value(), SpinEdit6->value(), SpinEdit4->value()});
-  });
+SimulationSettings MainWindow::SimulationSettingsFromControls() const {
+  return SimulationSettings{engraving_simulation_speed_spin_->value(), drilling_simulation_pause_spin_->value(),
+                            drill_mark_size_spin_->value()};
 }
 
-void MainWindow::BitBtn4Click() {
-  RunLongOperation([this] {
-    SimulateDrilling(work_, host_, SimulationSettings{SpinEdit5->value(), SpinEdit6->value(), SpinEdit4->value()},
-                     busy_delay_);
-  });
+void MainWindow::SimulateEngraving() {
+  RunLongOperation([this] { pistora::SimulateEngraving(work_, host_, SimulationSettingsFromControls()); });
+}
+
+void MainWindow::SimulateDrilling() {
+  RunLongOperation(
+      [this] { pistora::SimulateDrilling(work_, host_, SimulationSettingsFromControls(), busy_delay_); });
 }
 
 }  // namespace pistora

@@ -2,48 +2,46 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QToolButton>
 
 #include "core/settings/language_file.h"
 #include "gui/adapters/prompts.h"
-#include "gui/app/app_windows.h"
-#include "gui/app/language_applier.h"
 #include "gui/main/main_window.h"
-#include "gui/viewers/magnifier_glass.h"
 
 namespace pistora {
 namespace {
 
 // The language files live in the program's folder, beside param.txt.
-std::string LanguageFolder(const MainWindow& form) {
-  return QFileInfo(form.SettingsPath()).absolutePath().toStdString();
+std::string LanguageFolder(const MainWindow& window) {
+  return QFileInfo(window.SettingsPath()).absolutePath().toStdString();
 }
 
 }  // namespace
 
 bool MainWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::WindowActivate) Activated();
   return handled;
 }
 
-void MainWindow::FormActivate() { ApplyLanguage(false); }
+void MainWindow::Activated() { ApplyLanguage(false); }
 
-void MainWindow::ComboBox1Change() { ApplyLanguage(true); }
+void MainWindow::LanguageChosen() { ApplyLanguage(true); }
 
 void MainWindow::ListLanguages() {
   const LanguageListing listing = ListLanguageFiles(LanguageFolder(*this));
   // Filling the list must not replace the entry the box shows (param.txt sets it).
-  const QString shown = ComboBox1->currentText();
-  ComboBox1->clear();
-  for (const std::string& entry : listing.entries) ComboBox1->addItem(QString::fromStdString(entry));
-  ComboBox1->setEditText(shown);
+  const QString shown = language_list_->currentText();
+  language_list_->clear();
+  for (const std::string& entry : listing.entries) language_list_->addItem(QString::fromStdString(entry));
+  language_list_->setEditText(shown);
   if (!listing.status) prompts_.ShowError(QString::fromStdString(listing.status.message()));
 }
 
 void MainWindow::ApplyLanguage(bool chosen) {
   LanguageText text;
-  const Status status = LoadLanguage(LanguageFolder(*this), ComboBox1->currentText().toStdString(), &text);
+  const Status status = LoadLanguage(LanguageFolder(*this), language_list_->currentText().toStdString(), &text);
   if (!status) {
     if (language_report_.ShouldReport(status.message(), chosen)) {
       prompts_.ShowError(QString::fromStdString(status.message()));
@@ -51,20 +49,19 @@ void MainWindow::ApplyLanguage(bool chosen) {
     return;
   }
   language_report_.Rearm();
-  ApplyLanguageToWindows(text, Windows());
+  if (apply_language_) apply_language_(text);
 }
 
-void MainWindow::SpeedButton1Click(bool down) {
-  MagnifierGlass* magnifier = Windows().magnifier;
-  if (magnifier == nullptr) {
-    SpeedButton1->setChecked(false);  // no magnifier window in this run: the toggle stays up
+void MainWindow::SetLanguageApplier(std::function<void(const LanguageText&)> apply) {
+  apply_language_ = std::move(apply);
+}
+
+void MainWindow::ToggleMagnifier(bool down) {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&MainWindow::MagnifierToggled))) {
+    magnifier_toggle_->setChecked(false);  // no magnifier window in this run: the toggle stays up
     return;
   }
-  if (down) {
-    magnifier->ShowMagnifier();
-  } else {
-    magnifier->CloseMagnifier();
-  }
+  emit MagnifierToggled(down);
 }
 
 }  // namespace pistora

@@ -12,6 +12,7 @@
 #include "core/artwork/polygonal.h"
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 namespace {
@@ -30,61 +31,62 @@ bool MainWindow::RunLongOperation(const std::function<void()>& operation) {
   busy_ = true;
   work_.StopRequest = false;
   // Disabling a parent leaves its children's own states alone: re-enabling restores them.
-  const std::initializer_list<QWidget*> commands{BitBtn1, Button5, GroupBox3, GroupBox4, GroupBox5, GroupBox6};
+  const std::initializer_list<QWidget*> commands{load_artwork_button_, load_engraving_file_button_,
+                                                 verification_panel_,  settings_panel_,
+                                                 scale_panel_,         generation_panel_};
   for (QWidget* w : commands) w->setEnabled(false);
-  BitBtn3->setEnabled(true);
+  stop_button_->setEnabled(true);
   operation();
-  BitBtn3->setEnabled(false);
+  stop_button_->setEnabled(false);
   for (QWidget* w : commands) w->setEnabled(true);
   busy_ = false;
-  ShowMemos();
+  ShowLogs();
   return true;
 }
 
-void MainWindow::ShowMemos() {
-  Memo1->setPlainText(JoinLines(work_.Memo1));
-  Memo2->setPlainText(JoinLines(work_.Memo2));
+void MainWindow::ShowLogs() {
+  contour_log_->setPlainText(JoinLines(work_.ContourLog));
+  run_log_->setPlainText(JoinLines(work_.RunLog));
 }
 
-void MainWindow::BitBtn2Click() {
+void MainWindow::ProcessArtwork() {
   const bool ran = RunLongOperation([this] {
-    ExtractContours(work_, host_, ExtractionSettings{SpinEdit4->value(), SpinEdit2->value()});
+    ExtractContours(work_, host_, ExtractionSettings{drill_mark_size_spin_->value(), pad_point_limit_spin_->value()});
     SetContourRange();
   });
   if (ran) EnterScalePhase();
 }
 
-void MainWindow::BitBtn3Click() {
+void MainWindow::StopLongRun() {
   work_.StopRequest = true;
-  BitBtn3->setEnabled(false);
+  stop_button_->setEnabled(false);
 }
 
-void MainWindow::BitBtn14Click() {
+void MainWindow::RunPolygonalProcessing() {
   if (artwork_loaded_) RunLongOperation([this] { MarkGapMiddles(work_, host_); });
 }
 
-void MainWindow::BitBtn15Click() {
+void MainWindow::RunPreprocessing() {
   if (artwork_loaded_) RunLongOperation([this] { PreprocessArtwork(work_, host_); });
 }
 
 void MainWindow::BuildArtworkMenu() {
-  Image1Menu = new QMenu(this);
-  Image1Menu->setObjectName(QStringLiteral("Image1Menu"));
-  PreprocessAction = Image1Menu->addAction(BitBtn15->text(), this, &MainWindow::BitBtn15Click);
-  PolygonalAction = Image1Menu->addAction(BitBtn14->text(), this, &MainWindow::BitBtn14Click);
+  artwork_menu_ = Named(new QMenu(this), MainControl::kArtworkMenu);
+  preprocess_action_ = artwork_menu_->addAction(preprocess_button_->text(), this, &MainWindow::RunPreprocessing);
+  polygonal_action_ = artwork_menu_->addAction(polygonal_button_->text(), this, &MainWindow::RunPolygonalProcessing);
   UpdateArtworkMenu();
 }
 
 void MainWindow::UpdateArtworkMenu() {
   // The captions follow the hidden buttons, which the language files translate.
-  PreprocessAction->setText(BitBtn15->text());
-  PolygonalAction->setText(BitBtn14->text());
-  for (QAction* action : {PreprocessAction, PolygonalAction}) action->setEnabled(artwork_loaded_ && !busy_);
+  preprocess_action_->setText(preprocess_button_->text());
+  polygonal_action_->setText(polygonal_button_->text());
+  for (QAction* action : {preprocess_action_, polygonal_action_}) action->setEnabled(artwork_loaded_ && !busy_);
 }
 
-void MainWindow::Image1ContextPopup(QPoint position) {
+void MainWindow::ShowArtworkMenu(QPoint position) {
   UpdateArtworkMenu();
-  Image1Menu->popup(Image1->mapToGlobal(position));
+  artwork_menu_->popup(artwork_view_->mapToGlobal(position));
 }
 
 }  // namespace pistora

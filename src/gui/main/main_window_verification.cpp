@@ -14,10 +14,10 @@
 namespace pistora {
 
 void MainWindow::ShowSelectionPanel(const SelectionPanel& panel) {
-  Label23->setText(QString::number(panel.counters.UsefulTrackCount));
-  Label24->setText(QString::number(panel.counters.DrillCount));
-  CheckBox1->setChecked(panel.pad_checked);
-  CheckBox2->setChecked(panel.useless_checked);
+  useful_track_count_label_->setText(QString::number(panel.counters.UsefulTrackCount));
+  drill_count_label_->setText(QString::number(panel.counters.DrillCount));
+  pad_check_->setChecked(panel.pad_checked);
+  useless_check_->setChecked(panel.useless_checked);
 }
 
 void MainWindow::SetContourRange() {
@@ -25,73 +25,77 @@ void MainWindow::SetContourRange() {
   // nothing to select or flag.
   const int count = work_.Table.ContourCount();
   {
-    const QSignalBlocker block(SpinEdit1);
-    SpinEdit1->setRange(0, std::max(0, count - 1));
-    SpinEdit1->setValue(0);
+    const QSignalBlocker block(contour_number_spin_);
+    contour_number_spin_->setRange(0, std::max(0, count - 1));
+    contour_number_spin_->setValue(0);
   }
   work_.SelectedContour = 0;
   if (count == 0) {
-    for (QWidget* w : std::initializer_list<QWidget*>{SpinEdit1, CheckBox1, CheckBox2}) w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{contour_number_spin_, pad_check_, useless_check_})
+      w->setEnabled(false);
   }
   ShowSelectionPanel(PanelFor(work_.Table, 0));
 }
 
-void MainWindow::SpinEdit1Change() {
-  ShowSelectionPanel(SelectContour(work_, host_, SpinEdit1->value(), SpinEdit4->value()));
+void MainWindow::SelectContour() {
+  ShowSelectionPanel(
+      pistora::SelectContour(work_, host_, contour_number_spin_->value(), drill_mark_size_spin_->value()));
 }
 
 void MainWindow::SelectContourNumber(int index) {
   // Setting the value it already holds changes nothing in the box: highlight anyway, since a
   // redraw may have taken the blue off the selection.
-  if (SpinEdit1->value() == index) {
-    SpinEdit1Change();
+  if (contour_number_spin_->value() == index) {
+    SelectContour();
   } else {
-    SpinEdit1->setValue(index);
+    contour_number_spin_->setValue(index);
   }
 }
 
-void MainWindow::Image2ContextPopup(QPoint position) {
-  if (busy_ || !SpinEdit1->isEnabled()) return;
-  const int hpos = ScrollBar3->value();
-  const int vpos = ScrollBar4->value();
+void MainWindow::SelectContourAt(QPoint position) {
+  if (busy_ || !contour_number_spin_->isEnabled()) return;
+  const int hpos = engraving_h_scroll_->value();
+  const int vpos = engraving_v_scroll_->value();
   const std::optional<int> index = ContourAtViewPoint(work_, position.x(), position.y(), hpos, vpos,
                                                       EngravingViewColours(work_, hpos, vpos));
   ShowEngravingView();
   if (index) SelectContourNumber(*index);
 }
 
-void MainWindow::CheckBox1Click(bool checked) { SetPadFlag(work_.Table, SpinEdit1->value(), checked); }
+void MainWindow::TogglePad(bool checked) { SetPadFlag(work_.Table, contour_number_spin_->value(), checked); }
 
-void MainWindow::CheckBox2Click(bool checked) {
-  if (SetUselessFlag(work_.Table, SpinEdit1->value(), checked)) CheckBox2->setChecked(false);
+void MainWindow::ToggleUseless(bool checked) {
+  if (SetUselessFlag(work_.Table, contour_number_spin_->value(), checked)) useless_check_->setChecked(false);
 }
 
-void MainWindow::Button3Click() { VerifyView(work_, host_, SpinEdit4->value()); }
+void MainWindow::RedrawVerification() { VerifyView(work_, host_, drill_mark_size_spin_->value()); }
 
 void MainWindow::BrowseTo(int index) {
   work_.StopRequest = false;
   SelectContourNumber(index);
 }
 
-void MainWindow::Button6Click() { BrowseTo(NextPad(work_.Table, SpinEdit1->value())); }
-void MainWindow::Button9Click() { BrowseTo(PreviousPad(work_.Table, SpinEdit1->value())); }
-void MainWindow::Button7Click() { BrowseTo(NextUsefulTrack(work_.Table, SpinEdit1->value())); }
-void MainWindow::Button10Click() { BrowseTo(PreviousUsefulTrack(work_.Table, SpinEdit1->value())); }
-void MainWindow::Button8Click() { BrowseTo(NextUselessContour(work_.Table, SpinEdit1->value())); }
-void MainWindow::Button11Click() { BrowseTo(PreviousUselessContour(work_.Table, SpinEdit1->value())); }
+void MainWindow::NextPad() { BrowseTo(pistora::NextPad(work_.Table, contour_number_spin_->value())); }
+void MainWindow::PreviousPad() { BrowseTo(pistora::PreviousPad(work_.Table, contour_number_spin_->value())); }
+void MainWindow::NextUsefulTrack() { BrowseTo(pistora::NextUsefulTrack(work_.Table, contour_number_spin_->value())); }
+void MainWindow::PreviousUsefulTrack() {
+  BrowseTo(pistora::PreviousUsefulTrack(work_.Table, contour_number_spin_->value()));
+}
+void MainWindow::NextUseless() { BrowseTo(NextUselessContour(work_.Table, contour_number_spin_->value())); }
+void MainWindow::PreviousUseless() { BrowseTo(PreviousUselessContour(work_.Table, contour_number_spin_->value())); }
 
-void MainWindow::Button1Click() {
-  RunLongOperation([this] { ThickenTracks(work_, host_, SpinEdit4->value()); });
+void MainWindow::ThickenTracks() {
+  RunLongOperation([this] { pistora::ThickenTracks(work_, host_, drill_mark_size_spin_->value()); });
 }
 
-void MainWindow::Button2Click() {
+void MainWindow::SmoothJaggies() {
   // The smoothed paths are drawn at once, as the redraw button would.
   RunLongOperation([this] {
     SmoothUsefulContours(work_);
-    VerifyView(work_, host_, SpinEdit4->value());
+    VerifyView(work_, host_, drill_mark_size_spin_->value());
   });
 }
 
-void MainWindow::BitBtn9Click() { ApplyStep(StepEvent::VerificationValidated); }
+void MainWindow::ValidateVerification() { ApplyStep(StepEvent::VerificationValidated); }
 
 }  // namespace pistora

@@ -69,8 +69,8 @@ TEST(Extraction, SingleCopperPixelIsAPadDrilledAtThePixel) {
   EXPECT_TRUE(c.IsClosed);
   EXPECT_TRUE(c.IsPad);
   EXPECT_FALSE(c.IsUseless);
-  EXPECT_EQ(ws.Memo1, std::vector<std::string>{c.PathText});
-  EXPECT_EQ(ws.Memo2.size(), 1u);
+  EXPECT_EQ(ws.ContourLog, std::vector<std::string>{c.PathText});
+  EXPECT_EQ(ws.RunLog.size(), 1u);
   EXPECT_EQ(CountContours(ws.Table), (ContourCounters{0, 1}));
 
   // The island is blue; the drill mark (5 x 5 around (2, 3) = row 2) covers the traced ring,
@@ -120,7 +120,7 @@ TEST(Extraction, OnePixelHoleIsDroppedAndBecomesNoPad) {
   ExtractContours(ws, host, ExtractionSettings{});
   ASSERT_EQ(ws.Table.ContourCount(), 1);
   EXPECT_EQ(ws.Table[0].PointCount, 20);
-  EXPECT_EQ(ws.Memo1.size(), 1u);
+  EXPECT_EQ(ws.ContourLog.size(), 1u);
   // The hole's pixel was traced (red) although no contour was kept for it.
   EXPECT_TRUE(ws.EngravingBitmap.Is(4, 3, kRed));
 }
@@ -241,8 +241,8 @@ void ExpectSameRun(Workspace& fast, RecordingHost& fast_host, RunOutcome fast_ou
                                             << slow.Table[i].PathText;
   }
   EXPECT_EQ(fast.Table.past_end, slow.Table.past_end);
-  EXPECT_EQ(fast.Memo1, slow.Memo1);
-  EXPECT_EQ(fast.Memo2.size(), slow.Memo2.size());
+  EXPECT_EQ(fast.ContourLog, slow.ContourLog);
+  EXPECT_EQ(fast.RunLog.size(), slow.RunLog.size());
   EXPECT_TRUE(fast.ArtworkBitmap == slow.ArtworkBitmap);
   EXPECT_TRUE(fast.EngravingBitmap == slow.EngravingBitmap);
   EXPECT_EQ(fast.SelectedContour, slow.SelectedContour);
@@ -356,7 +356,7 @@ TEST(Extraction, StopKeepsStoredContoursAndStillRunsTheFinish) {
   ASSERT_EQ(stopped.Table.ContourCount(), 1);
   EXPECT_EQ(stopped.Table[0].StartX, 1);
   EXPECT_EQ(host.progress.back(), 5);
-  EXPECT_EQ(stopped.Memo2.size(), 1u);
+  EXPECT_EQ(stopped.RunLog.size(), 1u);
   EXPECT_EQ(CountColour(stopped.ArtworkBitmap, kBlue), 2);
 }
 

@@ -174,7 +174,7 @@ struct State {
         t.text += "CLOSED";
         if (t.steps <= 1 || ws.StopRequest) continue;
         t.text += " Points : " + std::to_string(t.steps) + "Fin(" + std::to_string(t.x) + "," + std::to_string(t.y) + ")";
-        ws.Memo1.push_back(t.text);
+        ws.ContourLog.push_back(t.text);
         Contour c;
         c.PathText = t.text;
         c.StartX = x0;
@@ -222,7 +222,7 @@ struct State {
     ws.SelectedContour = 0;
     DrawContour(ws, host, 0, kBlue, true, kTargetEngraving);
     host.ShowProgress(h, h);
-    ws.Memo2.push_back("0");
+    ws.RunLog.push_back("0");
     return ws.StopRequest ? RunOutcome::Stopped : RunOutcome::Completed;
   }
 };

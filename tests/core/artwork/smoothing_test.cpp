@@ -160,11 +160,11 @@ TEST(SmoothUsefulContours, SmoothsAndLogsOnlyTracks) {
     c.IsUseless = i == 2 || i == 3;
     ws.Table.items.push_back(c);
   }
-  ws.Memo2.push_back("earlier");
+  ws.RunLog.push_back("earlier");
   SmoothUsefulContours(ws);
   EXPECT_EQ(ws.Table[0].PathText, "(5;5)--CLOSED Points : 2Fin(4,4)");
   for (int i = 1; i < 4; ++i) EXPECT_EQ(ws.Table[i].PathText, jagged) << i;
-  EXPECT_EQ(ws.Memo2, (std::vector<std::string>{"earlier", "*** Ligne 0 ****"}));
+  EXPECT_EQ(ws.RunLog, (std::vector<std::string>{"earlier", "*** Ligne 0 ****"}));
 }
 
 }  // namespace

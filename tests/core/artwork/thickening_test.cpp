@@ -203,7 +203,7 @@ TEST(ApplyContourRewrites, SmoothsOnceThenThickensTheGivenNumberOfTimes) {
   Workspace ws = TwoTrackWorkspace();
   NullHost host;
   EXPECT_TRUE(ApplyContourRewrites(ws, host, 2, 3, true));
-  EXPECT_EQ(ws.Memo2, (std::vector<std::string>{"*** Ligne 0 ****", "*** Ligne 1 ****"}));
+  EXPECT_EQ(ws.RunLog, (std::vector<std::string>{"*** Ligne 0 ****", "*** Ligne 1 ****"}));
   EXPECT_EQ(ws.Table[2].CenterX, 12);
 
   Workspace untouched = TwoTrackWorkspace();

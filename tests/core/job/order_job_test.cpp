@@ -66,9 +66,9 @@ TEST(OrderJob, NearestStartFromOriginThenFromEachEndPoint) {
   OrderJob(ws, JobMode::Engraving);
   EXPECT_EQ(Orders(ws), (std::vector<int>{2, 1, 3}));
   EXPECT_EQ(ws.OrderedCount, 3);
-  ASSERT_EQ(ws.Memo1.size(), 3u);
-  EXPECT_EQ(ws.Memo1[0], "Le vertex n\xC2\xB0" "1 a re\xC3\xA7u le n\xC2\xB0" "d'ordre 1");
-  EXPECT_EQ(ws.Memo1[2], "Le vertex n\xC2\xB0" "2 a re\xC3\xA7u le n\xC2\xB0" "d'ordre 3");
+  ASSERT_EQ(ws.ContourLog.size(), 3u);
+  EXPECT_EQ(ws.ContourLog[0], "Le vertex n\xC2\xB0" "1 a re\xC3\xA7u le n\xC2\xB0" "d'ordre 1");
+  EXPECT_EQ(ws.ContourLog[2], "Le vertex n\xC2\xB0" "2 a re\xC3\xA7u le n\xC2\xB0" "d'ordre 3");
 }
 
 TEST(OrderJob, EqualDistancesGoToTheHigherIndex) {
@@ -109,7 +109,7 @@ TEST(OrderJob, NothingEligibleLeavesCountZero) {
   OrderJob(ws, JobMode::Drilling);
   EXPECT_EQ(ws.Table[0].JobOrder, 0);
   EXPECT_EQ(ws.OrderedCount, 0);
-  EXPECT_TRUE(ws.Memo1.empty());
+  EXPECT_TRUE(ws.ContourLog.empty());
 }
 
 TEST(OrderJob, MeasureLimitIsInclusive) {
@@ -159,13 +159,13 @@ TEST_P(OrderJobMatchesFullScan, SameOrderTiesIncluded) {
                    " round " + std::to_string(round));
       std::vector<std::string> memo;
       const std::vector<int> expected = ReferenceOrder(ws.Table, mode, &memo);
-      ws.Memo1.clear();
+      ws.ContourLog.clear();
       OrderJob(ws, mode);
       ASSERT_EQ(Orders(ws), expected);
       int highest = 0;
       for (int k : expected) highest = std::max(highest, k);
       EXPECT_EQ(ws.OrderedCount, highest);
-      EXPECT_EQ(ws.Memo1.size(), memo.size());
+      EXPECT_EQ(ws.ContourLog.size(), memo.size());
     }
   }
 }

@@ -11,6 +11,7 @@
 #include "gui/adapters/view_picture.h"
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
+#include "gui/widgets/named_control.h"
 
 using namespace pistora;
 
@@ -54,15 +55,15 @@ class AdaptersTest : public QObject {
     MainWindow form(prompts, folder.path());
     Host& host = form.UiHost();
     host.ShowProgress(30, 120);
-    QCOMPARE(form.Gauge1->maximum(), 120);
-    QCOMPARE(form.Gauge1->value(), 30);
+    QCOMPARE(FindControl<QProgressBar>(form, MainControl::kProgressGauge)->maximum(), 120);
+    QCOMPARE(FindControl<QProgressBar>(form, MainControl::kProgressGauge)->value(), 30);
     form.Work().EngravingBitmap = Bitmap(600, 500, kWhite);
     form.Work().EngravingBitmap.Set(0, 0, kGreen);
     host.RefreshView(View::Engraving);
-    QCOMPARE(form.Image2->Picture().pixel(0, 0), qRgb(0, 128, 0));
+    QCOMPARE(FindControl<BitmapView>(form, MainControl::kEngravingView)->Picture().pixel(0, 0), qRgb(0, 128, 0));
     form.Work().ArtworkBitmap = Bitmap(600, 500, kBlack);
     host.RefreshView(View::Artwork);
-    QCOMPARE(form.Image1->Picture().pixel(5, 5), qRgb(0, 0, 0));
+    QCOMPARE(FindControl<BitmapView>(form, MainControl::kArtworkView)->Picture().pixel(5, 5), qRgb(0, 0, 0));
     host.PumpEvents();  // runs pending events without blocking
   }
 

@@ -95,10 +95,10 @@ void WriteLatin1(const QTemporaryDir& dir, const QString& name, const std::strin
 }
 
 void Choose(MainWindow* form, const QString& entry) {
-  const int index = form->ComboBox1->findText(entry);
+  const int index = FindControl<QComboBox>(*form, MainControl::kLanguageList)->findText(entry);
   QVERIFY2(index >= 0, qPrintable(entry));
-  form->ComboBox1->setCurrentIndex(index);
-  emit form->ComboBox1->activated(index);
+  FindControl<QComboBox>(*form, MainControl::kLanguageList)->setCurrentIndex(index);
+  emit FindControl<QComboBox>(*form, MainControl::kLanguageList)->activated(index);
 }
 
 void Activate(MainWindow* form) {
@@ -156,14 +156,16 @@ class LanguageApplierTest : public QObject {
     prompts.ClearMessages();  // start-up messages of the other windows
     MainWindow* form = Windows().main;
     QStringList entries;
-    for (int i = 0; i < form->ComboBox1->count(); ++i) entries << form->ComboBox1->itemText(i);
+    for (int i = 0; i < FindControl<QComboBox>(*form, MainControl::kLanguageList)->count(); ++i)
+      entries << FindControl<QComboBox>(*form, MainControl::kLanguageList)->itemText(i);
     QCOMPARE(entries, (QStringList{QStringLiteral("anon.lng (  )"), QStringLiteral("en.lng ( English )"),
                                    QString::fromUtf8("fr.lng ( Français )")}));
-    QCOMPARE(form->ComboBox1->currentText(), QStringLiteral("en.lng ( English )"));
+    QCOMPARE(FindControl<QComboBox>(*form, MainControl::kLanguageList)->currentText(),
+             QStringLiteral("en.lng ( English )"));
 
     // The file with an empty first line can be chosen and applied.
     Choose(form, QStringLiteral("anon.lng (  )"));
-    QCOMPARE(form->GroupBox1->title(), QStringLiteral("Anonyme"));
+    QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kArtworkGroup)->title(), QStringLiteral("Anonyme"));
     QVERIFY(prompts.Errors().isEmpty());
   }
 
@@ -186,11 +188,14 @@ class LanguageApplierTest : public QObject {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
 
     // A few captions of each window, spelt out.
-    QCOMPARE(form->BitBtn1->text(), QStringLiteral("&Load the original artwork"));
-    QCOMPARE(form->GroupBox4->title(), QStringLiteral("General settings"));
-    QCOMPARE(form->Label29->text(), QStringLiteral("mm"));
-    QCOMPARE(form->BitBtn9->text(), form->BitBtn8->text());  // one line, two buttons
-    QCOMPARE(form->BitBtn16->text(), QStringLiteral("Save the settings"));
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kLoadArtworkButton)->text(),
+             QStringLiteral("&Load the original artwork"));
+    QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kSettingsPanel)->title(), QStringLiteral("General settings"));
+    QCOMPARE(FindControl<QLabel>(*form, MainControl::kEngravingDepthUnit)->text(), QStringLiteral("mm"));
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kValidateVerificationButton)->text(),
+             FindControl<QPushButton>(*form, MainControl::kValidateScaleButton)->text());  // one line, two buttons
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kSaveSettingsButton)->text(),
+             QStringLiteral("Save the settings"));
     QCOMPARE(FindControl<QPushButton>(*Windows().about, AboutControl::kCloseButton)->text(), QStringLiteral("&Close"));
     QCOMPARE(Windows().about->windowTitle(), QStringLiteral("About ...."));
     QCOMPARE(Windows().machine->windowTitle(), QStringLiteral("Printed circuit board engraving"));
@@ -210,7 +215,8 @@ class LanguageApplierTest : public QObject {
     }
 
     Choose(form, QString::fromUtf8("fr.lng ( Français )"));
-    QCOMPARE(form->BitBtn1->text(), QStringLiteral("&Charger le typon d'origine"));
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kLoadArtworkButton)->text(),
+             QStringLiteral("&Charger le typon d'origine"));
     QCOMPARE(Windows().about->windowTitle(), QStringLiteral("A propos de ...."));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QString::fromUtf8("Perçage"));
     const QStringList wrong_french =
@@ -226,10 +232,10 @@ class LanguageApplierTest : public QObject {
     prompts.ClearMessages();  // start-up messages of the other windows
     MainWindow* form = Windows().main;
     Choose(form, QStringLiteral("short.lng ( Court )"));
-    QCOMPARE(form->GroupBox1->title(), QStringLiteral("Typon"));
-    QCOMPARE(form->GroupBox2->title(), QStringLiteral("Gravure"));
-    QCOMPARE(form->GroupBox8->title(), QString());
-    QCOMPARE(form->BitBtn16->text(), QString());  // line 178
+    QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kArtworkGroup)->title(), QStringLiteral("Typon"));
+    QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kEngravingGroup)->title(), QStringLiteral("Gravure"));
+    QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kGeneralControlGroup)->title(), QString());
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kSaveSettingsButton)->text(), QString());  // line 178
     QCOMPARE(Windows().about->windowTitle(), QString());
     QVERIFY(prompts.Errors().isEmpty());
   }
@@ -241,14 +247,16 @@ class LanguageApplierTest : public QObject {
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
     MainWindow* form = Windows().main;
-    form->ComboBox1->setEditText(QStringLiteral("en.lng ( English )"));
+    FindControl<QComboBox>(*form, MainControl::kLanguageList)->setEditText(QStringLiteral("en.lng ( English )"));
 
     Activate(form);
-    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->text(),
+             QStringLiteral("&Engraving module"));
     // Coming back from another window applies the file again.
-    form->BitBtn12->setText(QStringLiteral("changed"));
+    FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->setText(QStringLiteral("changed"));
     Activate(form);
-    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->text(),
+             QStringLiteral("&Engraving module"));
 
     // The file goes away: one message, not one more for each activation that closing it causes.
     QVERIFY(QFile::remove(folder.filePath(QStringLiteral("en.lng"))));
@@ -258,10 +266,11 @@ class LanguageApplierTest : public QObject {
     Activate(form);
     Activate(form);
     QCOMPARE(prompts.Errors().size(), 1);
-    QCOMPARE(form->BitBtn12->text(), QStringLiteral("&Engraving module"));  // captions stay
+    QCOMPARE(FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->text(),
+             QStringLiteral("&Engraving module"));  // captions stay
 
     // Choosing the entry again is a new request: reported again.
-    form->ComboBox1->addItem(QStringLiteral("en.lng ( English )"));
+    FindControl<QComboBox>(*form, MainControl::kLanguageList)->addItem(QStringLiteral("en.lng ( English )"));
     Choose(form, QStringLiteral("en.lng ( English )"));
     QCOMPARE(prompts.Errors().size(), 2);
 
@@ -274,7 +283,7 @@ class LanguageApplierTest : public QObject {
     QCOMPARE(prompts.Errors().size(), 3);
 
     // An entry that names no file.
-    form->ComboBox1->setEditText(QStringLiteral("english"));
+    FindControl<QComboBox>(*form, MainControl::kLanguageList)->setEditText(QStringLiteral("english"));
     Activate(form);
     QCOMPARE(prompts.Errors().size(), 4);
     QVERIFY(prompts.Errors()[3].contains(QStringLiteral("english")));

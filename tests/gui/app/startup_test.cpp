@@ -65,7 +65,7 @@ class StartupTest : public QObject {
       // No param.txt in the folder: the defaults stay and one message says why.
       QCOMPARE(prompts.Errors().size(), 1);
       QVERIFY(prompts.Errors()[0].contains(QStringLiteral("param.txt")));
-      QCOMPARE(Windows().main->Edit4->text(), QStringLiteral("0.25"));
+      QCOMPARE(FindControl<QLineEdit>(*Windows().main, MainControl::kEngravingDepth)->text(), QStringLiteral("0.25"));
     }
     QVERIFY(Windows().main == nullptr);
     QVERIFY(Windows().machine == nullptr);
@@ -99,8 +99,8 @@ class StartupTest : public QObject {
     }
     QCOMPARE(QImage(shots + QStringLiteral("/TForm1.png")).size(), QSize(961, 507));
     // The main window is left at its first step.
-    QVERIFY(!Windows().main->GroupBox4->isHidden());
-    QVERIFY(Windows().main->GroupBox5->isHidden());
+    QVERIFY(!FindControl<QGroupBox>(*Windows().main, MainControl::kSettingsPanel)->isHidden());
+    QVERIFY(FindControl<QGroupBox>(*Windows().main, MainControl::kScalePanel)->isHidden());
   }
 
   void ModuleButtonShowsTheMachineWindowAndClosesTheMagnifier() {
@@ -108,14 +108,14 @@ class StartupTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     MainWindow* form = Windows().main;
-    form->SpeedButton1->setChecked(true);
+    FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->setChecked(true);
     Windows().magnifier->show();
     Windows().magnifier_mask->show();
     QVERIFY(!Windows().machine->isVisible());
-    form->BitBtn12->click();
+    FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->click();
     QVERIFY(Windows().machine->isVisible());
     QVERIFY(!Windows().machine->isModal());
-    QVERIFY(!form->SpeedButton1->isChecked());
+    QVERIFY(!FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->isChecked());
     QVERIFY(!Windows().magnifier->isVisible());
     QVERIFY(!Windows().magnifier_mask->isVisible());
   }

@@ -28,6 +28,7 @@
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
+#include "gui/widgets/named_control.h"
 #include "image/artwork_loader.h"
 
 using namespace pistora;
@@ -94,6 +95,11 @@ void RightClick(QWidget* view, QPoint position) {
   QApplication::sendEvent(view, &event);
 }
 
+// The entries of the artwork view's menu: 0 the pre-processing, 1 the polygonal processing.
+QAction* ArtworkMenuAction(MainWindow& window, int entry) {
+  return FindControl<QMenu>(window, MainControl::kArtworkMenu)->actions().at(entry);
+}
+
 // The contour whose start is (x, y), or -1.
 int ContourStartingAt(const ContourTable& table, int x, int y) {
   for (int i = 0; i < table.ContourCount(); ++i) {
@@ -110,21 +116,25 @@ class MainWindowFlowTest : public QObject {
  private:
   QTemporaryDir folder_;
   ScriptedPrompts prompts_;  // emptied before each test: a failed test may leave names queued
-  std::unique_ptr<MainWindow> form_;
+  std::unique_ptr<MainWindow> window_;
   QString board_path_;
 
-  MainWindow& Form() { return *form_; }
+  MainWindow& Window() { return *window_; }
+  template <class W>
+  W* Control(MainControl role) {
+    return FindControl<W>(Window(), role);
+  }
   QString PathOf(const QString& name) const { return folder_.filePath(name); }
 
   // Load, process, measure 10 pixels as 2.54 mm and validate: the verification step.
   void ReachVerification() {
     prompts_.QueueFileName(board_path_);
-    Form().BitBtn1->click();
-    Form().BitBtn2->click();
-    Form().Image1MouseDown(QPoint(0, 0));
-    Form().Image1MouseMove(QPoint(10, 0));
-    Form().Image1MouseUp(QPoint(10, 0));
-    Form().BitBtn8->click();
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    Control<QPushButton>(MainControl::kProcessButton)->click();
+    Window().ArtworkMouseDown(QPoint(0, 0));
+    Window().ArtworkMouseMove(QPoint(10, 0));
+    Window().ArtworkMouseUp(QPoint(10, 0));
+    Control<QPushButton>(MainControl::kValidateScaleButton)->click();
   }
 
   // What the core makes of the same board without the window.
@@ -148,89 +158,93 @@ class MainWindowFlowTest : public QObject {
   void init() {
     while (!prompts_.OpenFileName(QString(), QString()).isEmpty()) {
     }
-    form_ = std::make_unique<MainWindow>(prompts_, folder_.path());
+    window_ = std::make_unique<MainWindow>(prompts_, folder_.path());
     prompts_.ClearMessages();  // no param.txt in the folder: the defaults stay
   }
 
   void cleanup() {
-    form_.reset();
+    window_.reset();
     SetWriteFaultPlanForTesting(WriteFaultPlan{});
   }
 
   void ProcessingFillsTheTableAndOpensTheScaleStep() {
     prompts_.QueueFileName(board_path_);
-    Form().BitBtn1->click();
-    Form().BitBtn2->click();
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    Control<QPushButton>(MainControl::kProcessButton)->click();
 
     const Workspace reference = ReferenceAnalysis();
-    QCOMPARE(Form().Work().Table, reference.Table);
-    QCOMPARE(Form().Work().Table.ContourCount(), 4);
-    QCOMPARE(Form().SpinEdit1->maximum(), 3);
-    QCOMPARE(Form().SpinEdit1->value(), 0);
-    QCOMPARE(Form().Label23->text(), QStringLiteral("2"));
-    QCOMPARE(Form().Label24->text(), QStringLiteral("2"));
-    QCOMPARE(Form().Gauge1->value(), kHeight);
+    QCOMPARE(Window().Work().Table, reference.Table);
+    QCOMPARE(Window().Work().Table.ContourCount(), 4);
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->maximum(), 3);
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), 0);
+    QCOMPARE(Control<QLabel>(MainControl::kUsefulTrackCount)->text(), QStringLiteral("2"));
+    QCOMPARE(Control<QLabel>(MainControl::kDrillCount)->text(), QStringLiteral("2"));
+    QCOMPARE(Control<QProgressBar>(MainControl::kProgressGauge)->value(), kHeight);
     // Each stored trace is a line of the hidden list.
-    QCOMPARE(Form().Memo1->toPlainText().split(QLatin1Char('\n')).size(), 4);
-    QVERIFY(Form().Memo1->toPlainText().startsWith(QString::fromStdString(reference.Table[0].PathText)));
+    QCOMPARE(Control<QPlainTextEdit>(MainControl::kContourLog)->toPlainText().split(QLatin1Char('\n')).size(), 4);
+    QVERIFY(Control<QPlainTextEdit>(MainControl::kContourLog)
+                ->toPlainText()
+                .startsWith(QString::fromStdString(reference.Table[0].PathText)));
 
-    QVERIFY(Form().ScaleMode);
-    QVERIFY(!Form().GroupBox5->isHidden());
-    QVERIFY(Form().GroupBox4->isHidden());
-    QVERIFY(!Form().BitBtn2->isEnabled());
-    QVERIFY(!Form().BitBtn3->isEnabled());
-    QVERIFY(Form().BitBtn1->isEnabled());
-    QVERIFY(Form().cyAdvLed8->Active());
-    QVERIFY(!Form().Busy());
+    QVERIFY(Window().InScaleMode());
+    QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
+    QVERIFY(Control<QGroupBox>(MainControl::kSettingsPanel)->isHidden());
+    QVERIFY(!Control<QPushButton>(MainControl::kProcessButton)->isEnabled());
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
+    QVERIFY(Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled());
+    QVERIFY(Control<LedLamp>(MainControl::kValidateScaleLamp)->Active());
+    QVERIFY(!Window().Busy());
   }
 
   void StopDuringProcessingEndsTheRunAndStillOpensTheScaleStep() {
     constexpr int kSide = 400;
     constexpr int kDots = 20 * 20;
     prompts_.QueueFileName(Save(DottedBoard(kSide, 20), PathOf(QStringLiteral("dots.bmp"))));
-    Form().BitBtn1->click();
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
 
     long pumps = 0;
     bool checked_controls = false;
-    Form().UiHost().PumpEvents();  // the first pump always runs the event loop; start afresh
-    const long runs_before = Form().UiHost().EventLoopRuns();
-    Form().UiHost().SetPumpHook([&] {
+    Window().UiHost().PumpEvents();  // the first pump always runs the event loop; start afresh
+    const long runs_before = Window().UiHost().EventLoopRuns();
+    Window().UiHost().SetPumpHook([&] {
       if (++pumps != 300) return;
       // Inside the run: stop enabled, nothing that could start a second run.
-      checked_controls = Form().Busy() && Form().BitBtn3->isEnabled() && !Form().BitBtn1->isEnabled() &&
-                         !Form().Button5->isEnabled() && !Form().BitBtn2->isEnabled();
+      checked_controls = Window().Busy() && Control<QPushButton>(MainControl::kStopButton)->isEnabled() &&
+                         !Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled() &&
+                         !Control<QPushButton>(MainControl::kLoadEngravingFileButton)->isEnabled() &&
+                         !Control<QPushButton>(MainControl::kProcessButton)->isEnabled();
       prompts_.QueueFileName(board_path_);
-      Form().Button5Click();  // refused while the run goes on: the queued name stays unread
+      Window().LoadEngravingFile();  // refused while the run goes on: the queued name stays unread
       // Pressed through the event loop, as a user would.
-      QTimer::singleShot(0, Form().BitBtn3, &QAbstractButton::click);
+      QTimer::singleShot(0, Control<QPushButton>(MainControl::kStopButton), &QAbstractButton::click);
     });
-    Form().BitBtn2->click();
-    Form().UiHost().SetPumpHook({});
+    Control<QPushButton>(MainControl::kProcessButton)->click();
+    Window().UiHost().SetPumpHook({});
 
     QVERIFY(checked_controls);
     QVERIFY(pumps > 300);
-    const int stored = Form().Work().Table.ContourCount();
+    const int stored = Window().Work().Table.ContourCount();
     QVERIFY2(stored < kDots / 2, qPrintable(QString::number(stored)));
-    QCOMPARE(Form().SpinEdit1->maximum(), std::max(0, stored - 1));
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->maximum(), std::max(0, stored - 1));
     // The event loop ran far less often than the run asked for it.
-    const long runs = Form().UiHost().EventLoopRuns() - runs_before;
+    const long runs = Window().UiHost().EventLoopRuns() - runs_before;
     QVERIFY2(runs * 20 < pumps, qPrintable(QStringLiteral("%1 runs for %2 pumps").arg(runs).arg(pumps)));
 
-    QVERIFY(Form().ScaleMode);
-    QVERIFY(!Form().GroupBox5->isHidden());
-    QVERIFY(!Form().BitBtn3->isEnabled());
-    QCOMPARE(Form().Gauge1->value(), kSide);
-    QVERIFY(Form().BitBtn1->isEnabled());
+    QVERIFY(Window().InScaleMode());
+    QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
+    QCOMPARE(Control<QProgressBar>(MainControl::kProgressGauge)->value(), kSide);
+    QVERIFY(Control<QPushButton>(MainControl::kLoadArtworkButton)->isEnabled());
     // The refused load asked for no file: the name queued during the run is still there.
     QCOMPARE(prompts_.OpenFileName(QString(), QString()), board_path_);
-    QCOMPARE(Form().Work().ArtworkBitmap.Width(), kSide);
+    QCOMPARE(Window().Work().ArtworkBitmap.Width(), kSide);
   }
 
   void VerifySelectFlagAndGenerateBothPrograms() {
     ReachVerification();
-    QVERIFY(!Form().GroupBox3->isHidden());
-    QCOMPARE(Form().Work().PixelSizeMm, 0.254);
-    const ContourTable& table = Form().Work().Table;
+    QVERIFY(!Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
+    QCOMPARE(Window().Work().PixelSizeMm, 0.254);
+    const ContourTable& table = Window().Work().Table;
     const int track = 0;  // the lowest island is met first
     const int dot = ContourStartingAt(table, 39, kHeight - 9);  // below-left of the pixel
     QVERIFY(dot >= 0);
@@ -239,54 +253,60 @@ class MainWindowFlowTest : public QObject {
 
     // Right click on a black pixel of the track.
     const QPoint on_track(table[track].StartX, kHeight - table[track].StartY);
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlack);
-    RightClick(Form().Image2, on_track);
-    QCOMPARE(Form().SpinEdit1->value(), track);
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlue);
-    QVERIFY(!Form().CheckBox1->isChecked());
-    Form().CheckBox2->click();  // "Inutile"
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlack);
+    RightClick(Control<BitmapView>(MainControl::kEngravingView), on_track);
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), track);
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kBlue);
+    QVERIFY(!Control<QCheckBox>(MainControl::kPadCheck)->isChecked());
+    Control<QCheckBox>(MainControl::kUselessCheck)->click();  // "Inutile"
     QVERIFY(table[track].IsUseless);
 
     // A white pixel beside the drill mark of the dot selects it through its neighbours.
     const QPoint beside_dot(40 + 3, 8);
-    QCOMPARE(Form().Work().EngravingBitmap.At(beside_dot.x(), beside_dot.y()), kWhite);
-    RightClick(Form().Image2, beside_dot);
-    QCOMPARE(Form().SpinEdit1->value(), dot);
-    QVERIFY(Form().CheckBox1->isChecked());
-    QCOMPARE(Form().Label23->text(), QStringLiteral("1"));  // the track is useless now
-    QCOMPARE(Form().Label24->text(), QStringLiteral("2"));
-    QCOMPARE(Form().Work().EngravingBitmap.At(40, 8), kBlue);   // the pad's mark, selected
-    QCOMPARE(Form().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kYellow);
+    QCOMPARE(Window().Work().EngravingBitmap.At(beside_dot.x(), beside_dot.y()), kWhite);
+    RightClick(Control<BitmapView>(MainControl::kEngravingView), beside_dot);
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), dot);
+    QVERIFY(Control<QCheckBox>(MainControl::kPadCheck)->isChecked());
+    QCOMPARE(Control<QLabel>(MainControl::kUsefulTrackCount)->text(), QStringLiteral("1"));  // the track is useless now
+    QCOMPARE(Control<QLabel>(MainControl::kDrillCount)->text(), QStringLiteral("2"));
+    QCOMPARE(Window().Work().EngravingBitmap.At(40, 8), kBlue);   // the pad's mark, selected
+    QCOMPARE(Window().Work().EngravingBitmap.At(on_track.x(), on_track.y()), kYellow);
 
-    Form().CheckBox2->click();  // refused for a pad
-    QVERIFY(!Form().CheckBox2->isChecked());
+    Control<QCheckBox>(MainControl::kUselessCheck)->click();  // refused for a pad
+    QVERIFY(!Control<QCheckBox>(MainControl::kUselessCheck)->isChecked());
     QVERIFY(!table[dot].IsUseless);
-    Form().CheckBox1->click();  // no longer a pad: engraved as a path
+    Control<QCheckBox>(MainControl::kPadCheck)->click();  // no longer a pad: engraved as a path
     QVERIFY(!table[dot].IsPad);
 
     // A white pixel with nothing around selects nothing.
-    RightClick(Form().Image2, QPoint(55, 35));
-    QCOMPARE(Form().SpinEdit1->value(), dot);
+    RightClick(Control<BitmapView>(MainControl::kEngravingView), QPoint(55, 35));
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), dot);
 
-    Form().Edit4->setText(QStringLiteral("0.3"));
-    Form().CheckBox3->setChecked(false);  // disabled until generation; set before to prove it is read
-    Form().BitBtn9->click();
-    QVERIFY(Form().GroupBox3->isHidden());
-    QVERIFY(!Form().GroupBox6->isHidden());
-    QVERIFY(Form().cyAdvLed5->Active());
-    for (QWidget* w : std::initializer_list<QWidget*>{Form().BitBtn6, Form().BitBtn7, Form().BitBtn5, Form().BitBtn4,
-                                                      Form().BitBtn10, Form().CheckBox3, Form().SpinEdit5}) {
+    Control<QLineEdit>(MainControl::kEngravingDepth)->setText(QStringLiteral("0.3"));
+    Control<QCheckBox>(MainControl::kSpindleControl)
+        ->setChecked(false);  // disabled until generation; set before to prove it is read
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
+    QVERIFY(Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
+    QVERIFY(!Control<QGroupBox>(MainControl::kGenerationPanel)->isHidden());
+    QVERIFY(Control<LedLamp>(MainControl::kGenerationLamp)->Active());
+    for (QWidget* w : std::initializer_list<QWidget*>{Control<QPushButton>(MainControl::kEngravingProgramButton),
+                                                      Control<QPushButton>(MainControl::kDrillingProgramButton),
+                                                      Control<QPushButton>(MainControl::kSimulateEngravingButton),
+                                                      Control<QPushButton>(MainControl::kSimulateDrillingButton),
+                                                      Control<QPushButton>(MainControl::kSaveEngravingFileButton),
+                                                      Control<QCheckBox>(MainControl::kSpindleControl),
+                                                      Control<QSpinBox>(MainControl::kEngravingSimulationSpeed)}) {
       QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
-    QVERIFY(!Form().SpinEdit1->isEnabled());
+    QVERIFY(!Control<QSpinBox>(MainControl::kContourNumber)->isEnabled());
 
     prompts_.QueueFileName(PathOf(QStringLiteral("engraving")));
-    Form().BitBtn6->click();
+    Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
     QCOMPARE(prompts_.LastFilter(), QStringLiteral("Fichier g-code (*.iso)"));
     prompts_.QueueFileName(PathOf(QStringLiteral("drilling.iso")));
-    Form().BitBtn7->click();
+    Control<QPushButton>(MainControl::kDrillingProgramButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
-    QVERIFY(Form().Memo1->toPlainText().contains(QStringLiteral("Le vertex n°")));
+    QVERIFY(Control<QPlainTextEdit>(MainControl::kContourLog)->toPlainText().contains(QStringLiteral("Le vertex n°")));
 
     // The same job through the core alone.
     Workspace reference = ReferenceAnalysis();
@@ -306,23 +326,23 @@ class MainWindowFlowTest : public QObject {
     QVERIFY(engraving.contains("G00 Z-0.3\r\n"));
     QVERIFY(!engraving.contains("M03"));
     QVERIFY(engraving.endsWith("M30  (Fin programme gravure)\r\n"));
-    QVERIFY(!Form().Busy());
-    QVERIFY(!Form().BitBtn3->isEnabled());
+    QVERIFY(!Window().Busy());
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
   }
 
   void StopEndsTheProgramLoopWithTheTrailerWritten() {
     ReachVerification();
-    Form().BitBtn9->click();
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     prompts_.QueueFileName(PathOf(QStringLiteral("full.iso")));
-    Form().BitBtn6->click();
+    Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
 
     long pumps = 0;
-    Form().UiHost().SetPumpHook([&] {
-      if (++pumps == 2) Form().BitBtn3->click();
+    Window().UiHost().SetPumpHook([&] {
+      if (++pumps == 2) Control<QPushButton>(MainControl::kStopButton)->click();
     });
     prompts_.QueueFileName(PathOf(QStringLiteral("stopped.iso")));
-    Form().BitBtn6->click();
-    Form().UiHost().SetPumpHook({});
+    Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
+    Window().UiHost().SetPumpHook({});
 
     const QByteArray full = Slurp(PathOf(QStringLiteral("full.iso")));
     const QByteArray stopped = Slurp(PathOf(QStringLiteral("stopped.iso")));
@@ -334,85 +354,85 @@ class MainWindowFlowTest : public QObject {
 
   void FailedProgramWriteKeepsTheOlderProgram() {
     ReachVerification();
-    Form().BitBtn9->click();
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     Write(PathOf(QStringLiteral("old.iso")), "older program\r\n");
     SetWriteFaultPlanForTesting(WriteFaultPlan{30, false});
     prompts_.QueueFileName(PathOf(QStringLiteral("old.iso")));
-    Form().BitBtn7->click();
+    Control<QPushButton>(MainControl::kDrillingProgramButton)->click();
     QCOMPARE(prompts_.Errors().size(), 1);
     QCOMPARE(Slurp(PathOf(QStringLiteral("old.iso"))), QByteArray("older program\r\n"));
-    QVERIFY(!Form().Busy());
+    QVERIFY(!Window().Busy());
 
     // A cancelled dialog writes nothing and reports nothing.
-    Form().BitBtn7->click();
+    Control<QPushButton>(MainControl::kDrillingProgramButton)->click();
     QCOMPARE(prompts_.Errors().size(), 1);
   }
 
   void EngravingFileRoundTripOpensVerification() {
     ReachVerification();
-    ContourTable& table = Form().Work().Table;
+    ContourTable& table = Window().Work().Table;
     table[1].IsUseless = true;
     table[2].JobOrder = 7;
-    Form().BitBtn9->click();
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     prompts_.QueueFileName(PathOf(QStringLiteral("job")));
-    Form().BitBtn10->click();
+    Control<QPushButton>(MainControl::kSaveEngravingFileButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
     QCOMPARE(prompts_.LastFilter(), QStringLiteral("Fichier gravure (*.grv)"));
-    QCOMPARE(Form().windowTitle(), QStringLiteral("Pistora (") + PathOf(QStringLiteral("job.grv")) + QLatin1Char(')'));
+    QCOMPARE(Window().windowTitle(), QStringLiteral("Pistora (") + PathOf(QStringLiteral("job.grv")) + QLatin1Char(')'));
     const ContourTable saved = table;
 
     MainWindow other(prompts_, folder_.path());
     prompts_.ClearMessages();
     prompts_.QueueFileName(PathOf(QStringLiteral("job")));  // completed to job.grv
-    other.Button5->click();
+    FindControl<QPushButton>(other, MainControl::kLoadEngravingFileButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
     QCOMPARE(other.Work().Table, saved);
     QCOMPARE(other.Work().PixelSizeMm, 0.254);
-    QCOMPARE(other.Edit1->text(), QStringLiteral("0.25400"));
+    QCOMPARE(FindControl<QLineEdit>(other, MainControl::kPixelSize)->text(), QStringLiteral("0.25400"));
     QCOMPARE(other.Work().EngravingBitmap.Width(), kWidth);
     QCOMPARE(other.Work().EngravingBitmap.Height(), kHeight);
     // Verification step, with the loaded table's range and counters.
-    QVERIFY(!other.GroupBox2->isHidden());
-    QVERIFY(!other.GroupBox3->isHidden());
-    QVERIFY(other.GroupBox1->isHidden());
-    QVERIFY(other.GroupBox4->isHidden());
-    QVERIFY(other.SpinEdit1->isEnabled());
-    QCOMPARE(other.SpinEdit1->maximum(), 3);
-    QCOMPARE(other.Label23->text(), QStringLiteral("1"));
-    QCOMPARE(other.Label24->text(), QStringLiteral("2"));
-    QVERIFY(!other.BitBtn2->isEnabled());
-    QVERIFY(!other.BitBtn6->isEnabled());
-    QVERIFY(other.cyAdvLed7->Active());
-    QVERIFY(!other.cyAdvLed6->Active());
+    QVERIFY(!FindControl<QGroupBox>(other, MainControl::kEngravingGroup)->isHidden());
+    QVERIFY(!FindControl<QGroupBox>(other, MainControl::kVerificationPanel)->isHidden());
+    QVERIFY(FindControl<QGroupBox>(other, MainControl::kArtworkGroup)->isHidden());
+    QVERIFY(FindControl<QGroupBox>(other, MainControl::kSettingsPanel)->isHidden());
+    QVERIFY(FindControl<QSpinBox>(other, MainControl::kContourNumber)->isEnabled());
+    QCOMPARE(FindControl<QSpinBox>(other, MainControl::kContourNumber)->maximum(), 3);
+    QCOMPARE(FindControl<QLabel>(other, MainControl::kUsefulTrackCount)->text(), QStringLiteral("1"));
+    QCOMPARE(FindControl<QLabel>(other, MainControl::kDrillCount)->text(), QStringLiteral("2"));
+    QVERIFY(!FindControl<QPushButton>(other, MainControl::kProcessButton)->isEnabled());
+    QVERIFY(!FindControl<QPushButton>(other, MainControl::kEngravingProgramButton)->isEnabled());
+    QVERIFY(FindControl<LedLamp>(other, MainControl::kValidateVerificationLamp)->Active());
+    QVERIFY(!FindControl<LedLamp>(other, MainControl::kLoadEngravingFileLamp)->Active());
     // The verification picture: the useless contour yellow, pads green.
     QVERIFY(CountPixels(other.Work().EngravingBitmap, kYellow) > 0);
     QVERIFY(CountPixels(other.Work().EngravingBitmap, kGreen) > 0);
     QVERIFY(CountPixels(other.Work().EngravingBitmap, kBlack) > 0);
     // The artwork is not in the file: nothing to transform.
-    QVERIFY(!other.PolygonalAction->isEnabled());
+    QVERIFY(!ArtworkMenuAction(other, 1)->isEnabled());
   }
 
   void FailedEngravingFileSaveOrLoadLosesNothing() {
     ReachVerification();
-    Form().BitBtn9->click();
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     Write(PathOf(QStringLiteral("keep.grv")), "previous contents");
     SetWriteFaultPlanForTesting(WriteFaultPlan{40, false});
     prompts_.QueueFileName(PathOf(QStringLiteral("keep.grv")));
-    Form().BitBtn10->click();
+    Control<QPushButton>(MainControl::kSaveEngravingFileButton)->click();
     QCOMPARE(prompts_.Errors().size(), 1);
     QCOMPARE(Slurp(PathOf(QStringLiteral("keep.grv"))), QByteArray("previous contents"));
     SetWriteFaultPlanForTesting(WriteFaultPlan{});
 
     // A file that does not parse leaves the window in its step with its table.
-    const ContourTable before = Form().Work().Table;
-    const QString title = Form().windowTitle();
+    const ContourTable before = Window().Work().Table;
+    const QString title = Window().windowTitle();
     prompts_.QueueFileName(PathOf(QStringLiteral("keep.grv")));
-    Form().Button5->click();
+    Control<QPushButton>(MainControl::kLoadEngravingFileButton)->click();
     QCOMPARE(prompts_.Errors().size(), 2);
-    QCOMPARE(Form().Work().Table, before);
-    QCOMPARE(Form().windowTitle(), title);
-    QVERIFY(!Form().GroupBox6->isHidden());
-    QVERIFY(Form().BitBtn6->isEnabled());
+    QCOMPARE(Window().Work().Table, before);
+    QCOMPARE(Window().windowTitle(), title);
+    QVERIFY(!Control<QGroupBox>(MainControl::kGenerationPanel)->isHidden());
+    QVERIFY(Control<QPushButton>(MainControl::kEngravingProgramButton)->isEnabled());
   }
 
   void EmptyEngravingFileLeavesNothingToSelect() {
@@ -423,63 +443,66 @@ class MainWindowFlowTest : public QObject {
     }
     Write(PathOf(QStringLiteral("empty.grv")), bytes);
     prompts_.QueueFileName(PathOf(QStringLiteral("empty.grv")));
-    Form().Button5->click();
+    Control<QPushButton>(MainControl::kLoadEngravingFileButton)->click();
     QVERIFY(prompts_.Errors().isEmpty());
-    QCOMPARE(Form().Work().Table.ContourCount(), 0);
-    QCOMPARE(Form().Work().EngravingBitmap, Bitmap(30, 20, kWhite));
-    QVERIFY(!Form().GroupBox3->isHidden());
-    for (QWidget* w : std::initializer_list<QWidget*>{Form().SpinEdit1, Form().CheckBox1, Form().CheckBox2}) {
+    QCOMPARE(Window().Work().Table.ContourCount(), 0);
+    QCOMPARE(Window().Work().EngravingBitmap, Bitmap(30, 20, kWhite));
+    QVERIFY(!Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
+    for (QWidget* w : std::initializer_list<QWidget*>{Control<QSpinBox>(MainControl::kContourNumber),
+                                                      Control<QCheckBox>(MainControl::kPadCheck),
+                                                      Control<QCheckBox>(MainControl::kUselessCheck)}) {
       QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     }
-    QVERIFY(Form().BitBtn9->isEnabled());
-    QCOMPARE(Form().Label23->text(), QStringLiteral("0"));
-    QCOMPARE(Form().Edit1->text(), QStringLiteral("0.10000"));
+    QVERIFY(Control<QPushButton>(MainControl::kValidateVerificationButton)->isEnabled());
+    QCOMPARE(Control<QLabel>(MainControl::kUsefulTrackCount)->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(MainControl::kPixelSize)->text(), QStringLiteral("0.10000"));
     // Nothing to find under a click.
-    RightClick(Form().Image2, QPoint(3, 3));
-    QCOMPARE(Form().SpinEdit1->value(), 0);
+    RightClick(Control<BitmapView>(MainControl::kEngravingView), QPoint(3, 3));
+    QCOMPARE(Control<QSpinBox>(MainControl::kContourNumber)->value(), 0);
   }
 
   void BrowseButtonsMoveTheSelection() {
     ReachVerification();
     // Table: 0 track, 1 square outline, 2 rim of its hole (pad), 3 dot (pad).
-    const ContourTable& table = Form().Work().Table;
+    const ContourTable& table = Window().Work().Table;
     QVERIFY(table[2].IsPad && table[3].IsPad && !table[1].IsPad);
     struct Step {
       QPushButton* button;
       int expected;
     } steps[] = {
-        {Form().Button6, 2},   // next pad
-        {Form().Button6, 3},   // next pad
-        {Form().Button6, 3},   // none after: stays on the last contour
-        {Form().Button10, 1},  // previous useful track
-        {Form().Button10, 0},  // previous useful track
-        {Form().Button8, 3},   // next useless: none, so the last contour
-        {Form().Button11, 0},  // previous useless: none, so 0
-        {Form().Button7, 1},   // next useful
-        {Form().Button9, 0},   // previous pad: none before, so 0
+        {Control<QPushButton>(MainControl::kNextPadButton), 2},              // next pad
+        {Control<QPushButton>(MainControl::kNextPadButton), 3},              // next pad
+        {Control<QPushButton>(MainControl::kNextPadButton), 3},              // none after: stays on the last contour
+        {Control<QPushButton>(MainControl::kPreviousUsefulTrackButton), 1},  // previous useful track
+        {Control<QPushButton>(MainControl::kPreviousUsefulTrackButton), 0},  // previous useful track
+        {Control<QPushButton>(MainControl::kNextUselessButton), 3},          // next useless: none, so the last contour
+        {Control<QPushButton>(MainControl::kPreviousUselessButton), 0},      // previous useless: none, so 0
+        {Control<QPushButton>(MainControl::kNextUsefulTrackButton), 1},      // next useful
+        {Control<QPushButton>(MainControl::kPreviousPadButton), 0},          // previous pad: none before, so 0
     };
     for (const Step& s : steps) {
       s.button->click();
-      QVERIFY2(Form().SpinEdit1->value() == s.expected, qPrintable(s.button->objectName()));
+      QVERIFY2(Control<QSpinBox>(MainControl::kContourNumber)->value() == s.expected,
+               qPrintable(s.button->objectName()));
     }
     // Exactly one contour is blue after any number of selections: the track, 0.
-    const Bitmap& view = Form().Work().EngravingBitmap;
+    const Bitmap& view = Window().Work().EngravingBitmap;
     QCOMPARE(view.At(table[0].StartX, kHeight - table[0].StartY), kBlue);
     QCOMPARE(view.At(table[1].StartX, kHeight - table[1].StartY), kBlack);
     QVERIFY(CountPixels(view, kGreen) > 0);
 
     // The redraw takes the selection off.
-    Form().Button3->click();
-    QCOMPARE(CountPixels(Form().Work().EngravingBitmap, kBlue), 0);
+    Control<QPushButton>(MainControl::kRedrawVerificationButton)->click();
+    QCOMPARE(CountPixels(Window().Work().EngravingBitmap, kBlue), 0);
   }
 
   void ThickeningTwiceMovesPadCentresTwoPixelsLeft() {
     ReachVerification();
-    ContourTable& table = Form().Work().Table;
+    ContourTable& table = Window().Work().Table;
     table[3].IsUseless = true;  // a useless pad is not moved
     const ContourTable before = table;
-    Form().Button1->click();
-    Form().Button1->click();
+    Control<QPushButton>(MainControl::kThickenTracksButton)->click();
+    Control<QPushButton>(MainControl::kThickenTracksButton)->click();
     QCOMPARE(table[2].CenterX, before[2].CenterX - 2);
     QCOMPARE(table[2].CenterY, before[2].CenterY);
     QCOMPARE(table[3].CenterX, before[3].CenterX);
@@ -487,64 +510,64 @@ class MainWindowFlowTest : public QObject {
       QVERIFY(QString::fromStdString(table[i].PathText).contains(QStringLiteral("+-CLOSED Points : ")));
       QCOMPARE(table[i].StartX, before[i].StartX);
     }
-    QVERIFY(!Form().Busy());
-    QVERIFY(!Form().BitBtn3->isEnabled());
-    QVERIFY(Form().SpinEdit1->isEnabled());  // back in the verification step
+    QVERIFY(!Window().Busy());
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
+    QVERIFY(Control<QSpinBox>(MainControl::kContourNumber)->isEnabled());  // back in the verification step
 
     // "Crénelage" is reachable and logs each useful contour.
-    QVERIFY(!Form().Button2->isHidden());
-    Form().Button2->click();
-    QVERIFY(Form().Memo2->toPlainText().contains(QStringLiteral("*** Ligne 0 ****")));
-    QVERIFY(Form().Memo2->toPlainText().contains(QStringLiteral("*** Ligne 1 ****")));
+    QVERIFY(!Control<QPushButton>(MainControl::kSmoothJaggiesButton)->isHidden());
+    Control<QPushButton>(MainControl::kSmoothJaggiesButton)->click();
+    QVERIFY(Control<QPlainTextEdit>(MainControl::kRunLog)->toPlainText().contains(QStringLiteral("*** Ligne 0 ****")));
+    QVERIFY(Control<QPlainTextEdit>(MainControl::kRunLog)->toPlainText().contains(QStringLiteral("*** Ligne 1 ****")));
   }
 
   void SimulationsDrawTheJobAndPauseAfterEachHole() {
     ReachVerification();
-    Form().BitBtn9->click();
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     std::vector<int> pauses;
-    Form().SetBusyDelay([&pauses](int units) { pauses.push_back(units); });
-    Form().SpinEdit6->setValue(150);
-    Form().BitBtn4->click();
+    Window().SetBusyDelay([&pauses](int units) { pauses.push_back(units); });
+    Control<QSpinBox>(MainControl::kDrillingSimulationPause)->setValue(150);
+    Control<QPushButton>(MainControl::kSimulateDrillingButton)->click();
     QCOMPARE(pauses, (std::vector<int>{150, 150}));
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kGreen) > 0);
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kBlack) > 0);  // the tracks, shown under the holes
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kGreen) > 0);
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kBlack) > 0);  // the tracks, shown under the holes
 
-    Form().BitBtn5->click();
-    const int red = CountPixels(Form().Work().EngravingBitmap, kRed);
+    Control<QPushButton>(MainControl::kSimulateEngravingButton)->click();
+    const int red = CountPixels(Window().Work().EngravingBitmap, kRed);
     QVERIFY(red > 0);
-    QVERIFY(CountPixels(Form().Work().EngravingBitmap, kBlue) > 0);
-    QVERIFY(!Form().BitBtn3->isEnabled());
+    QVERIFY(CountPixels(Window().Work().EngravingBitmap, kBlue) > 0);
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
 
     // Stopped at once: no contour drawn.
-    Form().UiHost().SetPumpHook([&] { Form().BitBtn3->click(); });
-    Form().BitBtn5->click();
-    Form().UiHost().SetPumpHook({});
-    QCOMPARE(CountPixels(Form().Work().EngravingBitmap, kRed), 0);
-    QVERIFY(!Form().BitBtn3->isEnabled());
+    Window().UiHost().SetPumpHook([&] { Control<QPushButton>(MainControl::kStopButton)->click(); });
+    Control<QPushButton>(MainControl::kSimulateEngravingButton)->click();
+    Window().UiHost().SetPumpHook({});
+    QCOMPARE(CountPixels(Window().Work().EngravingBitmap, kRed), 0);
+    QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
   }
 
   void ArtworkMenuOffersTheTransformationsOnceAnArtworkIsLoaded() {
-    QVERIFY(!Form().PreprocessAction->isEnabled());
-    QVERIFY(!Form().PolygonalAction->isEnabled());
-    QCOMPARE(Form().PreprocessAction->text(), Form().BitBtn15->text());
-    QCOMPARE(Form().PolygonalAction->text(), Form().BitBtn14->text());
+    QVERIFY(!ArtworkMenuAction(Window(), 0)->isEnabled());
+    QVERIFY(!ArtworkMenuAction(Window(), 1)->isEnabled());
+    QCOMPARE(ArtworkMenuAction(Window(), 0)->text(), Control<QPushButton>(MainControl::kPreprocessButton)->text());
+    QCOMPARE(ArtworkMenuAction(Window(), 1)->text(), Control<QPushButton>(MainControl::kPolygonalButton)->text());
 
     prompts_.QueueFileName(board_path_);
-    Form().BitBtn1->click();
-    RightClick(Form().Image1, QPoint(5, 5));
-    QVERIFY(Form().Image1Menu->isVisible());
-    Form().Image1Menu->hide();
-    QVERIFY(Form().PreprocessAction->isEnabled());
-    QVERIFY(Form().PolygonalAction->isEnabled());
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    RightClick(Control<BitmapView>(MainControl::kArtworkView), QPoint(5, 5));
+    QVERIFY(Control<QMenu>(MainControl::kArtworkMenu)->isVisible());
+    Control<QMenu>(MainControl::kArtworkMenu)->hide();
+    QVERIFY(ArtworkMenuAction(Window(), 0)->isEnabled());
+    QVERIFY(ArtworkMenuAction(Window(), 1)->isEnabled());
 
     // Column 6 has copper on rows 4..5 and 9..10 around the hole: its middle, row 7, turns green.
-    Form().PolygonalAction->trigger();
-    QCOMPARE(Form().Work().ArtworkBitmap.At(6, 7), kGreen);
-    QVERIFY(!Form().Busy());
+    ArtworkMenuAction(Window(), 1)->trigger();
+    QCOMPARE(Window().Work().ArtworkBitmap.At(6, 7), kGreen);
+    QVERIFY(!Window().Busy());
 
     // The pre-processing leaves only black and white inside the frame.
-    Form().PreprocessAction->trigger();
-    const Bitmap& art = Form().Work().ArtworkBitmap;
+    ArtworkMenuAction(Window(), 0)->trigger();
+    const Bitmap& art = Window().Work().ArtworkBitmap;
     for (int row = 1; row < art.Height() - 1; ++row)
       for (int x = 1; x < art.Width() - 1; ++x) QVERIFY(art.At(x, row) == kBlack || art.At(x, row) == kWhite);
     QVERIFY(CountPixels(art, kWhite) > 0);
@@ -552,20 +575,20 @@ class MainWindowFlowTest : public QObject {
 
   void RightButtonOnTheArtworkNeitherMeasuresNorPans() {
     prompts_.QueueFileName(board_path_);
-    Form().BitBtn1->click();
-    Form().BitBtn2->click();
-    QVERIFY(Form().ScaleMode);
-    QTest::mousePress(Form().Image1, Qt::RightButton, {}, QPoint(2, 2));
-    QTest::mouseRelease(Form().Image1, Qt::RightButton, {}, QPoint(30, 2));
-    Form().Image1Menu->hide();
-    QVERIFY(Form().Edit2->text().isEmpty());
-    QTest::mousePress(Form().Image1, Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::mouseRelease(Form().Image1, Qt::LeftButton, {}, QPoint(30, 2));
-    QCOMPARE(Form().Edit2->text(), QStringLiteral("28.0000"));
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    Control<QPushButton>(MainControl::kProcessButton)->click();
+    QVERIFY(Window().InScaleMode());
+    QTest::mousePress(Control<BitmapView>(MainControl::kArtworkView), Qt::RightButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(Control<BitmapView>(MainControl::kArtworkView), Qt::RightButton, {}, QPoint(30, 2));
+    Control<QMenu>(MainControl::kArtworkMenu)->hide();
+    QVERIFY(Control<QLineEdit>(MainControl::kMeasuredDistance)->text().isEmpty());
+    QTest::mousePress(Control<BitmapView>(MainControl::kArtworkView), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(Control<BitmapView>(MainControl::kArtworkView), Qt::LeftButton, {}, QPoint(30, 2));
+    QCOMPARE(Control<QLineEdit>(MainControl::kMeasuredDistance)->text(), QStringLiteral("28.0000"));
   }
 
   void HostRunsTheEventLoopAboutEveryTenMilliseconds() {
-    QtHost& host = Form().UiHost();
+    QtHost& host = Window().UiHost();
     host.PumpEvents();
     const long before = host.EventLoopRuns();
     bool delivered = false;
