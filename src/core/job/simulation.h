@@ -21,9 +21,9 @@ BusyDelay PumpingBusyDelay(Host& host, const bool& stop);
 
 // The values of the simulation boxes.
 struct SimulationSettings {
-  int Speed = 50;      // SpinEdit5: the view is shown once every Speed + 1 drawn pixels
-  int PauseUnits = 50; // SpinEdit6: BusyDelay units after each drilled hole
-  int HoleSize = 2;    // SpinEdit4: drill marks are squares of 2 * HoleSize + 1 pixels
+  int Speed = 50;      // the engraving simulation's speed box: the view is shown once every Speed + 1 drawn pixels
+  int PauseUnits = 50; // the drilling simulation's pause box: BusyDelay units after each drilled hole
+  int HoleSize = 2;    // the drill-mark size box: drill marks are squares of 2 * HoleSize + 1 pixels
 };
 
 enum class SimulationOutcome { Completed, Stopped };

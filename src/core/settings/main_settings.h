@@ -9,13 +9,13 @@ namespace pistora {
 
 // The main window's job settings, as the texts of their boxes (stored exactly as typed).
 struct MainSettings {
-  std::string EngravingDepth = "0.25";  // Edit4, mm
-  std::string DrillingDepth = "1.7";    // Edit6, mm
-  std::string RetractDistance = "1.5";  // Edit5, mm
-  std::string EngravingFeed = "350";    // Edit7, mm/min
-  std::string DrillingFeed = "100";     // Edit8, mm/min
-  bool SpindleControl = true;           // CheckBox3 "Gestion de la broche"
-  std::string Language = "fr.lng ( Fran\xC3\xA7" "ais )";  // ComboBox1
+  std::string EngravingDepth = "0.25";  // engraving depth box, mm
+  std::string DrillingDepth = "1.7";    // drilling depth box, mm
+  std::string RetractDistance = "1.5";  // retract distance box, mm
+  std::string EngravingFeed = "350";    // engraving feed box, mm/min
+  std::string DrillingFeed = "100";     // drilling feed box, mm/min
+  bool SpindleControl = true;           // check box "Gestion de la broche"
+  std::string Language = "fr.lng ( Fran\xC3\xA7" "ais )";  // the language list's entry
 
   friend bool operator==(const MainSettings&, const MainSettings&) = default;
 };
