@@ -7,6 +7,7 @@ using R = MachineControl;
 
 constexpr ControlName<MachineControl> kRows[] = {
     {R::kWindow, ""},
+    {R::kModeName, "Label53"},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@ namespace pistora {
 // The machine window's controls by role.
 enum class MachineControl {
   kWindow,  // the window itself
+  kModeName,  // the label naming the current mode, in the applied language
 };
 
 const ControlTable<MachineControl>& MachineWindowControls();

@@ -9,14 +9,31 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <string_view>
+#include <type_traits>
+
+#include "core/windows/main_window_steps.h"
 #include "gui/app/app_windows.h"
-#include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 namespace {
+
+// A control of a window, as a step change names it: by its role, or by its objectName.
+template <typename Role>
+  requires std::is_enum_v<Role>
+QWidget* ControlOf(const QWidget& window, Role role) {
+  return FindControl<QWidget>(window, role);
+}
+template <typename Name>
+  requires std::is_convertible_v<Name, std::string_view>
+QWidget* ControlOf(const QWidget& window, const Name& name) {
+  const std::string_view object_name = name;
+  return window.findChild<QWidget*>(QString::fromLatin1(object_name.data(), static_cast<qsizetype>(object_name.size())));
+}
 
 Status Save(QWidget* window, const QDir& dir, const QString& name) {
   window->show();
@@ -28,6 +45,17 @@ Status Save(QWidget* window, const QDir& dir, const QString& name) {
   const QString path = dir.filePath(name + QStringLiteral(".png"));
   if (!window->grab().save(path)) return Status::Error("Cannot write " + path.toStdString());
   return Status::Ok();
+}
+
+// Shows and hides the panels of the main window as that step change does.
+void ShowPanelsOf(QWidget& form, StepEvent step) {
+  const StepSwitch& change = SwitchFor(step);
+  for (const auto& control : change.hide) {
+    if (QWidget* panel = ControlOf(form, control)) panel->hide();
+  }
+  for (const auto& control : change.show) {
+    if (QWidget* panel = ControlOf(form, control)) panel->show();
+  }
 }
 
 }  // namespace
@@ -54,7 +82,7 @@ QStringList ClippedCaptions(const QWidget* window) {
   return clipped;
 }
 
-Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
+Status WriteScreenshots(const AppWindows& windows, const QString& folder) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) return Status::Error("Cannot create the folder " + folder.toStdString());
 
@@ -62,7 +90,7 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   if (Status s = Save(&splash, dir, QStringLiteral("TSplfrm")); !s) return s;
   splash.hide();
 
-  for (QWidget* window : windows.All()) {
+  for (QWidget* window : ExistingWindows(windows)) {
     // Named by the window's objectName, as the documents name the windows.
     if (Status s = Save(window, dir, window->objectName()); !s) {
       return s;
@@ -71,7 +99,7 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   }
 
   // The parameter dialog on each of its pages.
-  if (MachineSettingsDialog* dialog = Windows().machine_settings) {
+  if (MachineSettingsDialog* dialog = windows.machine_settings) {
     for (int page = 0; page < 4; ++page) {
       dialog->ShowPage(page);
       if (Status s = Save(dialog, dir, QStringLiteral("TPagesDlg_page%1").arg(page)); !s) return s;
@@ -80,20 +108,23 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
     dialog->hide();
   }
 
-  // The main window with each step panel in turn, to check every caption.
-  MainWindow* form = Windows().main;
+  // The main window with each step panel in turn, to check every caption: the panels the steps
+  // show, up to the generation step, without the rest of what the steps switch.
+  MainWindow* form = windows.main;
   if (form == nullptr) return Status::Ok();
-  QGroupBox* panels[] = {form->GroupBox4, form->GroupBox5, form->GroupBox3, form->GroupBox6};
-  const char* names[] = {"TForm1_settings", "TForm1_scale", "TForm1_verification", "TForm1_generation"};
-  for (int i = 0; i < 4; ++i) {
-    for (QGroupBox* panel : panels) panel->setVisible(panel == panels[i]);
-    form->GroupBox1->setVisible(i < 2);
-    form->GroupBox2->setVisible(i >= 2);
-    if (Status s = Save(form, dir, QString::fromLatin1(names[i])); !s) return s;
+  struct Shot {
+    StepEvent step;
+    const char* name;
+  };
+  const Shot shots[] = {{StepEvent::Started, "TForm1_settings"},
+                        {StepEvent::ProcessingDone, "TForm1_scale"},
+                        {StepEvent::ScaleValidated, "TForm1_verification"},
+                        {StepEvent::VerificationValidated, "TForm1_generation"}};
+  for (const Shot& shot : shots) {
+    ShowPanelsOf(*form, shot.step);
+    if (Status s = Save(form, dir, QString::fromLatin1(shot.name)); !s) return s;
   }
-  for (QGroupBox* panel : panels) panel->setVisible(panel == panels[0]);
-  form->GroupBox1->show();
-  form->GroupBox2->hide();
+  ShowPanelsOf(*form, StepEvent::Started);
   form->hide();
   return Status::Ok();
 }

@@ -16,30 +16,42 @@
 namespace pistora {
 
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
-  AppWindows& w = Windows();
+  AppWindows& w = windows_;
   if (machine.folder.isEmpty()) machine.folder = settings_folder;
   const QString machine_folder = machine.folder;  // the machine window takes `machine`
+  // Each window is published in Windows() as soon as it is made: a window built later may look
+  // up one built before it (the magnifier's settings apply loupe.dat to the mask).
+  const auto made = [this](QWidget* window) {
+    created_.push_back(window);
+    pistora::Windows() = windows_;
+  };
   try {
-    windows_.push_back(w.main = new MainWindow(prompts, settings_folder));
-    windows_.push_back(w.about = new AboutDialog());
-    windows_.push_back(w.machine = new MachineWindow(prompts, std::move(machine)));
-    windows_.push_back(w.plate = new PlateWindow());
-    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, machine_folder));
-    windows_.push_back(w.magnifier = new MagnifierGlass());
-    windows_.push_back(w.magnifier_mask = new MagnifierMask());
-    windows_.push_back(w.magnifier_settings = new MagnifierSettingsDialog());
+    made(w.main = new MainWindow(prompts, settings_folder));
+    made(w.about = new AboutDialog());
+    made(w.machine = new MachineWindow(prompts, std::move(machine)));
+    made(w.plate = new PlateWindow());
+    made(w.machine_settings = new MachineSettingsDialog(prompts, machine_folder));
+    made(w.magnifier = new MagnifierGlass());
+    made(w.magnifier_mask = new MagnifierMask());
+    made(w.magnifier_settings = new MagnifierSettingsDialog());
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;
   }
+  // The windows answer each other's requests through ConnectWindows (window_wiring.cpp) once
+  // every window asks through its signals; until then they reach each other through Windows().
+#if PISTORA_WINDOW_WIRING
+  ConnectWindows(windows_);
+#endif
 }
 
 WindowSet::~WindowSet() { Release(); }
 
 void WindowSet::Release() {
-  Windows() = AppWindows{};
-  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
-  windows_.clear();
+  pistora::Windows() = AppWindows{};
+  windows_ = AppWindows{};
+  for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+  created_.clear();
 }
 
 MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup& real_time) {
