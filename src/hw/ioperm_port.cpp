@@ -20,8 +20,6 @@ constexpr unsigned long kPortSpan = 3;  // data, status, control
 
 }  // namespace
 
-bool IoPermPort::Supported() { return PISTORA_HAS_PORT_IO != 0; }
-
 IoPermPort::~IoPermPort() { Close(); }
 
 bool IoPermPort::Open() {

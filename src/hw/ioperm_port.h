@@ -23,9 +23,6 @@ class IoPermPort final : public ReportingPort {
   void Write(std::uint16_t address, std::uint8_t value) override;
   std::string Description() const override;
 
-  // Whether this build and machine can use port instructions at all.
-  static bool Supported();
-
  private:
   bool Allowed(std::uint16_t address) const;
 

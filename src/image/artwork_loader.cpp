@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "core/text/quoted.h"
 #include "image/bitmap_image.h"
 
 namespace pistora {
@@ -21,8 +22,6 @@ bool IsGifName(const std::string& path) {
 }
 
 namespace {
-
-std::string Quoted(const std::string& path) { return "\xC2\xAB " + path + " \xC2\xBB"; }
 
 // The size the file's header announces (a BMP's information header, a GIF's logical screen,
 // which the decoded picture takes), read without the decoder: the decoder reports no size for a

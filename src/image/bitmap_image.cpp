@@ -4,20 +4,6 @@
 
 namespace pistora {
 
-QImage ToQImage(const Bitmap& bitmap) {
-  QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB888);
-  for (int row = 0; row < bitmap.Height(); ++row) {
-    const std::uint8_t* src = bitmap.Row(row);
-    uchar* dst = image.scanLine(row);
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      dst[3 * x] = src[3 * x + 2];
-      dst[3 * x + 1] = src[3 * x + 1];
-      dst[3 * x + 2] = src[3 * x];
-    }
-  }
-  return image;
-}
-
 Bitmap FromQImage(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_RGB888);
   Bitmap bitmap(image.width(), image.height(), kWhite);

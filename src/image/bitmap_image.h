@@ -6,8 +6,7 @@
 
 namespace pistora {
 
-// Copies between the core's 24-bit bitmap and Qt images (RGB888).
-QImage ToQImage(const Bitmap& bitmap);
+// A Qt image as the core's 24-bit bitmap.
 Bitmap FromQImage(const QImage& image);
 
 }  // namespace pistora

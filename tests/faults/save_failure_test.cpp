@@ -151,7 +151,7 @@ TEST_P(SaveFailure, AFolderThatIsGoneIsReportedAndNothingIsCreated) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySavedFile, SaveFailure, ::testing::ValuesIn(kSavers),
-                         [](const ::testing::TestParamInfo<Saver>& info) { return std::string(info.param.label); });
+                         [](const ::testing::TestParamInfo<Saver>& tested) { return std::string(tested.param.label); });
 
 }  // namespace
 }  // namespace pistora

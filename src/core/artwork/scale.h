@@ -49,8 +49,6 @@ class MeasuringLine {
   std::string Release(PixelPoint end) const;
   void Reset() { drawn_ = false; }
 
-  bool Drawn() const { return drawn_; }
-
  private:
   PixelPoint start_;
   PixelPoint last_;    // end of the line currently drawn

@@ -8,6 +8,7 @@
 #include "core/artwork/bitmap.h"
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
+#include "core/text/quoted.h"
 
 namespace pistora {
 namespace {
@@ -120,8 +121,6 @@ void AppendRecord(const Contour& c, std::vector<std::string>* lines) {
   }
   lines->push_back(Flag(c.IsUseless));
 }
-
-std::string Quoted(const std::string& path) { return "« " + path + " »"; }
 
 }  // namespace
 

@@ -23,11 +23,10 @@ class PortLayer {
  public:
   PortLayer(PortIo& io, Clock& clock, MachineDisplay& display);
 
-  // Brings port access up once at program start; the result is DriverOpen().
+  // Brings port access up once at program start; true when the port is open.
   bool StartPortDriver();
   // Gives the port back at exit (only when it was open).
   void StopPortDriver();
-  bool DriverOpen() const { return driver_open_; }
   // The machine window's start-up message for the outcome of StartPortDriver.
   const char* DriverMessage() const;
 

@@ -9,11 +9,10 @@
 
 #include "core/text/latin1.h"
 #include "core/text/line_file.h"
+#include "core/text/quoted.h"
 
 namespace pistora {
 namespace {
-
-std::string Quoted(std::string_view text) { return "\xC2\xAB " + std::string(text) + " \xC2\xBB"; }
 
 bool HasLanguageExtension(const std::string& name) {
   static constexpr std::string_view kExtension = ".lng";

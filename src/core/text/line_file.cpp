@@ -9,13 +9,12 @@
 #include <system_error>
 
 #include "core/text/latin1.h"
+#include "core/text/quoted.h"
 
 namespace pistora {
 namespace {
 
 WriteFaultPlan g_fault_plan;
-
-std::string Quoted(const std::string& path) { return "\xC2\xAB " + path + " \xC2\xBB"; }
 
 std::string SystemReason(int error_number) {
   return error_number != 0 ? std::string(std::strerror(error_number)) : std::string("erreur d'entrée/sortie");
@@ -143,10 +142,6 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 Status WriteLatin1LinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
   return WriteFileAtomically(path, JoinLatin1CrLf(lines));
-}
-
-std::string DirectoryOf(const std::string& path) {
-  return std::filesystem::path(path).parent_path().string();
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

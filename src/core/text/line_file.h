@@ -45,8 +45,7 @@ struct WriteFaultPlan {
 };
 void SetWriteFaultPlanForTesting(const WriteFaultPlan& plan);
 
-// The folder part of a path ("" when there is none) and a file name inside a folder.
-std::string DirectoryOf(const std::string& path);
+// A file name inside a folder (the name alone when the folder is empty).
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace pistora

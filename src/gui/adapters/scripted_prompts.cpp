@@ -2,18 +2,17 @@
 
 namespace pistora {
 
-QString ScriptedPrompts::Next(const QString& caption, const QString& filter) {
-  last_caption_ = caption;
+QString ScriptedPrompts::Next(const QString& filter) {
   last_filter_ = filter;
   return file_names_.isEmpty() ? QString() : file_names_.takeFirst();
 }
 
-QString ScriptedPrompts::OpenFileName(const QString& caption, const QString& filter) {
-  return Next(caption, filter);
+QString ScriptedPrompts::OpenFileName(const QString& /*caption*/, const QString& filter) {
+  return Next(filter);
 }
 
-QString ScriptedPrompts::SaveFileName(const QString& caption, const QString& filter) {
-  return Next(caption, filter);
+QString ScriptedPrompts::SaveFileName(const QString& /*caption*/, const QString& filter) {
+  return Next(filter);
 }
 
 }  // namespace pistora

@@ -21,8 +21,7 @@ class ScriptedPrompts final : public Prompts {
 
   const QStringList& Errors() const { return errors_; }
   const QStringList& Infos() const { return infos_; }
-  // Caption and filter of the last file dialog asked for.
-  const QString& LastCaption() const { return last_caption_; }
+  // The filter of the last file dialog asked for.
   const QString& LastFilter() const { return last_filter_; }
   void ClearMessages() {
     errors_.clear();
@@ -30,11 +29,10 @@ class ScriptedPrompts final : public Prompts {
   }
 
  private:
-  QString Next(const QString& caption, const QString& filter);
+  QString Next(const QString& filter);
   QStringList file_names_;
   QStringList errors_;
   QStringList infos_;
-  QString last_caption_;
   QString last_filter_;
 };
 

@@ -7,21 +7,27 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "core/windows/about_dialog_controls.h"
+#include "core/windows/machine_settings_controls.h"
+#include "core/windows/machine_window_controls.h"
+#include "core/windows/main_window_controls.h"
+#include "core/windows/plate_window_controls.h"
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_window.h"
-#include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
-#include "gui/setup/plate_window.h"
+#include "gui/main/main_window.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/setup/plate_window.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 
 QWidget* WindowOfClass(std::string_view window_class, const AppWindows& w) {
-  if (window_class == "TForm1") return w.main;
-  if (window_class == "TForm2") return w.about;
-  if (window_class == "Tgravefrm") return w.machine;
-  if (window_class == "TPagesDlg") return w.machine_settings;
-  if (window_class == "Tgestfrm") return w.plate;
+  if (window_class == MainWindowControls().WindowName()) return w.main;
+  if (window_class == AboutControls().WindowName()) return w.about;
+  if (window_class == MachineWindowControls().WindowName()) return w.machine;
+  if (window_class == MachineSettingsControls().WindowName()) return w.machine_settings;
+  if (window_class == PlateWindowControls().WindowName()) return w.plate;
   return nullptr;
 }
 
@@ -38,7 +44,13 @@ QString FromView(std::string_view text) {
 
 // The About window's text lines below its name and version: a window may have fewer lines.
 bool MayBeLeftOut(const CaptionTarget& target) {
-  return target.window_class == "TForm2" && target.line >= 52 && target.line <= 58;
+  if (target.window_class != AboutControls().WindowName()) return false;
+  for (const ControlName<AboutControl>& row : AboutControls().Rows()) {
+    if (row.object_name == target.object_name) {
+      return row.role >= AboutControl::kDescriptionLine1 && row.role <= AboutControl::kDescriptionLine7;
+    }
+  }
+  return false;
 }
 
 // The control a target names; the window itself for a window title.
@@ -107,7 +119,7 @@ void ApplyCaption(const CaptionTarget& target, const QString& caption, const App
 // The machine window's label that names its current mode.
 void ShowModeName(const AppWindows& windows) {
   if (windows.machine == nullptr) return;
-  if (QObject* label = windows.machine->findChild<QObject*>(QStringLiteral("Label53"))) {
+  if (QObject* label = FindControl(*windows.machine, MachineControl::kModeName)) {
     SetCaption(label, QString::fromStdString(AppliedModeNames().Of(windows.machine->DrillingMode())));
   }
 }
@@ -133,8 +145,9 @@ std::vector<std::string> MissingCaptionTargets(const AppWindows& windows) {
       missing.push_back(std::string(target.window_class) + "." + std::string(target.object_name));
     }
   }
-  if (windows.machine != nullptr && windows.machine->findChild<QObject*>(QStringLiteral("Label53")) == nullptr) {
-    missing.push_back("Tgravefrm.Label53");
+  if (windows.machine != nullptr && FindControl(*windows.machine, MachineControl::kModeName) == nullptr) {
+    missing.push_back(std::string(MachineWindowControls().WindowName()) + "." +
+                      std::string(MachineWindowControls().ObjectName(MachineControl::kModeName)));
   }
   return missing;
 }

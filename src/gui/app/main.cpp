@@ -15,7 +15,6 @@
 
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
-#include "gui/app/app_windows.h"
 #include "gui/app/screenshots.h"
 #include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
@@ -26,7 +25,7 @@ namespace {
 int RunScreenshots(const QString& folder) {
   pistora::ScriptedPrompts prompts;
   pistora::WindowSet windows(prompts);
-  const pistora::Status status = pistora::WriteScreenshots(windows, folder);
+  const pistora::Status status = pistora::WriteScreenshots(windows.ByKind(), folder);
   for (const QString& error : prompts.Errors()) std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
   if (!status) {
     std::fprintf(stderr, "%s\n", status.message().c_str());
@@ -80,8 +79,8 @@ int main(int argc, char** argv) {
   }
   delete splash;
 
-  pistora::MainWindow* form = pistora::Windows().main;
-  prompts.SetParent(form);
-  form->show();
+  pistora::MainWindow* main_window = windows->ByKind().main;
+  prompts.SetParent(main_window);
+  main_window->show();
   return QApplication::exec();
 }

@@ -10,11 +10,10 @@
 #include <QPixmap>
 
 #include "gui/app/app_windows.h"
-#include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
-#include "gui/widgets/named_control.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/widgets/named_control.h"
 
 namespace pistora {
 namespace {
@@ -55,7 +54,7 @@ QStringList ClippedCaptions(const QWidget* window) {
   return clipped;
 }
 
-Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
+Status WriteScreenshots(const AppWindows& windows, const QString& folder) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) return Status::Error("Cannot create the folder " + folder.toStdString());
 
@@ -63,7 +62,7 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   if (Status s = Save(&splash, dir, QStringLiteral("TSplfrm")); !s) return s;
   splash.hide();
 
-  for (QWidget* window : windows.All()) {
+  for (QWidget* window : ExistingWindows(windows)) {
     // Named by the window's objectName, as the documents name the windows.
     if (Status s = Save(window, dir, window->objectName()); !s) {
       return s;
@@ -72,7 +71,7 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
   }
 
   // The parameter dialog on each of its pages.
-  if (MachineSettingsDialog* dialog = Windows().machine_settings) {
+  if (MachineSettingsDialog* dialog = windows.machine_settings) {
     for (int page = 0; page < 4; ++page) {
       dialog->ShowPage(page);
       if (Status s = Save(dialog, dir, QStringLiteral("TPagesDlg_page%1").arg(page)); !s) return s;
@@ -81,8 +80,9 @@ Status WriteScreenshots(const WindowSet& windows, const QString& folder) {
     dialog->hide();
   }
 
-  // The main window with each step panel in turn, to check every caption.
-  MainWindow* form = Windows().main;
+  // The main window with each step panel in turn, to check every caption: the panels the steps
+  // show, up to the generation step, without the rest of what the steps switch.
+  MainWindow* form = windows.main;
   if (form == nullptr) return Status::Ok();
   const auto group = [form](MainControl role) { return FindControl<QGroupBox>(*form, role); };
   QGroupBox* panels[] = {group(MainControl::kSettingsPanel), group(MainControl::kScalePanel),

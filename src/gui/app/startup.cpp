@@ -2,70 +2,37 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QToolButton>
 
 #include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
-#include "gui/app/language_applier.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
 #include "gui/setup/plate_window.h"
 #include "gui/setup/machine_settings_dialog.h"
-#include "gui/setup/surfacing_tab.h"
 #include "gui/viewers/magnifier_glass.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
 
 namespace pistora {
-namespace {
-
-// What the main window asks of the other windows.
-void ConnectMainWindow(const AppWindows& w) {
-  MainWindow* main = w.main;
-  QObject::connect(main, &MainWindow::AboutRequested, w.about, [about = w.about] { about->exec(); });
-  QObject::connect(main, &MainWindow::MachineWindowRequested, w.machine, [machine = w.machine] {
-    machine->show();
-    machine->raise();
-    machine->activateWindow();
-  });
-  QObject::connect(main, &MainWindow::MagnifierToggled, w.magnifier, [magnifier = w.magnifier](bool shown) {
-    if (shown) {
-      magnifier->ShowMagnifier();
-    } else {
-      magnifier->CloseMagnifier();
-    }
-  });
-  main->SetLanguageApplier([](const LanguageText& text) { ApplyLanguageToWindows(text, Windows()); });
-}
-
-}  // namespace
 
 WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo machine) {
-  AppWindows& w = Windows();
+  AppWindows& w = windows_;
   if (machine.folder.isEmpty()) machine.folder = settings_folder;
   machine_ = std::make_unique<MachineLink>(machine);
   try {
-    windows_.push_back(w.main = new MainWindow(prompts, settings_folder));
-    windows_.push_back(w.about = new AboutDialog());
-    windows_.push_back(w.machine = new MachineWindow(prompts, Machine(), machine.folder));
-    windows_.push_back(w.plate = new PlateWindow(Machine()));
-    windows_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, Machine(), machine.folder));
-    QObject::connect(w.machine, &MachineWindow::PlateWindowRequested, w.plate, &PlateWindow::OpenWithNewPlate);
-    QObject::connect(w.machine, &MachineWindow::SettingsPageRequested, w.machine_settings,
-                     &MachineSettingsDialog::ShowPage);
-    SurfacingTab& surfacing = w.machine_settings->Surfacing();
-    QObject::connect(&surfacing, &SurfacingTab::JogPressed, w.machine, &MachineWindow::JogPress);
-    QObject::connect(&surfacing, &SurfacingTab::JogReleased, w.machine, &MachineWindow::JogRelease);
-    QObject::connect(&surfacing, &SurfacingTab::TargetsReset, w.machine, &MachineWindow::SetTargetsToZero);
-    QObject::connect(&surfacing, &SurfacingTab::TargetZReset, w.machine, &MachineWindow::SetTargetZToZero);
+    created_.push_back(w.main = new MainWindow(prompts, settings_folder));
+    created_.push_back(w.about = new AboutDialog());
+    created_.push_back(w.machine = new MachineWindow(prompts, Machine(), machine.folder));
+    created_.push_back(w.plate = new PlateWindow(Machine()));
+    created_.push_back(w.machine_settings = new MachineSettingsDialog(prompts, Machine(), machine.folder));
+    // The mask and the settings first: the glass is built over them, but is listed before them.
     auto mask = std::make_unique<MagnifierMask>(prompts, *w.main);
     auto magnifier_settings = std::make_unique<MagnifierSettingsDialog>(prompts, *mask);
-    windows_.push_back(w.magnifier = new MagnifierGlass(prompts, *mask, *magnifier_settings));
-    windows_.push_back(w.magnifier_mask = mask.release());
-    windows_.push_back(w.magnifier_settings = magnifier_settings.release());
-    QObject::connect(w.magnifier, &MagnifierGlass::Closed, w.main, [main = w.main] { main->SetMagnifierShown(false); });
-    ConnectMainWindow(w);
+    created_.push_back(w.magnifier = new MagnifierGlass(prompts, *mask, *magnifier_settings));
+    created_.push_back(w.magnifier_mask = mask.release());
+    created_.push_back(w.magnifier_settings = magnifier_settings.release());
+    ConnectWindows(w);
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;
@@ -77,9 +44,9 @@ WindowSet::~WindowSet() { Release(); }
 MachineSession& WindowSet::Machine() { return machine_->Session(); }
 
 void WindowSet::Release() {
-  Windows() = AppWindows{};
-  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) delete *it;
-  windows_.clear();
+  windows_ = AppWindows{};
+  for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+  created_.clear();
 }
 
 MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup& real_time) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "gui/app/app_windows.h"
 #include "gui/machine/machine_io.h"
 #include "hw/port_choice.h"
 #include "hw/steady_clock.h"
@@ -15,9 +16,8 @@ class MachineSession;
 class Prompts;
 
 // Owns the windows of one run. Creating it creates every window once, in this order:
-// MainWindow (the main window), AboutDialog, MachineWindow, PlateWindow, MachineSettingsDialog, MagnifierGlass, MagnifierMask,
-// MagnifierSettingsDialog, and publishes them through Windows(). Destroying it destroys them in the
-// reverse order and clears Windows().
+// MainWindow, AboutDialog, MachineWindow, PlateWindow, MachineSettingsDialog, MagnifierGlass,
+// MagnifierMask, MagnifierSettingsDialog. Destroying it destroys them in the reverse order.
 class WindowSet {
  public:
   // `settings_folder`: where the main window finds param.txt (empty: the executable's folder).
@@ -29,7 +29,10 @@ class WindowSet {
   WindowSet& operator=(const WindowSet&) = delete;
 
   // In creation order.
-  const std::vector<QWidget*>& All() const { return windows_; }
+  const std::vector<QWidget*>& All() const { return created_; }
+  // The same windows by kind, for the language applier and the screenshots.
+  AppWindows& ByKind() { return windows_; }
+  const AppWindows& ByKind() const { return windows_; }
 
   // The machine the machine window, the copper plate window and the surfacing page drive.
   MachineSession& Machine();
@@ -37,7 +40,8 @@ class WindowSet {
  private:
   void Release();
   std::unique_ptr<MachineLink> machine_;  // made before the windows, gone after them
-  std::vector<QWidget*> windows_;
+  AppWindows windows_;
+  std::vector<QWidget*> created_;
 };
 
 // What the machine window gets of the start-up choices: the chosen port (the simulated machine

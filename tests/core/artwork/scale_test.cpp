@@ -26,7 +26,7 @@ TEST(Scale, PixelSizeFromTheTwoTexts) {
     SCOPED_TRACE(r.name);
     const std::optional<double> got = PixelSizeFromTexts(r.pixels, r.real, r.regional);
     ASSERT_EQ(got.has_value(), r.expected.has_value());
-    if (got) EXPECT_DOUBLE_EQ(*got, *r.expected);
+    if (got) { EXPECT_DOUBLE_EQ(*got, *r.expected); }
   }
 }
 

@@ -15,6 +15,7 @@
 #include "core/windows/language_table.h"
 #include "core/text/latin1.h"
 #include "core/windows/about_dialog_controls.h"
+#include "core/windows/machine_window_controls.h"
 #include "gui/widgets/named_control.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
@@ -35,12 +36,10 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* WindowOf(std::string_view window_class) { return WindowOfClass(window_class, Windows()); }
-
 // What a target shows on screen, read back independently of the applier; null when the
 // window lacks the control.
-std::optional<QString> Shown(const CaptionTarget& target) {
-  QWidget* window = WindowOf(target.window_class);
+std::optional<QString> Shown(const AppWindows& windows, const CaptionTarget& target) {
+  QWidget* window = WindowOfClass(target.window_class, windows);
   if (window == nullptr) return std::nullopt;
   if (target.kind == CaptionTargetKind::kWindowTitle) return window->windowTitle();
   QObject* control = window->findChild<QObject*>(FromView(target.object_name));
@@ -65,11 +64,11 @@ std::optional<QString> Shown(const CaptionTarget& target) {
 }
 
 // Every target that exists and does not show `expected(line)`: "Window.name: shown".
-QStringList Mismatches(const std::function<QString(const CaptionTarget&)>& expected) {
+QStringList Mismatches(const AppWindows& windows, const std::function<QString(const CaptionTarget&)>& expected) {
   QStringList wrong;
   for (const CaptionTarget& target : AllCaptionTargets()) {
     if (target.kind == CaptionTargetKind::kModeName) continue;
-    const std::optional<QString> shown = Shown(target);
+    const std::optional<QString> shown = Shown(windows, target);
     if (shown && *shown != expected(target)) {
       wrong << QStringLiteral("%1.%2 (line %3): \"%4\" instead of \"%5\"")
                    .arg(FromView(target.window_class), FromView(target.object_name))
@@ -131,16 +130,16 @@ class LanguageApplierTest : public QObject {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    QWidget* shell = WindowOf(window.toStdString());
+    QWidget* shell = WindowOfClass(window.toStdString(), set.ByKind());
     QVERIFY(shell != nullptr);
     if (shell->findChildren<QWidget*>().isEmpty()) QSKIP("this window has no controls yet");
     const QString prefix = window + QLatin1Char('.');
     QStringList names;
-    for (const std::string& name : MissingCaptionTargets(Windows())) {
+    for (const std::string& name : MissingCaptionTargets(set.ByKind())) {
       if (QString::fromStdString(name).startsWith(prefix)) names << QString::fromStdString(name);
     }
     // A control named by the table but used for something else would be relabelled.
-    QStringList wrong = Mismatches(BuiltIn).filter(QRegularExpression(QLatin1Char('^') + prefix));
+    QStringList wrong = Mismatches(set.ByKind(), BuiltIn).filter(QRegularExpression(QLatin1Char('^') + prefix));
     QVERIFY2(names.isEmpty(), qPrintable(QStringLiteral("missing: ") + names.join(QStringLiteral(" "))));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
   }
@@ -154,7 +153,7 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    MainWindow* form = Windows().main;
+    MainWindow* form = set.ByKind().main;
     QStringList entries;
     for (int i = 0; i < FindControl<QComboBox>(*form, MainControl::kLanguageList)->count(); ++i)
       entries << FindControl<QComboBox>(*form, MainControl::kLanguageList)->itemText(i);
@@ -176,13 +175,13 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    MainWindow* form = Windows().main;
+    MainWindow* form = set.ByKind().main;
 
     LanguageText english;
     QVERIFY(LoadLanguageFile(folder.filePath(QStringLiteral("en.lng")).toStdString(), &english).ok());
     Choose(form, QStringLiteral("en.lng ( English )"));
     QVERIFY2(prompts.Errors().isEmpty(), qPrintable(prompts.Errors().join(QStringLiteral("; "))));
-    const QStringList wrong = Mismatches([&](const CaptionTarget& t) {
+    const QStringList wrong = Mismatches(set.ByKind(), [&](const CaptionTarget& t) {
       return QString::fromStdString(english.Caption(t.line));
     });
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
@@ -196,16 +195,16 @@ class LanguageApplierTest : public QObject {
              FindControl<QPushButton>(*form, MainControl::kValidateScaleButton)->text());  // one line, two buttons
     QCOMPARE(FindControl<QPushButton>(*form, MainControl::kSaveSettingsButton)->text(),
              QStringLiteral("Save the settings"));
-    QCOMPARE(FindControl<QPushButton>(*Windows().about, AboutControl::kCloseButton)->text(), QStringLiteral("&Close"));
-    QCOMPARE(Windows().about->windowTitle(), QStringLiteral("About ...."));
-    QCOMPARE(Windows().machine->windowTitle(), QStringLiteral("Printed circuit board engraving"));
-    QCOMPARE(Windows().machine_settings->windowTitle(), QStringLiteral("Settings"));
-    QCOMPARE(Windows().plate->windowTitle(), QStringLiteral("Engraving position setting"));
+    QCOMPARE(FindControl<QPushButton>(*set.ByKind().about, AboutControl::kCloseButton)->text(), QStringLiteral("&Close"));
+    QCOMPARE(set.ByKind().about->windowTitle(), QStringLiteral("About ...."));
+    QCOMPARE(set.ByKind().machine->windowTitle(), QStringLiteral("Printed circuit board engraving"));
+    QCOMPARE(set.ByKind().machine_settings->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(set.ByKind().plate->windowTitle(), QStringLiteral("Engraving position setting"));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(false)), QStringLiteral("Engraving"));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QStringLiteral("Drilling"));
-    if (auto* mode = Windows().machine->findChild<QLabel*>(QStringLiteral("Label53"))) {
-      QCOMPARE(mode->text(), QStringLiteral("Engraving"));
-    }
+    auto* mode = FindControl<QLabel>(*set.ByKind().machine, MachineControl::kModeName);
+    QVERIFY(mode != nullptr);
+    QCOMPARE(mode->text(), QStringLiteral("Engraving"));
 
     // The English captions fit their controls as the French ones do.
     for (QWidget* window : set.All()) {
@@ -217,10 +216,10 @@ class LanguageApplierTest : public QObject {
     Choose(form, QString::fromUtf8("fr.lng ( Français )"));
     QCOMPARE(FindControl<QPushButton>(*form, MainControl::kLoadArtworkButton)->text(),
              QStringLiteral("&Charger le typon d'origine"));
-    QCOMPARE(Windows().about->windowTitle(), QStringLiteral("A propos de ...."));
+    QCOMPARE(set.ByKind().about->windowTitle(), QStringLiteral("A propos de ...."));
     QCOMPARE(QString::fromStdString(AppliedModeNames().Of(true)), QString::fromUtf8("Perçage"));
     const QStringList wrong_french =
-        Mismatches([](const CaptionTarget& t) { return FromView(BuiltInFrenchCaption(t.line)); });
+        Mismatches(set.ByKind(), [](const CaptionTarget& t) { return FromView(BuiltInFrenchCaption(t.line)); });
     QVERIFY2(wrong_french.isEmpty(), qPrintable(wrong_french.join(QStringLiteral("\n"))));
   }
 
@@ -230,13 +229,13 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    MainWindow* form = Windows().main;
+    MainWindow* form = set.ByKind().main;
     Choose(form, QStringLiteral("short.lng ( Court )"));
     QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kArtworkGroup)->title(), QStringLiteral("Typon"));
     QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kEngravingGroup)->title(), QStringLiteral("Gravure"));
     QCOMPARE(FindControl<QGroupBox>(*form, MainControl::kGeneralControlGroup)->title(), QString());
     QCOMPARE(FindControl<QPushButton>(*form, MainControl::kSaveSettingsButton)->text(), QString());  // line 178
-    QCOMPARE(Windows().about->windowTitle(), QString());
+    QCOMPARE(set.ByKind().about->windowTitle(), QString());
     QVERIFY(prompts.Errors().isEmpty());
   }
 
@@ -246,7 +245,7 @@ class LanguageApplierTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     prompts.ClearMessages();  // start-up messages of the other windows
-    MainWindow* form = Windows().main;
+    MainWindow* form = set.ByKind().main;
     FindControl<QComboBox>(*form, MainControl::kLanguageList)->setEditText(QStringLiteral("en.lng ( English )"));
 
     Activate(form);

@@ -60,15 +60,13 @@ class StartupTest : public QObject {
         QCOMPARE(bool(w->windowFlags() & Qt::FramelessWindowHint), e.frameless);
         QVERIFY(w->isWindow());
       }
-      QCOMPARE(static_cast<QWidget*>(Windows().main), set.All()[0]);
-      QCOMPARE(static_cast<QWidget*>(Windows().magnifier_settings), set.All()[7]);
+      // The windows by kind are the windows made, in the same order.
+      QCOMPARE(ExistingWindows(set.ByKind()), set.All());
       // No param.txt in the folder: the defaults stay and one message says why.
       QCOMPARE(prompts.Errors().size(), 1);
       QVERIFY(prompts.Errors()[0].contains(QStringLiteral("param.txt")));
-      QCOMPARE(FindControl<QLineEdit>(*Windows().main, MainControl::kEngravingDepth)->text(), QStringLiteral("0.25"));
+      QCOMPARE(FindControl<QLineEdit>(*set.ByKind().main, MainControl::kEngravingDepth)->text(), QStringLiteral("0.25"));
     }
-    QVERIFY(Windows().main == nullptr);
-    QVERIFY(Windows().machine == nullptr);
   }
 
   void NoCaptionIsClipped() {
@@ -90,7 +88,7 @@ class StartupTest : public QObject {
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
     const QString shots = folder.filePath(QStringLiteral("shots"));
-    QVERIFY(WriteScreenshots(set, shots).ok());
+    QVERIFY(WriteScreenshots(set.ByKind(), shots).ok());
     for (const char* name : {"TSplfrm", "TForm1", "TForm2", "Tgravefrm", "Tgestfrm", "TPagesDlg", "Tloupefrm",
                              "Tmasquefrm", "Trgloupefrm", "TForm1_scale", "TForm1_verification",
                              "TForm1_generation"}) {
@@ -99,32 +97,32 @@ class StartupTest : public QObject {
     }
     QCOMPARE(QImage(shots + QStringLiteral("/TForm1.png")).size(), QSize(961, 507));
     // The main window is left at its first step.
-    QVERIFY(!FindControl<QGroupBox>(*Windows().main, MainControl::kSettingsPanel)->isHidden());
-    QVERIFY(FindControl<QGroupBox>(*Windows().main, MainControl::kScalePanel)->isHidden());
+    QVERIFY(!FindControl<QGroupBox>(*set.ByKind().main, MainControl::kSettingsPanel)->isHidden());
+    QVERIFY(FindControl<QGroupBox>(*set.ByKind().main, MainControl::kScalePanel)->isHidden());
   }
 
   void ModuleButtonShowsTheMachineWindowAndClosesTheMagnifier() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    MainWindow* form = Windows().main;
+    MainWindow* form = set.ByKind().main;
     FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->setChecked(true);
-    Windows().magnifier->show();
-    Windows().magnifier_mask->show();
-    QVERIFY(!Windows().machine->isVisible());
+    set.ByKind().magnifier->show();
+    set.ByKind().magnifier_mask->show();
+    QVERIFY(!set.ByKind().machine->isVisible());
     FindControl<QPushButton>(*form, MainControl::kMachineWindowButton)->click();
-    QVERIFY(Windows().machine->isVisible());
-    QVERIFY(!Windows().machine->isModal());
+    QVERIFY(set.ByKind().machine->isVisible());
+    QVERIFY(!set.ByKind().machine->isModal());
     QVERIFY(!FindControl<QToolButton>(*form, MainControl::kMagnifierToggle)->isChecked());
-    QVERIFY(!Windows().magnifier->isVisible());
-    QVERIFY(!Windows().magnifier_mask->isVisible());
+    QVERIFY(!set.ByKind().magnifier->isVisible());
+    QVERIFY(!set.ByKind().magnifier_mask->isVisible());
   }
 
   void AboutWindowClosesWithItsButton() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     WindowSet set(prompts, folder.path());
-    AboutDialog* about = Windows().about;
+    AboutDialog* about = set.ByKind().about;
     auto* close = FindControl<QPushButton>(*about, AboutControl::kCloseButton);
     QCOMPARE(close->text(), QStringLiteral("&Fermer"));
     QVERIFY(FindControl<QLabel>(*about, AboutControl::kProgramName)->text().contains(QStringLiteral("Pistora")));
