@@ -42,6 +42,14 @@ class ControlTable {
     return {};
   }
 
+  // The French caption the window is built with for that role; empty when it has none.
+  constexpr std::string_view BuiltIn(Role role) const {
+    for (const ControlName<Role>& row : rows_) {
+      if (row.role == role) return row.built_in;
+    }
+    return {};
+  }
+
   // The rows captioned by a language-file line, as the language table lists them.
   void AppendCaptionTargets(std::vector<CaptionTarget>* targets) const {
     for (const ControlName<Role>& row : rows_) {

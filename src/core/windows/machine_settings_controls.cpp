@@ -160,11 +160,5 @@ const ControlTable<MachineSettingsControl>& MachineSettingsControls() {
   return kTable;
 }
 
-std::string_view BuiltInCaption(MachineSettingsControl role) {
-  for (const ControlName<MachineSettingsControl>& row : kRows) {
-    if (row.role == role) return row.built_in;
-  }
-  return {};
-}
 
 }  // namespace pistora

@@ -161,8 +161,5 @@ const ControlTable<MachineSettingsControl>& MachineSettingsControls();
 // The table a role belongs to (lets `Named(widget, role)` and `FindControl` find it).
 inline const ControlTable<MachineSettingsControl>& TableOf(MachineSettingsControl) { return MachineSettingsControls(); }
 
-// The French caption the dialog builds a control with (UTF-8; a list's first item; empty for a
-// box).
-std::string_view BuiltInCaption(MachineSettingsControl role);
 
 }  // namespace pistora

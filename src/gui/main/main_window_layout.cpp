@@ -24,14 +24,6 @@ namespace {
 
 using R = MainControl;
 
-// The French caption the control table gives the role; empty when it has none.
-QString BuiltInCaption(MainControl role) {
-  for (const ControlName<MainControl>& row : MainWindowControls().Rows()) {
-    if (row.role == role) return QString::fromUtf8(row.built_in.data(), static_cast<qsizetype>(row.built_in.size()));
-  }
-  return QString();
-}
-
 template <class W>
 W* Place(QWidget* parent, MainControl role, QRect place) {
   return Named(new W(parent), role, place);
@@ -41,13 +33,13 @@ W* Place(QWidget* parent, MainControl role, QRect place) {
 template <class W>
 W* PlaceCaptioned(QWidget* parent, MainControl role, QRect place) {
   W* widget = Place<W>(parent, role, place);
-  widget->setText(BuiltInCaption(role));
+  widget->setText(BuiltInCaptionOf(role));
   return widget;
 }
 
 QGroupBox* PlaceGroup(QWidget* parent, MainControl role, QRect place) {
   QGroupBox* box = Place<QGroupBox>(parent, role, place);
-  box->setTitle(BuiltInCaption(role));
+  box->setTitle(BuiltInCaptionOf(role));
   return box;
 }
 

@@ -22,31 +22,26 @@ namespace {
 
 using R = MachineSettingsControl;
 
-QString Caption(R role) {
-  const std::string_view text = BuiltInCaption(role);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, SetupMotion& motion, QString folder, QWidget* parent)
     : QDialog(parent), prompts_(prompts), folder_(std::move(folder)) {
   const std::string_view window_name = MachineSettingsControls().WindowName();
   setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
-  setWindowTitle(Caption(R::kWindow));
+  setWindowTitle(BuiltInCaptionOf(R::kWindow));
   setModal(false);
   setFixedSize(603, 300);
 
   pages_ = Named(new QTabWidget(this), R::kPages, {4, 4, 595, 256});
   auto page = [this](R role) {
     auto* sheet = Named(new QWidget(pages_), role);
-    pages_->addTab(sheet, Caption(role));
+    pages_->addTab(sheet, BuiltInCaptionOf(role));
     return sheet;
   };
   inputs_outputs_page_ = page(R::kInputsOutputsPage);
   axes_page_ = page(R::kAxesPage);
   surfacing_page_ = new SurfacingTab(motion, prompts_, pages_);
-  pages_->addTab(surfacing_page_, Caption(R::kSurfacingPage));
+  pages_->addTab(surfacing_page_, BuiltInCaptionOf(R::kSurfacingPage));
   copper_page_ = page(R::kCopperPage);
 
   BuildInputsOutputsPage();

@@ -18,17 +18,12 @@ namespace {
 
 using R = MachineSettingsControl;
 
-QString CaptionOf(R role) {
-  const std::string_view text = BuiltInCaption(role);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* Caption(QWidget* parent, R role, int x, int y, int w) {
-  return Named(new QLabel(CaptionOf(role), parent), role, {x, y, w, 18});
+  return Named(new QLabel(BuiltInCaptionOf(role), parent), role, {x, y, w, 18});
 }
 
 QGroupBox* Group(QWidget* parent, R role, int x, int y, int w, int h) {
-  return Named(new QGroupBox(CaptionOf(role), parent), role, {x, y, w, h});
+  return Named(new QGroupBox(BuiltInCaptionOf(role), parent), role, {x, y, w, h});
 }
 
 // A fixed drop-down list of one of the three kinds.
@@ -53,7 +48,7 @@ void Signals(QGroupBox* group, DialogListKind kind, std::initializer_list<Signal
   for (const SignalRow& row : rows) {
     Caption(group, row.caption, 8, y + 2, label_w);
     List(group, row.list, kind, 10 + label_w, y, list_w);
-    Named(new QCheckBox(CaptionOf(row.inverted), group), row.inverted, {16 + label_w + list_w, y, 74, 22});
+    Named(new QCheckBox(BuiltInCaptionOf(row.inverted), group), row.inverted, {16 + label_w + list_w, y, 74, 22});
     y += step;
   }
 }
@@ -145,7 +140,7 @@ void MachineSettingsDialog::BuildCopperPage() {
 
 void MachineSettingsDialog::BuildButtons() {
   auto button = [this](R role, int x) {
-    auto* b = Named(new QPushButton(CaptionOf(role), this), role, {x, 266, 140, 28});
+    auto* b = Named(new QPushButton(BuiltInCaptionOf(role), this), role, {x, 266, 140, 28});
     b->setAutoDefault(false);
     return b;
   };

@@ -22,11 +22,6 @@ namespace {
 
 using R = MachineSettingsControl;
 
-QString Caption(R role) {
-  const std::string_view text = BuiltInCaption(role);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // One surfacing value: caption, box (key mode 2, factory text) and its "mm".
 struct ValueRow {
   R caption;
@@ -46,7 +41,7 @@ constexpr ValueRow kValueRows[kSurfacingBoxCount] = {
 };
 
 QPushButton* Button(QWidget* parent, R role, QRect place) {
-  return Named(new QPushButton(Caption(role), parent), role, place);
+  return Named(new QPushButton(BuiltInCaptionOf(role), parent), role, place);
 }
 
 }  // namespace
@@ -62,20 +57,20 @@ SurfacingTab::SurfacingTab(SetupMotion& motion, Prompts& prompts, QWidget* paren
 SurfacingTab::~SurfacingTab() = default;
 
 void SurfacingTab::BuildLayout() {
-  auto* group = Named(new QGroupBox(Caption(R::kSurfacingGroup), this), R::kSurfacingGroup, {4, 4, 292, 196});
+  auto* group = Named(new QGroupBox(BuiltInCaptionOf(R::kSurfacingGroup), this), R::kSurfacingGroup, {4, 4, 292, 196});
   int y = 24;
   for (int i = 0; i < kSurfacingBoxCount; ++i) {
     const ValueRow& row = kValueRows[i];
-    Named(new QLabel(Caption(row.caption), group), row.caption, {8, y + 2, 176, 16});
+    Named(new QLabel(BuiltInCaptionOf(row.caption), group), row.caption, {8, y + 2, 176, 16});
     QLineEdit* box = Named(new QLineEdit(QString::fromLatin1(row.factory), group), row.edit, {188, y, 64, 20});
     box->installEventFilter(new NumericKeyFilterAdapter(KeyMode::UnsignedDecimal, box));
     value_edits_[i] = box;
-    Named(new QLabel(Caption(row.unit), group), row.unit, {258, y + 2, 28, 16});
+    Named(new QLabel(BuiltInCaptionOf(row.unit), group), row.unit, {258, y + 2, 28, 16});
     y += 28;
   }
 
   table_zero_button_ = Button(this, R::kTableZeroButton, {304, 8, 180, 26});
-  Named(new QLabel(Caption(R::kZSettingCaption), this), R::kZSettingCaption, {304, 44, 130, 16});
+  Named(new QLabel(BuiltInCaptionOf(R::kZSettingCaption), this), R::kZSettingCaption, {304, 44, 130, 16});
   z_target_edit_ = Named(new QLineEdit(QStringLiteral("-30"), this), R::kZTargetEdit, {304, 66, 60, 20});
   z_target_edit_->installEventFilter(new NumericKeyFilterAdapter(KeyMode::SignedDecimal, z_target_edit_));
   approach_button_ = Button(this, R::kApproachButton, {370, 64, 70, 24});

@@ -34,6 +34,14 @@ QString ObjectNameOf(Role role) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// The French caption a control of that role is built with, from its window's control table.
+template <typename Role>
+  requires std::is_enum_v<Role>
+QString BuiltInCaptionOf(Role role) {
+  const std::string_view text = TableOf(role).BuiltIn(role);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // A new control named after its role in the window's table.
 template <typename W, typename Role>
   requires std::is_enum_v<Role>
