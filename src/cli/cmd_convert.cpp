@@ -62,7 +62,7 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   out << "Fichier gravure : " << grv << " (" << ws.ArtworkBitmap.Width() << " x " << ws.ArtworkBitmap.Height()
       << " pixels, " << ws.Table.ContourCount() << " contours, " << counters.UsefulTrackCount << " pistes utiles, "
       << counters.DrillCount << " pastilles)\n";
-  if (Status s = WritePrograms(ws, parameters, targets, out); !s) {
+  if (Status s = WritePrograms(ws, parameters, targets, out, MachineWorkFeed()); !s) {
     err << "pistora-cli convert : " << s.message() << "\n";
     return 1;
   }

@@ -35,7 +35,7 @@ int RunGcode(const std::vector<std::string>& argv, std::ostream& out, std::ostre
     err << "pistora-cli gcode : " << s.message() << "\n";
     return 1;
   }
-  if (Status s = WritePrograms(ws, parameters, targets, out); !s) {
+  if (Status s = WritePrograms(ws, parameters, targets, out, MachineWorkFeed()); !s) {
     err << "pistora-cli gcode : " << s.message() << "\n";
     return 1;
   }

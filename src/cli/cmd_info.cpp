@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/job_options.h"
 #include "core/machine/iso_program.h"
-#include "core/settings/machine_parameters.h"
 #include "core/text/numbers.h"
 
 namespace pistora::cli {
@@ -14,13 +14,8 @@ int RunInfo(const std::vector<std::string>& argv, std::ostream& out, std::ostrea
   options_spec.valued = {"feed"};
   Args args;
   Status status = ParseArgs(argv, options_spec, &args);
-  // The work feed of a freshly read cn.dat with factory values.
-  long feed = MachineParameters{}.WorkFeed;
-  if (status) {
-    MachineParameters factory;
-    if (MachineParametersFromFile(MachineParameterFile{}, &factory)) feed = factory.WorkFeed;
-    if (args.Has("feed")) status = GetInteger(args, "feed", 1, 1000000, &feed);
-  }
+  long feed = MachineWorkFeed();
+  if (status && args.Has("feed")) status = GetInteger(args, "feed", 1, 1000000, &feed);
   if (!status || args.positional.size() != 1) {
     if (!status) err << "pistora-cli info : " << status.message() << "\n";
     err << "Usage : pistora-cli info PROGRAMME.iso [--feed F]\n";

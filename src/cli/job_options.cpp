@@ -4,7 +4,10 @@
 #include <string>
 
 #include "core/host/host.h"
+#include "core/job/drill_sizes.h"
 #include "core/job/file_names.h"
+#include "core/machine/program_time.h"
+#include "core/settings/machine_parameters.h"
 
 namespace pistora::cli {
 
@@ -42,14 +45,25 @@ struct TextOption {
 constexpr TextOption kTextOptions[] = {
     {"depth", &JobParameters::EngravingDepth, false},  {"drill-depth", &JobParameters::DrillingDepth, false},
     {"retract", &JobParameters::RetractDistance, false}, {"feed", &JobParameters::EngravingFeed, true},
-    {"drill-feed", &JobParameters::DrillingFeed, true},
+    {"drill-feed", &JobParameters::DrillingFeed, true}, {"spindle-rpm", &JobParameters::SpindleRpm, true},
+    {"travel-height", &JobParameters::TravelHeight, false},
 };
+
+void WriteTime(const std::vector<std::string>& lines, int work_feed, std::ostream& out) {
+  const ProgramTime time = EstimateProgramTime(lines, work_feed);
+  out << "Temps estim\xC3\xA9 : " << time.total_seconds << " s (coupe " << time.cutting_seconds
+      << " s, d\xC3\xA9placements " << time.travel_seconds << " s, mont\xC3\xA9" "es et descentes "
+      << time.up_down_seconds << " s, \xC3\xA0 " << work_feed << " mm/mn)\n";
+}
 
 }  // namespace
 
 void AddJobOptions(ArgSpec* options_spec) {
   for (const TextOption& option : kTextOptions) options_spec->valued.insert(option.name);
   options_spec->flags.insert("no-spindle");
+  options_spec->flags.insert("optimise-order");
+  options_spec->valued.insert("dialect");
+  options_spec->valued.insert("drills");
 }
 
 Status ReadJobOptions(const Args& args, JobParameters* parameters) {
@@ -65,6 +79,20 @@ Status ReadJobOptions(const Args& args, JobParameters* parameters) {
     result.*option.field = *text;
   }
   result.SpindleControl = !args.Has("no-spindle");
+  result.ImprovedOrder = args.Has("optimise-order");
+  if (const std::optional<std::string> name = args.Get("dialect")) {
+    const std::optional<Dialect> dialect = ParseDialect(*name);
+    if (!dialect) {
+      return Status::Error("--dialect : \xC2\xAB " + *name +
+                           " \xC2\xBB n'est pas un dialecte connu (pistora, linuxcnc ou grbl)");
+    }
+    result.TargetDialect = *dialect;
+  }
+  if (const std::optional<std::string> drills = args.Get("drills")) {
+    std::vector<DrillSize> sizes;
+    if (Status s = ParseDrillList(*drills, &sizes); !s) return Status::Error("--drills : " + s.message());
+    result.Drills = *drills;
+  }
   *parameters = result;
   return Status::Ok();
 }
@@ -79,20 +107,32 @@ Status CheckProgramTargets(const ProgramTargets& targets) {
 }
 
 Status WritePrograms(Workspace& ws, const JobParameters& parameters, const ProgramTargets& targets,
-                     std::ostream& out) {
+                     std::ostream& out, int work_feed) {
   NullHost host;
-  ProgramReport report;
   if (!targets.engraving.empty()) {
+    ProgramReport report;
     if (Status s = GenerateEngravingProgram(ws, host, parameters, targets.engraving, &report); !s) return s;
     out << "Programme de gravure : " << report.Path << " (" << report.LineCount << " lignes, "
-        << ws.OrderedCount << " objets)\n";
+        << report.ObjectCount << " objets)\n";
+    WriteTime(report.Lines, work_feed, out);
   }
   if (!targets.drilling.empty()) {
-    if (Status s = GenerateDrillingProgram(ws, host, parameters, targets.drilling, &report); !s) return s;
-    out << "Programme de perçage : " << report.Path << " (" << report.LineCount << " lignes, "
-        << ws.OrderedCount << " trous)\n";
+    std::vector<ProgramReport> reports;
+    const Status status = GenerateDrillingPrograms(ws, host, parameters, targets.drilling, &reports);
+    for (const ProgramReport& report : reports) {
+      out << "Programme de per\xC3\xA7" "age" << (report.Drill.empty() ? "" : " (foret " + report.Drill + " mm)")
+          << " : " << report.Path << " (" << report.LineCount << " lignes, " << report.ObjectCount << " trous)\n";
+      WriteTime(report.Lines, work_feed, out);
+    }
+    if (!status) return status;
   }
   return Status::Ok();
+}
+
+int MachineWorkFeed() {
+  MachineParameters factory;
+  if (MachineParametersFromFile(MachineParameterFile{}, &factory)) return factory.WorkFeed;
+  return MachineParameters{}.WorkFeed;
 }
 
 }  // namespace pistora::cli

@@ -7,6 +7,7 @@
 #include "core/artwork/contour.h"
 #include "core/artwork/workspace.h"
 #include "core/host/host.h"
+#include "core/job/gcode_dialect.h"
 #include "core/settings/main_settings.h"
 #include "core/text/status.h"
 
@@ -21,6 +22,17 @@ struct JobParameters {
   std::string EngravingFeed = "350";    // "F" at the head of both programs and after a hole
   std::string DrillingFeed = "100";     // "F" before every plunge
   bool SpindleControl = true;           // writes "M03" and "M05"
+  Dialect TargetDialect = Dialect::Pistora;
+  std::string SpindleRpm = "10000";  // "S" on the M03 line of the standard dialects (rev/min)
+  // Height of the moves between objects at most kShortTravelMm apart; empty: RetractDistance
+  // (the retract distance is always kept for longer moves and at both ends of the program).
+  std::string TravelHeight;
+  // Orders the objects by nearest neighbour then 2-opt (open tracks may be run backwards) and
+  // enters each closed contour at its point nearest to the tool.
+  bool ImprovedOrder = false;
+  // "0.6,0.8,1.0": one drilling program per drill, each hole taking the nearest drill;
+  // empty: one drilling program for every hole.
+  std::string Drills;
 
   friend bool operator==(const JobParameters&, const JobParameters&) = default;
 };
@@ -29,6 +41,9 @@ inline JobParameters JobParametersFrom(const MainSettings& s) {
   return JobParameters{s.EngravingDepth, s.DrillingDepth, s.RetractDistance,
                        s.EngravingFeed,  s.DrillingFeed,  s.SpindleControl};
 }
+
+// Moves between objects up to this length (mm) stay at the travel height.
+inline constexpr double kShortTravelMm = 20.0;
 
 // What the line builders need: the scale and the job settings.
 struct ProgramContext {
@@ -41,6 +56,21 @@ std::string FormatMm(std::int64_t p, double pixel_size_mm);
 
 // Retract, rapid to (x, y), down to the engraving depth: three lines.
 std::vector<std::string> FormatApproach(const ProgramContext& context, int x, int y);
+
+// The corners of a contour's path (pixels): its start, then the point where each change of
+// step code happens and the final point, as FormatPathMoves writes them.
+struct PathCorner {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  friend bool operator==(const PathCorner&, const PathCorner&) = default;
+};
+std::vector<PathCorner> PathCorners(const Contour& contour);
+
+// The corners of a closed path (last corner = first) walked from its point nearest to (x, y),
+// which may lie between two corners, round to that point again. A path that does not come
+// back to its start is returned as it is.
+std::vector<PathCorner> ClosedPathFromNearest(const std::vector<PathCorner>& corners, std::int64_t x,
+                                              std::int64_t y);
 
 // The G01 lines of a contour's path: one line at each change of step code (at the point
 // before the new code's step) and one at the final point. A contour without codes gives
@@ -63,11 +93,15 @@ ProgramText BuildEngravingProgram(Workspace& ws, Host& host, const JobParameters
 ProgramText BuildDrillingProgram(Workspace& ws, Host& host, const JobParameters& parameters);
 
 // What a program command did: the name written (the chosen name completed with ".iso"),
-// the number of lines and whether it was stopped.
+// the number of lines, the number of objects (holes) and whether it was stopped; with a drill
+// list, the drill of that program. Lines is the program as written.
 struct ProgramReport {
   std::string Path;
   std::size_t LineCount = 0;
   bool Stopped = false;
+  std::size_t ObjectCount = 0;
+  std::string Drill;
+  std::vector<std::string> Lines;
 };
 
 // "Générer G-CODE (gravure )" after the file was chosen: orders the engraving job, clears
@@ -80,5 +114,13 @@ Status GenerateEngravingProgram(Workspace& ws, Host& host, const JobParameters& 
 // "Générer G-CODE ( perçage )": the same with the drilling job and program.
 Status GenerateDrillingProgram(Workspace& ws, Host& host, const JobParameters& parameters,
                                const std::string& chosen_name, ProgramReport* report = nullptr);
+
+// The drilling with the drill list of the parameters: one program per drill that has holes,
+// named by DrillProgramName, smallest drill first, each opening with a comment naming the
+// drill and its hole count, its holes ordered by nearest neighbour then 2-opt. Without a list,
+// GenerateDrillingProgram. Stops at the first failed write (earlier programs stay written).
+// A refused list gives its message and writes nothing.
+Status GenerateDrillingPrograms(Workspace& ws, Host& host, const JobParameters& parameters,
+                                const std::string& chosen_name, std::vector<ProgramReport>* reports);
 
 }  // namespace pistora

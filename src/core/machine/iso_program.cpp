@@ -97,7 +97,26 @@ Status LoadIsoProgram(const std::string& path, std::vector<std::string>* lines) 
   return ReadLatin1Lines(path, lines);
 }
 
+Status CheckIsoDialect(const std::vector<std::string>& lines) {
+  // Lines looked at, and the modal words that only a standard program's header holds.
+  constexpr std::size_t kHeadLines = 6;
+  constexpr const char* kStateWords[] = {"G21", "G20", "G90", "G91", "G94", "G17"};
+  for (std::size_t i = 0; i < lines.size() && i < kHeadLines; ++i) {
+    const std::string_view line = lines[i];
+    if (line.starts_with("(")) continue;
+    for (const char* word : kStateWords) {
+      if (line.find(word) == std::string_view::npos) continue;
+      return Status::Error(LineLabel(i) + " du programme : \xC2\xAB " + lines[i] +
+                           " \xC2\xBB annonce un programme pour un autre contr\xC3\xB4leur (dialecte linuxcnc ou "
+                           "grbl). La machine n'ex\xC3\xA9" "cute que le dialecte pistora : r\xC3\xA9" "g\xC3\xA9"
+                           "n\xC3\xA9rez le programme avec ce dialecte.");
+    }
+  }
+  return Status::Ok();
+}
+
 Status CheckIsoProgram(const std::vector<std::string>& lines) {
+  if (Status dialect = CheckIsoDialect(lines); !dialect) return dialect;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const IsoLineKind kind = ClassifyIsoLine(lines[i]);
     if (!kind.g00 && !kind.g01) continue;

@@ -53,8 +53,13 @@ IsoLineKind ClassifyIsoLine(std::string_view line);
 Status LoadIsoProgram(const std::string& path, std::vector<std::string>* lines);
 
 // The first line (1-based in the message) whose move words do not convert, so that a program is
-// refused before anything moves. Ok when every move line converts.
+// refused before anything moves, after CheckIsoDialect. Ok when every move line converts.
 Status CheckIsoProgram(const std::vector<std::string>& lines);
+
+// A program written for another controller (the standard dialects open with a state header
+// such as "G21 G90 G94 G17" in their first lines) is refused with a message naming the line:
+// its plunges are G01 moves meant for a controller that runs G00 at rapid speed.
+Status CheckIsoDialect(const std::vector<std::string>& lines);
 
 // Called for each line read: the 1-based line number, the line count and the message line.
 using IsoLineObserver = std::function<void(long line, long line_count, const std::string& message)>;

@@ -52,7 +52,8 @@ void MachineWindow::LoadDrillingProgramFile() {
 
 bool MachineWindow::LoadEngravingProgram(const QString& path) {
   std::vector<std::string> lines;
-  const Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
+  Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
+  if (loaded) loaded = CheckIsoDialect(lines);
   if (!loaded) {
     prompts_.ShowError(QString::fromStdString(loaded.message()));
     return false;
@@ -89,6 +90,13 @@ bool MachineWindow::LoadDrillingProgram(const QString& path) {
   if (engraving_file_.isEmpty()) return false;
   if (!QFile::exists(path)) {
     prompts_.ShowError(QStringLiteral("Fichier introuvable : ") + path);
+    return false;
+  }
+  std::vector<std::string> lines;
+  Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
+  if (loaded) loaded = CheckIsoDialect(lines);
+  if (!loaded) {
+    prompts_.ShowError(QString::fromStdString(loaded.message()));
     return false;
   }
   drilling_file_ = path;

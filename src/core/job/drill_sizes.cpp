@@ -1,0 +1,89 @@
+#include "core/job/drill_sizes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/text/numbers.h"
+
+namespace pistora {
+
+namespace {
+
+constexpr double kLargestDrillMm = 10.0;
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  const std::size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+bool IsPlainDecimal(const std::string& text) {
+  int digits = 0, points = 0;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++points;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0 && points <= 1;
+}
+
+}  // namespace
+
+double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm) {
+  const double width = static_cast<double>(pad.MaxX) - pad.MinX + 1.0;
+  const double height = static_cast<double>(pad.MaxY) - pad.MinY + 1.0;
+  return (width + height) / 2.0 * pixel_size_mm;
+}
+
+Status ParseDrillList(const std::string& text, std::vector<DrillSize>* drills) {
+  std::vector<DrillSize> result;
+  if (!Trimmed(text).empty()) {
+    std::size_t begin = 0;
+    while (true) {
+      const std::size_t comma = text.find(',', begin);
+      const std::string item = Trimmed(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
+      const std::optional<double> mm = IsPlainDecimal(item) ? ParseDecimal(item, '.') : std::nullopt;
+      if (!mm || *mm <= 0 || *mm > kLargestDrillMm) {
+        return Status::Error("liste de forets \xC2\xAB " + text + " \xC2\xBB : \xC2\xAB " + item +
+                             " \xC2\xBB n'est pas un diam\xC3\xA8tre de foret en mm (nombre d\xC3\xA9" "cimal "
+                             "\xC3\xA9" "crit avec \xC2\xAB . \xC2\xBB, au-dessus de 0 et au plus 10)");
+      }
+      for (const DrillSize& d : result) {
+        if (std::abs(d.mm - *mm) < 1e-9) {
+          return Status::Error("liste de forets \xC2\xAB " + text + " \xC2\xBB : le foret " + item +
+                               " mm y figure deux fois");
+        }
+      }
+      result.push_back(DrillSize{item, *mm});
+      if (comma == std::string::npos) break;
+      begin = comma + 1;
+    }
+  }
+  std::sort(result.begin(), result.end(), [](const DrillSize& a, const DrillSize& b) { return a.mm < b.mm; });
+  *drills = std::move(result);
+  return Status::Ok();
+}
+
+std::size_t NearestDrill(const std::vector<DrillSize>& drills, double hole_mm) {
+  // Ties are judged within a nanometre: 0.7 is as near to 0.6 as to 0.8 whatever the binary
+  // rounding of those numbers.
+  constexpr double kTie = 1e-6;
+  std::size_t best = 0;
+  for (std::size_t i = 1; i < drills.size(); ++i) {
+    if (std::abs(drills[i].mm - hole_mm) <= std::abs(drills[best].mm - hole_mm) + kTie) best = i;
+  }
+  return best;
+}
+
+std::string DrillProgramName(const std::string& program_name, const DrillSize& drill) {
+  std::string stem = program_name;
+  if (stem.size() >= 4 && stem.compare(stem.size() - 4, 4, ".iso") == 0) stem.resize(stem.size() - 4);
+  return stem + "-" + drill.text + "mm.iso";
+}
+
+}  // namespace pistora
