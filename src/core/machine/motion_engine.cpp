@@ -94,8 +94,10 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
   const bool inputs_wired = signals.estop.mask != 0 || signals.limit[0].mask != 0 ||
                             signals.limit[1].mask != 0 || signals.limit[2].mask != 0;
   std::array<bool, 3> left_out = {false, false, false};
-  if (inputs_wired) {
-    const std::uint8_t status = port_.ReadStatus();
+  // A port that no longer answers reads 0: no switch is judged on it, the first pulse fails.
+  const std::uint8_t start_status = inputs_wired ? port_.ReadStatus() : 0;
+  if (inputs_wired && port_.PortHealthy()) {
+    const std::uint8_t status = start_status;
     for (Axis axis : kAxes) {
       const int i = AxisIndex(axis);
       if (signals.limit[i].mask == 0 || !InputActive(status, signals.limit[i])) continue;
@@ -155,6 +157,12 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
     if (inputs_wired && !stopped) {
       // One status read a tick: every wired switch and the emergency stop, whatever moves.
       const std::uint8_t status = port_.ReadStatus();
+      // A status read that failed gives 0, which may look like a closed switch: the reason to
+      // stop is then the port, not the switch.
+      if (!port_.PortHealthy()) {
+        Alarm(kPortLostMessage + port_.PortError());
+        continue;
+      }
       for (int i = 0; i < 3; ++i) {
         if (signals.limit[i].mask == 0) continue;
         const bool closed = InputActive(status, signals.limit[i]);
@@ -167,9 +175,6 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
         Alarm(kLimitStopMessage + std::string(1, "XYZ"[i]) + ".");
       }
       if (port_.EStopSeen() && !state_.StopFlag) Alarm(kEStopStopMessage);
-      // A status read that failed gives 0, which may look like a closed switch: the reason to
-      // stop is then the port, not the switch.
-      if (!port_.PortHealthy()) Alarm(kPortLostMessage + port_.PortError());
     }
   }
   state_.MoveEndMs = clock_.NowMillis();
