@@ -62,6 +62,8 @@ class CountingMotion final : public IsoMotion {
   void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
   void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
   bool StopLatched() const override { return inner_.StopLatched(); }
+  std::string StopReason() const override { return inner_.StopReason(); }
+  int CurrentFeed() const override { return inner_.CurrentFeed(); }
 
   std::array<std::int64_t, 3> pulses = {0, 0, 0};
 
@@ -219,6 +221,10 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
           if (result.outcome == IsoRunOutcome::kRefused) {
             err << "pistora-cli run : " << result.status.message() << "\n";
             refused = true;
+            return false;
+          }
+          if (result.outcome == IsoRunOutcome::kStopped) {
+            err << "pistora-cli run : " << result.status.message() << "\n";
             return false;
           }
           return true;

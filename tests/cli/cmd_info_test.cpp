@@ -35,22 +35,29 @@ class InfoCommand : public pistora::testing::TempFolderTest {
 };
 
 TEST_F(InfoCommand, PrintsExtentLengthAndTimeAsTheWindowShowsThem) {
-  // Missing words take the current position (0), which does not change during the analysis.
+  // Missing words take the previous point: the Z-only lines are plunges and lifts. The time
+  // also counts the return to the work zero after the program.
   const std::string program =
       Write("%\r\nG00 Z2\r\nG00 X0 Y0\r\nG01 Z-0.1 F150\r\nG01 X30 Y0\r\nG01 X30 Y20\r\n"
             "G01 X0 Y20\r\nG01 X0 Y0\r\nG00 Z2\r\nM30\r\n");
   ASSERT_EQ(Run({program}), 0) << err_.str();
-  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.100 time=42");
+  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.200 time=43");
   EXPECT_NE(out_.str().find("Taille X : 30.000"), std::string::npos);
+  EXPECT_NE(out_.str().find("Temps estimé : 0:00:43 (à 150 mm/mn)"), std::string::npos) << out_.str();
   ASSERT_EQ(Run({program, "--feed", "300"}), 0);
-  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.100 time=21");
+  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.200 time=22");
+  // Two copies: 2 x 108.2 mm and two walks of 2 + 35 + 2 mm.
+  ASSERT_EQ(Run({program, "--copies", "2x1"}), 0) << err_.str();
+  EXPECT_EQ(LastLine(), "extent X=30.000 Y=20.000 length=106.200 time=118");
+  EXPECT_NE(out_.str().find("Temps estimé : 0:01:58 (à 150 mm/mn, 2x1 copies)"), std::string::npos);
 }
 
 TEST_F(InfoCommand, QuirksOfTheReader) {
   // Y before X is not seen (10.5 mm to (-10.5, 0, 0)); "G1" and "g01" are not moves; then
-  // sqrt(8.5² + 4²) = 9.394 mm to (-2, 4, 0). Negative X gives an extent of 0.
+  // sqrt(8.5² + 4²) = 9.394 mm to (-2, 4, 0), and sqrt(20) back to the work zero. Negative X
+  // gives an extent of 0.
   ASSERT_EQ(Run({Write("G01 Y3 X-10.5\r\nG1 X50 Y50\r\ng01 X60\r\nG00 X-2 Y4\r\n")}), 0);
-  EXPECT_EQ(LastLine(), "extent X=0.000 Y=4.000 length=19.894 time=8");
+  EXPECT_EQ(LastLine(), "extent X=0.000 Y=4.000 length=19.894 time=10");
 }
 
 TEST_F(InfoCommand, BadInputIsReported) {

@@ -131,6 +131,17 @@ TEST_F(RunCommand, AMalformedLineIsReportedAndNothingMoves) {
   EXPECT_EQ(r.out.find("final"), std::string::npos);
 }
 
+// A move the machine refuses ends the run and its copies, and the exit code says so.
+TEST_F(RunCommand, ARefusedMoveEndsTheRunWithExitCodeOne) {
+  const std::string program = Write("far.iso", "G01 X1\r\nG01 X99999999\r\nG01 X0 Y5\r\n");
+  const Outcome r = Cli({"run", program, "--copies", "2x1", "--port=sim", "--virtual-clock"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Programme arrêté à la ligne 2"), std::string::npos) << r.err;
+  const std::optional<std::array<long, 3>> pulses = PulsesOf(LastLine(r.out));
+  ASSERT_TRUE(pulses) << r.out;
+  EXPECT_EQ(*pulses, (std::array<long, 3>{133, 0, 0}));  // X1 only: no later line, no second copy
+}
+
 TEST_F(RunCommand, UsageErrors) {
   const std::string program = Write("ok.iso", "G00 X1\r\n");
   EXPECT_EQ(Cli({"run", program, "--port", "sim", "--copies", "0x2"}).code, 2);

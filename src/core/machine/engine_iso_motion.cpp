@@ -7,7 +7,14 @@ namespace pistora {
 EngineIsoMotion::EngineIsoMotion(MotionEngine& engine, FeedSlider& slider)
     : engine_(engine), slider_(slider) {}
 
-void EngineIsoMotion::MoveTo(double x, double y, double z) { engine_.MoveTo(x, y, z); }
+void EngineIsoMotion::MoveTo(double x, double y, double z) {
+  if (engine_.MoveTo(x, y, z) == MoveOutcome::Refused && !engine_.State().StopFlag) {
+    engine_.Alarm(engine_.LastRefusal());
+  }
+}
+
+std::string EngineIsoMotion::StopReason() const { return engine_.State().StopReason; }
+int EngineIsoMotion::CurrentFeed() const { return engine_.State().WorkFeed; }
 
 ToolPosition EngineIsoMotion::CurrentPosition() const {
   const auto& p = engine_.State().Position;
@@ -43,10 +50,7 @@ bool StatusTimerTick(MotionEngine& engine) {
     if (signals.limit[AxisIndex(axis)].mask != 0) port.ReadLimit(axis);
   if (signals.estop.mask == 0) return false;
   const bool estop = port.ReadEStop();
-  if (estop) {
-    engine.State().StopFlag = true;
-    engine.Display().PaintStopDisc(true);
-  }
+  if (estop && !engine.State().StopFlag) engine.Alarm(kEStopStopMessage);
   return estop;
 }
 

@@ -24,6 +24,8 @@ class EngineIsoMotion final : public IsoMotion {
   void ZeroAxisZ() override;
   void SetFeedFromProgram(int feed) override;
   bool StopLatched() const override;
+  std::string StopReason() const override;
+  int CurrentFeed() const override;
   void ShowLine(const std::string& prefix_and_line) override;
   void ShowProgress(long line, long line_count) override;
 

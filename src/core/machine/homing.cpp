@@ -51,9 +51,15 @@ void HomeAxis(MotionEngine& engine, Axis axis, bool towards_positive, HomingResu
     host.PumpEvents();
     // Meeting the switch is the aim here, not a fault: only the emergency stop latches.
     met = port.ReadLimit(axis);
-    if (port.EStopSeen() || !port.PortHealthy()) state.StopFlag = true;
-    if (!met && result.seek_steps[i] >= max_seek) state.StopFlag = true;
+    if (!port.PortHealthy()) {
+      engine.Alarm(kPortLostMessage + port.PortError());
+    } else if (port.EStopSeen()) {
+      engine.Alarm(kEStopStopMessage);
+    } else if (!met && result.seek_steps[i] >= max_seek) {
+      engine.Alarm(kSeekGaveUpMessage + std::string(1, "XYZ"[i]) + ".");
+    }
   }
+  if (met) state.LimitSide[i] = towards_positive ? 1 : -1;
 
   port.SetDirection(axis, !towards_positive);
   if (!state.StopFlag) {
@@ -90,6 +96,11 @@ HomingResult HomeMachine(MotionEngine& engine) {
     Axis axis;
     bool positive;
   } kOrder[] = {{Axis::Z, true}, {Axis::X, false}, {Axis::Y, false}};
+  if (signals.limit[0].mask == 0 && signals.limit[1].mask == 0 && signals.limit[2].mask == 0) {
+    engine.Display().ShowMessage(kNoHomingSwitchMessage);
+    result.outcome = HomingOutcome::kRefused;
+    return result;
+  }
   for (const auto& step : kOrder) {
     if (signals.limit[AxisIndex(step.axis)].mask == 0) continue;
     HomeAxis(engine, step.axis, step.positive, result);

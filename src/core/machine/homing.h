@@ -14,7 +14,7 @@ inline constexpr std::int64_t kSwitchStepWaitUs = 753;
 enum class HomingOutcome {
   kCompleted,  // every wired axis found its switch, backed off and was zeroed
   kStopped,    // the stop latch ended a seek or a back-off; the axes met were still zeroed
-  kRefused,    // another motion was under way: nothing done (message shown)
+  kRefused,    // another motion was under way, or no switch is wired: nothing done (message shown)
 };
 
 struct HomingResult {
@@ -36,6 +36,10 @@ struct HomingResult {
 // A seek that never meets its switch would run for ever on a broken wire: after
 // kMaxSeekTravelMm of travel the stop latch is set and the cycle ends.
 inline constexpr double kMaxSeekTravelMm = 2000;
+// With no limit switch wired nothing moves and the message line says why.
+inline constexpr const char* kNoHomingSwitchMessage =
+    "Zéro Machine impossible : aucune butée n'est câblée (paramètres du port). Rien n'a bougé.";
+inline constexpr const char* kSeekGaveUpMessage = "Zéro Machine : butée non trouvée, machine arrêtée : axe ";
 HomingResult HomeMachine(MotionEngine& engine);
 
 // The axis's steps per mm.

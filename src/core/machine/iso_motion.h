@@ -19,7 +19,8 @@ class IsoMotion {
   virtual ~IsoMotion() = default;
 
   // Straight move to the absolute target (mm) at the work feed. Lets window events run while it
-  // moves and returns at once while the stop latch is set.
+  // moves and returns at once while the stop latch is set. A move the machine refuses sets
+  // the latch (an alarm): no later move of the program may start from the wrong place.
   virtual void MoveTo(double x, double y, double z) = 0;
 
   // Where the machine stands now (mm from the work zero).
@@ -36,6 +37,11 @@ class IsoMotion {
 
   // The stop latch (STOP disc, limit switch); only "Raz" clears it.
   virtual bool StopLatched() const = 0;
+  // Why the latch was set ("" when unknown).
+  virtual std::string StopReason() const { return {}; }
+
+  // The work feed now (mm/min); 0 when the machine does not say, and nothing is restored.
+  virtual int CurrentFeed() const { return 0; }
 
   // The message line ("Message machine") and the progress bar of the "Code ISO" box.
   virtual void ShowLine(const std::string& /*prefix_and_line*/) {}

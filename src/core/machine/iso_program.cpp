@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 
 #include "core/text/line_file.h"
@@ -19,6 +20,8 @@ constexpr double kWalkHeight = 2.0;
 constexpr int kMaxCopies = 100;
 
 enum class WalkAxis { kX, kY };
+
+bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion);
 
 // Moves the work zero along one axis by `offset` mm: lift, travel at the lift height, zero the
 // axis there, come down to the new work zero.
@@ -135,10 +138,10 @@ IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolP
                               int work_feed, Host& host, const bool& stop_flag,
                               const IsoLineObserver& observer) {
   IsoAnalysis analysis;
-  ToolPosition previous;
+  ToolPosition previous = current;
   const long count = static_cast<long>(lines.size());
   auto take_move = [&](std::size_t index) {
-    const AxisWords words = ParseAxisWords(lines[index], current);
+    const AxisWords words = ParseAxisWords(lines[index], previous);
     if (!words.ok()) {
       if (analysis.status.ok()) analysis.status = CheckMoveWords(words, index, lines[index]);
       return;
@@ -163,6 +166,7 @@ IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolP
     if (kind.g00) take_move(i);
     if (kind.g01) take_move(i);
   }
+  analysis.end = previous;
   analysis.estimated_seconds = EstimatedProgramSeconds(analysis.length, work_feed);
   return analysis;
 }
@@ -175,9 +179,21 @@ IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& mot
     return result;
   }
   const long count = static_cast<long>(lines.size());
+  // The line the latch ended the run at, and whether it was set before that line began.
+  auto stopped_at = [&](std::size_t index, bool before) {
+    std::string reason = motion.StopReason();
+    if (reason.empty()) reason = "machine arrêtée.";
+    result.outcome = IsoRunOutcome::kStopped;
+    result.status = Status::Error("Programme arrêté " + std::string(before ? "avant la " : "à la ") + "ligne " +
+                                  std::to_string(index + 1) + " (\xC2\xAB " + lines[index] + " \xC2\xBB) : " + reason);
+    motion.ShowLine(result.status.message());
+  };
   for (std::size_t i = 0; i < lines.size(); ++i) {
     host.PumpEvents();
-    if (motion.StopLatched()) break;
+    if (motion.StopLatched()) {
+      stopped_at(i, true);
+      return result;
+    }
     motion.ShowProgress(static_cast<long>(i + 1), count);
     motion.ShowLine(kRunPrefix + lines[i]);
     const IsoLineKind kind = ClassifyIsoLine(lines[i]);
@@ -188,9 +204,12 @@ IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& mot
       if (!move) continue;
       const AxisWords words = ParseAxisWords(lines[i], motion.CurrentPosition());
       motion.MoveTo(words.target.x, words.target.y, words.target.z);
+      if (motion.StopLatched()) {
+        stopped_at(i, false);
+        return result;
+      }
     }
   }
-  if (motion.StopLatched()) result.outcome = IsoRunOutcome::kStopped;
   return result;
 }
 
@@ -203,24 +222,88 @@ bool RepetitionFits(double total, double plate_size, double border) {
 }
 
 bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion) {
+  const int feed = motion.CurrentFeed();
+  const bool ran = RunCopies(grid, run_one_copy, motion);
+  if (feed > 0 && motion.CurrentFeed() != feed) motion.SetFeedFromProgram(feed);
+  return ran;
+}
+
+namespace {
+
+// Follows the sequence's moves without a machine and sums their lengths.
+class PathLengthMotion final : public IsoMotion {
+ public:
+  void MoveTo(double x, double y, double z) override {
+    const ToolPosition target{work_zero.x + x, work_zero.y + y, work_zero.z + z};
+    length += std::sqrt((target.x - machine.x) * (target.x - machine.x) +
+                        (target.y - machine.y) * (target.y - machine.y) +
+                        (target.z - machine.z) * (target.z - machine.z));
+    machine = target;
+  }
+  ToolPosition CurrentPosition() const override {
+    return {machine.x - work_zero.x, machine.y - work_zero.y, machine.z - work_zero.z};
+  }
+  void ZeroAxisX() override { work_zero.x = machine.x; }
+  void ZeroAxisY() override { work_zero.y = machine.y; }
+  void ZeroAxisZ() override { work_zero.z = machine.z; }
+  void SetFeedFromProgram(int) override {}
+  bool StopLatched() const override { return false; }
+
+  ToolPosition machine;
+  ToolPosition work_zero;
+  double length = 0;
+};
+
+}  // namespace
+
+double StartSequenceLength(const CopyGrid& grid, double program_length, const ToolPosition& program_end) {
+  PathLengthMotion path;
+  RunCopies(
+      grid,
+      [&] {
+        path.length += program_length;
+        path.machine = {path.work_zero.x + program_end.x, path.work_zero.y + program_end.y,
+                        path.work_zero.z + program_end.z};
+        return true;
+      },
+      path);
+  return path.length;
+}
+
+std::string FormatHoursMinutesSeconds(long seconds) {
+  if (seconds < 0) seconds = 0;
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+namespace {
+
+bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion) {
   const int cx = std::clamp(grid.copies_x, 1, kMaxCopies);
   const int cy = std::clamp(grid.copies_y, 1, kMaxCopies);
   const double pitch_x = grid.extent_x + grid.gap;
   const double pitch_y = grid.extent_y + grid.gap;
+  // A latched stop (STOP, a switch, a refused move) ends the sequence where it stands: a
+  // copy shift that did not happen must not be followed by the next copy.
   for (int j = 1; j <= cy; ++j) {
     for (int i = 1; i <= cx; ++i) {
-      if (!run_one_copy()) return false;
+      if (!run_one_copy() || motion.StopLatched()) return false;
       motion.MoveTo(0, 0, 0);
       if (cx != 1 && i != cx) WalkWorkZero(motion, WalkAxis::kX, pitch_x);
+      if (motion.StopLatched()) return false;
     }
     if (cy != 1 && j != cy) {
       if (cx != 1) WalkWorkZero(motion, WalkAxis::kX, -(cx - 1) * pitch_x);
       WalkWorkZero(motion, WalkAxis::kY, pitch_y);
+      if (motion.StopLatched()) return false;
     }
   }
   if (cy != 1) WalkWorkZero(motion, WalkAxis::kY, -(cy - 1) * pitch_y);
   if (cx != 1) WalkWorkZero(motion, WalkAxis::kX, -(cx - 1) * pitch_x);
-  return true;
+  return !motion.StopLatched();
 }
+
+}  // namespace
 
 }  // namespace pistora

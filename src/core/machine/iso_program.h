@@ -68,14 +68,16 @@ using IsoLineObserver = std::function<void(long line, long line_count, const std
 struct IsoAnalysis {
   double extent_x = 0;  // largest X reached by a move, never below 0 (mm)
   double extent_y = 0;  // largest Y, never below 0 (mm)
-  double length = 0;    // summed straight-line length of the moves from (0, 0, 0) (mm)
+  double length = 0;    // summed straight-line length of the moves from the start point (mm)
+  ToolPosition end;     // where the last move ends
   long estimated_seconds = 0;  // round(length × 60 / work feed), 0 when the feed is not positive
   bool stopped = false;        // the stop flag ended the reading early
   Status status;               // the first line whose move words do not convert (left out)
 };
 
-// Analyses the program's moves. Words missing from a line take `current`, which does not change
-// during the analysis; feed words are not read. Lets window events run once per line and stops
+// Analyses the program's moves from `current`, the point the program starts from (the work
+// zero for a program run). Words missing from a line take the previous point of the analysis,
+// as the running machine does; feed words are not read. Lets window events run once per line and stops
 // when `stop_flag` is set.
 IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolPosition& current,
                               int work_feed, Host& host, const bool& stop_flag,
@@ -83,6 +85,9 @@ IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolP
 
 // round(length × 60 / feed) seconds, halves to even; 0 when the feed is not positive.
 long EstimatedProgramSeconds(double length_mm, int feed);
+
+// Seconds as h:mm:ss ("0:02:05", "27:46:40").
+std::string FormatHoursMinutesSeconds(long seconds);
 
 enum class IsoRunOutcome {
   kCompleted,  // every line read
@@ -97,8 +102,9 @@ struct IsoRunResult {
 
 // Runs a program line by line: feed words through SetFeedFromProgram, each G00 and each G01
 // one MoveTo to the line's words. A program with a move line that does not convert is refused
-// as a whole before the first move. Lets window events run once per line and ends at the next
-// line once the stop latch is set.
+// as a whole before the first move. Lets window events run once per line and ends as soon as
+// the stop latch is set (STOP, a switch, a refused move): kStopped, with a status naming the
+// line and the reason, also shown on the message line.
 IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& motion, Host& host);
 
 // Copies on X and Y: total = copies × extent + (copies − 1) × gap (mm).
@@ -122,7 +128,13 @@ struct CopyGrid {
 // position 0 and comes down to (0, 0, 0), so the work zero walks from copy to copy; at the end it
 // walks back to the first copy. `run_one_copy` runs the program once and returns false when it
 // was refused, which ends the sequence where it stands (the message is the caller's). Returns
-// whether the whole sequence ran. With the stop latch set, the remaining moves end at once.
+// whether the whole sequence ran: the stop latch ends it too, before any further copy or move.
+// The feed the sequence started with is the work feed again at its end: a program's F words do
+// not outlive it.
 bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion);
+
+// The path length (mm) of the whole sequence of RunStartSequence: each copy's program
+// (`program_length`, ending at `program_end`) and every walk between copies.
+double StartSequenceLength(const CopyGrid& grid, double program_length, const ToolPosition& program_end);
 
 }  // namespace pistora

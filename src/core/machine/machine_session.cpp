@@ -60,14 +60,12 @@ bool MachineSession::StopLatched() const { return state_.StopFlag; }
 void MachineSession::HomeMachine() { pistora::HomeMachine(engine_); }
 bool MachineSession::Busy() const { return program_running_ || engine_.Busy(); }
 
-void MachineSession::LatchStop() {
-  state_.StopFlag = true;
-  relay_.PaintStopDisc(true);
-}
+void MachineSession::LatchStop() { engine_.Alarm(kStopPressedMessage); }
 
 void MachineSession::ResetStopLatch() {
   relay_.PaintStopDisc(false);
   state_.StopFlag = false;
+  state_.StopReason.clear();
 }
 
 }  // namespace pistora

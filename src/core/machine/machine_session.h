@@ -33,7 +33,7 @@ class MachineSession final : public SetupMotion {
   // data register with it).
   using SignalMapListener = std::function<void(const SignalMap&, std::uint16_t)>;
 
-  // Factory state (position 0, WorkFeed 400, latch clear), feed slider 1 .. 600 at 150, and the
+  // Factory state (position 0, WorkFeed 150, latch clear), feed slider 1 .. 600 at 150, and the
   // port driver started. `host` lets window events run at each tick of a move.
   MachineSession(PortIo& port, Clock& clock, Host& host, SignalMapListener signal_map_listener = {});
   ~MachineSession() override;
@@ -90,7 +90,8 @@ class MachineSession final : public SetupMotion {
   bool StopLatched() const override;
   void HomeMachine() override;
   bool Busy() const override;
-  // STOP: the latch set, the disc red. "Raz": the latch cleared, the disc's ring yellow.
+  // STOP: the latch set, the disc red, the message line saying so. "Raz": the latch and its
+  // reason cleared, the disc's ring yellow.
   void LatchStop() override;
   void ResetStopLatch() override;
 

@@ -52,30 +52,17 @@ void MotionEngine::ApplyParameters(const MachineParameters& parameters) {
   port_.SetParameters(parameters);
 }
 
-bool MotionEngine::CheckSwitches(Axis axis) {
-  const SignalMap& signal_map = port_.Signals();
-  bool tripped = false;
-  if (signal_map.limit[AxisIndex(axis)].mask != 0) {
-    tripped = port_.ReadLimit(axis) || port_.EStopSeen();
-  } else if (signal_map.estop.mask != 0) {
-    tripped = port_.ReadEStop();
-  }
-  // A status read that failed gives 0, which may look like a closed switch: the reason to
-  // stop is then the port, not the switch.
-  const bool port_lost = !port_.PortHealthy();
-  if (port_lost) tripped = true;
-  if (tripped) {
-    state_.StopFlag = true;
-    // The message line says why the machine stopped; it stays until the next message.
-    if (port_lost) {
-      display_.ShowMessage(kPortLostMessage + port_.PortError());
-    } else if (port_.EStopSeen()) {
-      display_.ShowMessage(kEStopStopMessage);
-    } else {
-      display_.ShowMessage(kLimitStopMessage + std::string(1, "XYZ"[AxisIndex(axis)]) + ".");
-    }
-  }
-  return tripped;
+void MotionEngine::Alarm(const std::string& reason) {
+  state_.StopFlag = true;
+  state_.StopReason = reason;
+  display_.PaintStopDisc(true);
+  display_.ShowMessage(reason);
+}
+
+MoveOutcome MotionEngine::Refuse(const std::string& message) {
+  last_refusal_ = message;
+  display_.ShowMessage(message);
+  return MoveOutcome::Refused;
 }
 
 void MotionEngine::ShowPositions() {
@@ -85,18 +72,10 @@ void MotionEngine::ShowPositions() {
 
 MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
   last_steps_ = {0, 0, 0};
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
-    display_.ShowMessage(kBadTargetMessage);
-    return MoveOutcome::Refused;
-  }
-  if (state_.WorkFeed <= 0) {
-    display_.ShowMessage(kNoFeedMessage);
-    return MoveOutcome::Refused;
-  }
-  if (Busy()) {
-    display_.ShowMessage(kBusyMessage);
-    return MoveOutcome::Refused;
-  }
+  last_refusal_.clear();
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) return Refuse(kBadTargetMessage);
+  if (state_.WorkFeed <= 0) return Refuse(kNoFeedMessage);
+  if (Busy()) return Refuse(kBusyMessage);
   BusyScope busy(*this);
   const MachineParameters& p = state_.Parameters;
   state_.MoveStartMs = clock_.NowMillis();
@@ -105,17 +84,34 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
   for (const AxisPlan& a : plan.axis) {
     if (a.steps > kMaxMoveSteps) {
       // No machine travels that far: a slip of many digits, refused before any step.
-      display_.ShowMessage(kBadTargetMessage);
-      return MoveOutcome::Refused;
+      return Refuse(kBadTargetMessage);
     }
   }
-  state_.LastMoveLength = plan.length_mm;
 
-  // A held emergency stop lets no step out, not even the first one of a move.
-  if (!state_.StopFlag && port_.Signals().estop.mask != 0 && port_.ReadEStop()) {
-    state_.StopFlag = true;
-    display_.ShowMessage(kEStopStopMessage);
+  // Switches closed before the move: moving toward one is refused; the others are left out
+  // until they open, so that a move away from a switch (or along another axis) is possible.
+  const SignalMap& signals = port_.Signals();
+  const bool inputs_wired = signals.estop.mask != 0 || signals.limit[0].mask != 0 ||
+                            signals.limit[1].mask != 0 || signals.limit[2].mask != 0;
+  std::array<bool, 3> left_out = {false, false, false};
+  // A port that no longer answers reads 0: no switch is judged on it, the first pulse fails.
+  const std::uint8_t start_status = inputs_wired ? port_.ReadStatus() : 0;
+  if (inputs_wired && port_.PortHealthy()) {
+    const std::uint8_t status = start_status;
+    for (Axis axis : kAxes) {
+      const int i = AxisIndex(axis);
+      if (signals.limit[i].mask == 0 || !InputActive(status, signals.limit[i])) continue;
+      const int side = state_.LimitSide[i] != 0 ? state_.LimitSide[i] : (axis == Axis::Z ? 1 : -1);
+      const AxisPlan& a = plan.axis[i];
+      if (a.steps != 0 && (a.positive ? 1 : -1) == side) {
+        return Refuse(kTowardLimitMessage + std::string(1, "XYZ"[i]) + ".");
+      }
+      left_out[i] = true;
+    }
+    // A held emergency stop lets no step out, not even the first one of a move.
+    if (!state_.StopFlag && port_.EStopSeen()) Alarm(kEStopStopMessage);
   }
+  state_.LastMoveLength = plan.length_mm;
 
   for (Axis axis : kAxes) port_.SetDirection(axis, plan.axis[AxisIndex(axis)].positive);
 
@@ -146,10 +142,9 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
         port_.StepPulse(axis);
         if (!port_.PortHealthy()) {
           // The pulse did not reach the machine, and no later one would: stop, uncounted.
-          state_.StopFlag = true;
           stopped = true;
           remaining = {0, 0, 0};
-          display_.ShowMessage(kPortLostMessage + port_.PortError());
+          Alarm(kPortLostMessage + port_.PortError());
           break;
         }
         pacer.AddPulse(p.MinPulseUs);
@@ -157,8 +152,29 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
         ++made[i];
         accumulator[i] -= plan.axis[i].period;
         for (std::int64_t& a : accumulator) a += p.MinPulseUs;
-        CheckSwitches(axis);
       }
+    }
+    if (inputs_wired && !stopped) {
+      // One status read a tick: every wired switch and the emergency stop, whatever moves.
+      const std::uint8_t status = port_.ReadStatus();
+      // A status read that failed gives 0, which may look like a closed switch: the reason to
+      // stop is then the port, not the switch.
+      if (!port_.PortHealthy()) {
+        Alarm(kPortLostMessage + port_.PortError());
+        continue;
+      }
+      for (int i = 0; i < 3; ++i) {
+        if (signals.limit[i].mask == 0) continue;
+        const bool closed = InputActive(status, signals.limit[i]);
+        if (!closed) {
+          left_out[i] = false;
+          continue;
+        }
+        if (left_out[i] || state_.StopFlag) continue;
+        if (plan.axis[i].steps != 0) state_.LimitSide[i] = plan.axis[i].positive ? 1 : -1;
+        Alarm(kLimitStopMessage + std::string(1, "XYZ"[i]) + ".");
+      }
+      if (port_.EStopSeen() && !state_.StopFlag) Alarm(kEStopStopMessage);
     }
   }
   state_.MoveEndMs = clock_.NowMillis();
@@ -170,11 +186,18 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
   }
   ShowPositions();
 
+  // The feed over the length really travelled; a move too short to time, or cut short, shows
+  // no figure rather than a wrong one.
   const std::int64_t elapsed_ms = state_.MoveEndMs - state_.MoveStartMs;
-  display_.ShowRealFeed(
-      elapsed_ms != 0
-          ? std::to_string(RoundHalfEvenToInt(plan.length_mm * 60000.0 / static_cast<double>(elapsed_ms)))
-          : "0");
+  double travelled_squares = 0;
+  for (int i = 0; i < 3; ++i) {
+    const double mm = made[i] != 0 ? static_cast<double>(made[i]) / scale[i] : 0.0;
+    travelled_squares += mm * mm;
+  }
+  const bool measurable = !stopped && elapsed_ms >= kMinMeasuredMoveMs;
+  display_.ShowRealFeed(measurable ? std::to_string(RoundHalfEvenToInt(std::sqrt(travelled_squares) * 60000.0 /
+                                                                      static_cast<double>(elapsed_ms)))
+                                   : "-");
   return stopped || state_.StopFlag ? MoveOutcome::Stopped : MoveOutcome::Completed;
 }
 

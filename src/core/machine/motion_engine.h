@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/host/clock.h"
 #include "core/host/host.h"
@@ -15,12 +16,16 @@ namespace pistora {
 // The machine window's state, shared by moves, jogging, homing and program runs.
 struct MachineState {
   std::array<double, 3> Position = {0, 0, 0};  // mm from the work zero, by AxisIndex
-  std::int32_t WorkFeed = 400;                 // mm/min
+  std::int32_t WorkFeed = 150;                 // mm/min, the slider's factory position
   bool StopFlag = false;                       // the stop latch; only "Raz" clears it
   double LastMoveLength = 0;                   // mm, commanded length of the last move
   std::int64_t MoveStartMs = 0;                // clock milliseconds around the last move
   std::int64_t MoveEndMs = 0;
   MachineParameters Parameters;                // the window's copy of cn.dat
+  std::string StopReason;                      // why the latch was set (message line text)
+  // The side of each axis's limit switch (+1 / -1), learnt when the switch closed while the
+  // axis moved or homed; 0 until then, when the homing side is assumed (X-, Y-, Z+).
+  std::array<int, 3> LimitSide = {0, 0, 0};
 };
 
 // One axis of a planned move.
@@ -60,10 +65,17 @@ inline constexpr const char* kBusyMessage =
     "La machine est déjà en mouvement : attendre la fin du déplacement (ou STOP).";
 inline constexpr const char* kBadTargetMessage =
     "Coordonnées de destination invalides : déplacement annulé.";
+inline constexpr const char* kStopPressedMessage = "STOP appuyé : machine arrêtée. « Raz » pour repartir.";
+// Followed by the axis letter.
+inline constexpr const char* kTowardLimitMessage =
+    "Butée active, déplacement vers la butée refusé (s'en éloigner d'abord) : axe ";
 
-// The motion operations of the machine window. Step pulses are paced on 50 µs ticks from the
-// user-interface thread; each tick lets pending window events run through the host, so the
-// STOP disc acts inside a move.
+// The motion operations of the machine window. Step pulses are paced on 50 µs ticks; each tick
+// lets pending events run through the host, so the STOP disc acts inside a move.
+
+// The shortest move whose real feed is shown (ms): below it the clock's millisecond cannot
+// give the feed within 1 %.
+inline constexpr std::int64_t kMinMeasuredMoveMs = 200;
 class MotionEngine {
  public:
   static constexpr std::int64_t kTickUs = 50;
@@ -76,7 +88,9 @@ class MotionEngine {
 
   // Moves in a straight line to the absolute target (mm) at WorkFeed. Returns when done or cut
   // short by the stop latch (the STOP disc, a limit switch, the emergency stop, a port that
-  // stopped answering). The position
+  // stopped answering). Every wired switch and the emergency stop are read at every tick,
+  // whatever axis moves. A switch already closed when the move starts is left out until it
+  // opens, unless the move drives its axis toward it: that move is refused. The position
   // afterwards is where the tool really is: the steps actually made, over the axis's scale.
   MoveOutcome MoveTo(double x, double y, double z);
 
@@ -99,9 +113,11 @@ class MotionEngine {
   // Steps made by the last MoveTo, signed by direction.
   const std::array<std::int64_t, 3>& LastMoveSteps() const { return last_steps_; }
 
-  // Reads the axis's limit switch (and the wired emergency stop with the same status byte);
-  // when either is active the stop latch is set. Returns whether the latch was set by it.
-  bool CheckSwitches(Axis axis);
+  // Sets the stop latch as STOP does, with its reason on the message line and kept in
+  // StopReason until "Raz".
+  void Alarm(const std::string& reason);
+  // The message of the last move MoveTo refused ("" when the last move was not refused).
+  const std::string& LastRefusal() const { return last_refusal_; }
 
   // Shows the three positions with three decimals.
   void ShowPositions();
@@ -118,7 +134,10 @@ class MotionEngine {
   Clock& clock_;
   Host& host_;
   MachineDisplay& display_;
+  MoveOutcome Refuse(const std::string& message);
+
   std::array<std::int64_t, 3> last_steps_ = {0, 0, 0};
+  std::string last_refusal_;
   int busy_ = 0;
 };
 

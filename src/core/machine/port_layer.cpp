@@ -91,6 +91,16 @@ bool PortLayer::ReadLimit(Axis axis) {
   return active;
 }
 
+std::uint8_t PortLayer::ReadStatus() {
+  const std::uint8_t status = ReadPort(static_cast<std::uint16_t>(port_base_ + 1));
+  for (Axis axis : kAxes) {
+    const InputSignal& limit = signals_.limit[AxisIndex(axis)];
+    if (limit.mask != 0) display_.SetLamp(kLimitLamps[AxisIndex(axis)], InputActive(status, limit));
+  }
+  EvaluateEStop(status);
+  return status;
+}
+
 bool PortLayer::ReadEStop() {
   EvaluateEStop(ReadPort(static_cast<std::uint16_t>(port_base_ + 1)));
   return estop_seen_;

@@ -58,6 +58,10 @@ class PortLayer {
   // When the emergency stop is wired, the same byte also sets its lamp: see EStopSeen().
   bool ReadLimit(Axis axis);
 
+  // Reads the status register once and returns it; the lamps of every wired switch and of the
+  // emergency stop follow it (see EStopSeen()).
+  std::uint8_t ReadStatus();
+
   // Reads the status register once: whether the wired emergency stop is active (its lamp
   // follows). Always false when it is not wired.
   bool ReadEStop();

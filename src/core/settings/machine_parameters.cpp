@@ -102,6 +102,40 @@ class Converter {
     return value;
   }
 
+  // A timing in µs: an integer within 0 .. kMaxTimingUs.
+  std::int32_t Timing(CnLine line) {
+    const std::int32_t value = Integer(line);
+    if (error_.empty() && (value < 0 || value > kMaxTimingUs)) {
+      Fail(line, "« " + file_.Text(line) + " » µs est hors de la plage 0 à " + std::to_string(kMaxTimingUs) +
+                     " µs (une attente plus longue retarderait STOP).");
+    }
+    return value;
+  }
+
+  // A step or direction output: its index must name a pin of the list, or the shown position
+  // would count steps that no pin made.
+  std::uint8_t MotorOutput(CnLine line) {
+    const std::int32_t index = Integer(line);
+    if (error_.empty() && (index < 0 || index > 8)) {
+      Fail(line, "l'indice « " + file_.Text(line) + " » ne désigne aucune sortie de la liste (0 à 8).");
+    }
+    return OutputMaskForIndex(index);
+  }
+
+  // Two outputs on one data pin: an edge of one would move the other.
+  void CheckDistinctOutputs(const std::array<std::pair<CnLine, std::uint8_t>, 7>& outputs) {
+    for (std::size_t i = 0; i < outputs.size() && error_.empty(); ++i) {
+      for (std::size_t j = 0; j < i; ++j) {
+        if (outputs[i].second == 0 || outputs[i].second != outputs[j].second) continue;
+        const int earlier = static_cast<int>(outputs[j].first);
+        Fail(outputs[i].first, "la sortie « " + file_.Text(outputs[i].first) + " » sert déjà à « " +
+                                   kLines[earlier].label + " » (ligne " + std::to_string(earlier + 1) +
+                                   ") ; deux signaux ne peuvent partager une broche.");
+        break;
+      }
+    }
+  }
+
   const std::string& error() const { return error_; }
 
  private:
@@ -155,16 +189,16 @@ Status MachineParametersFromFile(const MachineParameterFile& file, MachineParame
   using L = CnLine;
   p.PortBase = c.Port(L::PortIndex);
   p.EStopInput = c.Input(L::EStopInput);
-  p.StepXOutput = c.Output(L::StepXOutput);
+  p.StepXOutput = c.MotorOutput(L::StepXOutput);
   p.LimitXInput = c.Input(L::LimitXInput);
   p.LimitYInput = c.Input(L::LimitYInput);
   p.LimitZInput = c.Input(L::LimitZInput);
   p.ProbeInput = c.Input(L::ProbeInput);
-  p.DirXOutput = c.Output(L::DirXOutput);
-  p.StepYOutput = c.Output(L::StepYOutput);
-  p.DirYOutput = c.Output(L::DirYOutput);
-  p.StepZOutput = c.Output(L::StepZOutput);
-  p.DirZOutput = c.Output(L::DirZOutput);
+  p.DirXOutput = c.MotorOutput(L::DirXOutput);
+  p.StepYOutput = c.MotorOutput(L::StepYOutput);
+  p.DirYOutput = c.MotorOutput(L::DirYOutput);
+  p.StepZOutput = c.MotorOutput(L::StepZOutput);
+  p.DirZOutput = c.MotorOutput(L::DirZOutput);
   p.SpindleOutput = c.Output(L::SpindleOutput);
   p.EStopInverted = c.Flag(L::EStopInverted);
   p.LimitXInverted = c.Flag(L::LimitXInverted);
@@ -183,7 +217,7 @@ Status MachineParametersFromFile(const MachineParameterFile& file, MachineParame
   p.StepsPerMmZ = c.Scale(L::StepsPerMmZ);
   p.MaxFeed = c.Integer(L::MaxFeed);
   p.WorkFeed = c.Integer(L::WorkFeed);
-  p.MinPulseUs = c.Integer(L::MinPulseUs);
+  p.MinPulseUs = c.Timing(L::MinPulseUs);
   // Lines 32 to 37 belong to the surfacing page, which reads them itself.
   p.PlateSizeX = c.Number(L::PlateSizeX);
   p.PlateSizeY = c.Number(L::PlateSizeY);
@@ -193,8 +227,16 @@ Status MachineParametersFromFile(const MachineParameterFile& file, MachineParame
   p.PlateBorderY = c.Number(L::PlateBorderY);
   p.PlateOriginX = c.Number(L::PlateOriginX);
   p.PlateOriginY = c.Number(L::PlateOriginY);
-  p.TickWaitUs = c.Integer(L::TickWaitUs);
+  p.TickWaitUs = c.Timing(L::TickWaitUs);
   p.LimitBackOffMm = c.Integer(L::LimitBackOffMm);
+  // In file order, so that the message names the later of the two lines.
+  c.CheckDistinctOutputs({{{L::StepXOutput, p.StepXOutput},
+                           {L::DirXOutput, p.DirXOutput},
+                           {L::StepYOutput, p.StepYOutput},
+                           {L::DirYOutput, p.DirYOutput},
+                           {L::StepZOutput, p.StepZOutput},
+                           {L::DirZOutput, p.DirZOutput},
+                           {L::SpindleOutput, p.SpindleOutput}}});
   if (!c.error().empty()) return Status::Error(c.error());
   *parameters = p;
   return Status::Ok();

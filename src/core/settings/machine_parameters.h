@@ -65,7 +65,8 @@ std::uint8_t InputMaskForIndex(std::int32_t index);    // status register: 0, 0x
 std::uint8_t OutputMaskForIndex(std::int32_t index);   // data register: 0, 0x01 ... 0x80
 
 // The machine window's copy of cn.dat. The defaults are the values the machine runs with
-// before any file has been read: port 378h, 133.3333 steps/mm, work feed 400 mm/min, nothing
+// before any file has been read: port 378h, 133.3333 steps/mm, work feed 150 mm/min (the
+// factory text of its line, which the feed slider shows), nothing
 // wired, no signal inverted; the remaining values are the factory ones.
 // The surfacing values (lines 32 to 37) are not kept: only the surfacing page uses them.
 struct MachineParameters {
@@ -105,7 +106,7 @@ struct MachineParameters {
   double StepsPerMmZ = 133.3333;
 
   std::int32_t MaxFeed = 600;        // mm/min, top of the feed slider
-  std::int32_t WorkFeed = 400;       // mm/min
+  std::int32_t WorkFeed = 150;       // mm/min
   std::int32_t MinPulseUs = 60;      // µs, length of every step pulse
   std::int32_t TickWaitUs = 43;      // µs, the wait standing for one 50 µs motion tick
   std::int32_t LimitBackOffMm = 5;   // mm, back-off after a limit switch
@@ -122,13 +123,19 @@ struct MachineParameters {
   friend bool operator==(const MachineParameters&, const MachineParameters&) = default;
 };
 
-// Converts all 47 texts. On the first bad line the status names it (line number, the
-// dialog's caption, the text) and `parameters` is left exactly as it was: a machine never
-// runs on half-applied wiring.
+// Timing lines (MinPulseUs, TickWaitUs) are accepted from 0 to this many µs: every wait of a
+// move lasts one of them, and STOP can act only between two waits.
+inline constexpr std::int32_t kMaxTimingUs = 5000;
+
 // Wires step and direction of X, Y and Z on data bits D0 to D5 (step X on D0, direction X on
 // D1, ...), nothing inverted: the wiring of the simulated machine when no cn.dat is given.
 void WireAxesOnLowDataBits(MachineParameters& parameters);
 
+// Converts all 47 texts. On the first bad line the status names it (line number, the
+// dialog's caption, the text) and `parameters` is left exactly as it was: a machine never
+// runs on half-applied wiring. Besides the form of each line, values the machine could not keep
+// its promises with are refused: a timing outside 0 .. kMaxTimingUs, a step or direction pin
+// index outside its list (0 .. 8), two outputs on one data pin.
 Status MachineParametersFromFile(const MachineParameterFile& file, MachineParameters* parameters);
 
 // Reads the 47 texts of cn.dat. A missing or short file is an error naming the first

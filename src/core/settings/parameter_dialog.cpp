@@ -147,6 +147,11 @@ ParameterDialogValues FactoryDialogValues() {
   return values;
 }
 
+namespace {
+constexpr const char* kMachineRefusesNote =
+    " La machine refusera ce fichier et gardera ses réglages tant qu'il n'est pas corrigé.";
+}  // namespace
+
 std::string ParameterDialogLoad::Message() const {
   std::string message;
   if (!status.ok()) message = status.message();
@@ -207,7 +212,17 @@ ParameterDialogLoad LoadParameterDialogFile(const std::string& path, ParameterDi
     load.status = Status::Error(status.message() + " Les valeurs affichées sont conservées.");
     return load;
   }
-  return ApplyParameterLines(lines, values);
+  ParameterDialogLoad load = ApplyParameterLines(lines, values);
+  if (load.status.ok()) {
+    // The dialog shows what the file holds, but says when the machine will refuse it.
+    MachineParameterFile file;
+    for (int i = 0; i < kMachineParameterLineCount; ++i) file.Texts[i] = lines[i];
+    MachineParameters scratch;
+    if (Status machine = MachineParametersFromFile(file, &scratch); !machine) {
+      load.notes.push_back(machine.message() + kMachineRefusesNote);
+    }
+  }
+  return load;
 }
 
 MachineParameterFile DialogValuesToFile(const ParameterDialogValues& values) {

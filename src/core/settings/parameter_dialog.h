@@ -85,7 +85,9 @@ struct ParameterDialogLoad {
 ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
                                         ParameterDialogValues* values);
 
-// Reads cn.dat at `path` into `values`; a file that cannot be read changes nothing.
+// Reads cn.dat at `path` into `values`; a file that cannot be read changes nothing. A file read
+// whole that the machine would refuse (MachineParametersFromFile) adds the machine's message as
+// a note, so the dialog and the machine window agree on it.
 ParameterDialogLoad LoadParameterDialogFile(const std::string& path, ParameterDialogValues* values);
 
 // The 47 texts that saving writes: index in decimal (-1 for no selection), "TRUE"/"FALSE",

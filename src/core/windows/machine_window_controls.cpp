@@ -75,7 +75,7 @@ constexpr ControlName<MachineControl> kRows[] = {
     {R::kLengthCaption, "Label28", 91, "Longueur :"},
     {R::kLengthValue, "Label29", 0, "0.000"},
     {R::kTimeCaption, "Label31", 92, "Temps estimé :"},
-    {R::kTimeValue, "Label32", 0, "0"},
+    {R::kTimeValue, "Label32", 0, "0:00:00"},
     {R::kSizeXUnit, "Label25", 93, "mm"},
     {R::kSizeYUnit, "Label30", 93, "mm"},
     {R::kLengthUnit, "Label27", 93, "mm"},

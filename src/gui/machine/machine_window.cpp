@@ -112,8 +112,12 @@ void MachineWindow::Activated() {
     feed_slider_->setValue(feed.Position());
     feed_slider_->blockSignals(false);
     ShowRepetition();
+    // A cn.dat message says nothing true any more once the file reads well.
+    if (parameter_message_shown_) ShowMessage("");
+    parameter_message_shown_ = false;
   } else {
     ShowMessage(status.message());
+    parameter_message_shown_ = true;
   }
   // Outputs to low even when the file could not be read: nothing is left driven.
   session_.Port().ResetOutputs();
@@ -253,7 +257,7 @@ void MachineWindow::FeedChanged(std::int32_t feed) {
     feed_slider_->setValue(feed);
     feed_slider_->blockSignals(false);
   }
-  time_value_->setText(QString::number(EstimatedSeconds(program_length_, feed)));
+  ShowEstimate();
 }
 
 void MachineWindow::OpenSettingsPage(int page) { emit SettingsPageRequested(page); }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/machine/iso_motion.h"
 #include "core/machine/jogging.h"
 #include "core/machine/machine_display.h"
 
@@ -118,6 +119,8 @@ class MachineWindow final : public QWidget, private MachineDisplay {
 
   void FeedChanged(std::int32_t feed);
   void ShowProgramInfo();
+  // "Temps estimé": the whole copy sequence at the work feed, h:mm:ss.
+  void ShowEstimate();
   void ShowRepetition();
   void ShowMode(const QString& caption);
   QString ModeName() const;
@@ -132,6 +135,8 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   QString engraving_file_;
   QString drilling_file_;
   double program_length_ = 0;
+  ToolPosition program_end_;
+  bool parameter_message_shown_ = false;  // the message line holds a cn.dat error
   bool drilling_mode_ = false;
   bool spindle_on_ = false;
 

@@ -205,13 +205,17 @@ void MachineWindow::BuildIsoBox() {
       {R::kSizeXCaption, "Taille X :", &size_x_value_, R::kSizeXValue, "0.000", R::kSizeXUnit, "mm"},
       {R::kSizeYCaption, "Taille Y :", &size_y_value_, R::kSizeYValue, "0.000", R::kSizeYUnit, "mm"},
       {R::kLengthCaption, "Longueur :", &length_value_, R::kLengthValue, "0.000", R::kLengthUnit, "mm"},
-      {R::kTimeCaption, "Temps estimé :", &time_value_, R::kTimeValue, "0", R::kTimeUnit, "s"}};
+      {R::kTimeCaption, "Temps estimé :", &time_value_, R::kTimeValue, "0:00:00", R::kTimeUnit, "s"}};
   for (int i = 0; i < 4; ++i) {
     const int y = 20 + 22 * i;
     Caption(program_info_box_, rows[i].caption_role, rows[i].caption, 6, y, 86);
-    *rows[i].value = Value(program_info_box_, rows[i].value_role, rows[i].value_text, 92, y, 52);
+    // Right-aligned values reach left under the end of their caption, so that a length of
+    // five digits and three decimals ("22014.000") shows whole.
+    *rows[i].value = Value(program_info_box_, rows[i].value_role, rows[i].value_text, 62, y, 82);
     (*rows[i].value)->setAlignment(Qt::AlignRight);
-    Caption(program_info_box_, rows[i].unit_role, rows[i].unit, 146, y, 22);
+    QLabel* unit = Caption(program_info_box_, rows[i].unit_role, rows[i].unit, 146, y, 22);
+    // The time shows as h:mm:ss, which needs no unit.
+    if (rows[i].unit_role == R::kTimeUnit) unit->hide();
   }
 
   repetition_box_ = Box(box, R::kRepetitionBox, "Option de répétition", {338, 70, 174, 118});

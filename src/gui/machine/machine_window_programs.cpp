@@ -63,7 +63,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
   MachineState& state = session_.State();
   session_.SetProgramRunning(true);
   const IsoAnalysis analysis = AnalyseIsoProgram(
-      lines, session_.CurrentPosition(), state.WorkFeed, session_.Engine().GetHost(), state.StopFlag,
+      lines, ToolPosition{}, state.WorkFeed, session_.Engine().GetHost(), state.StopFlag,
       [this](long line, long count, const std::string& message) {
         progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
         progress_bar_->setValue(static_cast<int>(line));
@@ -72,6 +72,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
   session_.SetProgramRunning(false);
   session_.SetJobExtent(analysis.extent_x, analysis.extent_y);
   program_length_ = analysis.length;
+  program_end_ = analysis.end;
   ShowProgramInfo();
   if (!analysis.status) ShowMessage(analysis.status.message());
   copies_x_spin_->setValue(1);
@@ -108,10 +109,21 @@ void MachineWindow::ShowProgramInfo() {
   size_x_value_->setText(QString::fromStdString(FormatFixed(session_.ExtentX(), 3)));
   size_y_value_->setText(QString::fromStdString(FormatFixed(session_.ExtentY(), 3)));
   length_value_->setText(QString::fromStdString(FormatFixed(program_length_, 3)));
-  time_value_->setText(QString::number(EstimatedSeconds(program_length_, session_.State().WorkFeed)));
+  ShowEstimate();
 }
 
-void MachineWindow::CopiesChanged() { ShowRepetition(); }
+void MachineWindow::ShowEstimate() {
+  const CopyGrid grid{copies_x_spin_->value(), copies_y_spin_->value(), session_.ExtentX(), session_.ExtentY(),
+                      session_.State().Parameters.CopyGap};
+  const double length = StartSequenceLength(grid, program_length_, program_end_);
+  time_value_->setText(QString::fromStdString(
+      FormatHoursMinutesSeconds(EstimatedProgramSeconds(length, session_.State().WorkFeed))));
+}
+
+void MachineWindow::CopiesChanged() {
+  ShowRepetition();
+  ShowEstimate();
+}
 
 void MachineWindow::ShowRepetition() {
   const MachineParameters& p = session_.State().Parameters;
@@ -177,7 +189,8 @@ bool MachineWindow::RunOneCopy() {
     prompts_.ShowError(QString::fromStdString(result.status.message()));
     return false;
   }
-  return true;
+  // A stopped run has already said on the message line where and why.
+  return result.outcome == IsoRunOutcome::kCompleted;
 }
 
 void MachineWindow::StartProgram() {

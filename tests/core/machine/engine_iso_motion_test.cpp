@@ -58,6 +58,31 @@ TEST_F(EngineIsoMotionTest, TwoByTwoCopiesLandOnTheSimulatedMachine) {
   for (double position : rig_.state.Position) EXPECT_NEAR(position, 0, 1e-9);
 }
 
+// A refused move is an alarm: the program and its remaining copies end there, latched, and the
+// message names the line; the program's feed word does not outlive the run.
+TEST_F(EngineIsoMotionTest, ARefusedMoveEndsTheProgramAndItsCopies) {
+  const std::vector<std::string> program = {"G00 Z1 F300", "G01 X5", "G01 X99999999", "G01 X0 Y0"};
+  std::vector<IsoRunResult> runs;
+  const bool ran = RunStartSequence(
+      {2, 2, 30, 20, 5},
+      [&] {
+        runs.push_back(RunIsoProgram(program, motion_, rig_.host));
+        return runs.back().outcome == IsoRunOutcome::kCompleted;
+      },
+      motion_);
+  EXPECT_FALSE(ran);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].outcome, IsoRunOutcome::kStopped);
+  EXPECT_EQ(runs[0].status.message(),
+            std::string("Programme arrêté à la ligne 3 (« G01 X99999999 ») : ") + kBadTargetMessage);
+  EXPECT_EQ(rig_.display.message, runs[0].status.message());
+  EXPECT_TRUE(rig_.state.StopFlag);
+  EXPECT_TRUE(rig_.display.disc_red);
+  EXPECT_EQ(rig_.machine.PositionSteps(Axis::X), 667);  // X5: nothing after the refused line
+  EXPECT_EQ(rig_.state.WorkFeed, 150);
+  EXPECT_EQ(slider_.Position(), 150);
+}
+
 TEST_F(EngineIsoMotionTest, TheGoldenBoardEndsWhereItsProgramEnds) {
   std::vector<std::string> program;
   ASSERT_TRUE(LoadIsoProgram(std::string(PISTORA_DEFAULT_SOURCE_DIR) + "/tests/golden/tiny-board-gravure.iso",

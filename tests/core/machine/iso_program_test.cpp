@@ -135,12 +135,17 @@ TEST(RunIsoProgram, StopEndsTheRunAtTheNextLine) {
   const IsoRunResult result = RunIsoProgram({"G00 Z2", "G01 X1", "G01 X2", "G01 X3"}, motion, host);
   EXPECT_EQ(result.outcome, IsoRunOutcome::kStopped);
   EXPECT_EQ(motion.targets.size(), 2u);
-  EXPECT_EQ(motion.shown.size(), 2u);
+  // Two lines shown, then where the run ended.
+  ASSERT_EQ(motion.shown.size(), 3u);
+  EXPECT_EQ(motion.shown[2], result.status.message());
+  EXPECT_EQ(result.status.message(), "Programme arrêté à la ligne 2 (« G01 X1 ») : machine arrêtée.");
 
-  // Once latched, a further run reads no line.
+  // Once latched, a further run moves nothing and says so.
   motion.shown.clear();
-  EXPECT_EQ(RunIsoProgram({"G00 Z5"}, motion, host).outcome, IsoRunOutcome::kStopped);
-  EXPECT_TRUE(motion.shown.empty());
+  const IsoRunResult latched = RunIsoProgram({"G00 Z5"}, motion, host);
+  EXPECT_EQ(latched.outcome, IsoRunOutcome::kStopped);
+  EXPECT_EQ(motion.targets.size(), 2u);
+  EXPECT_NE(latched.status.message().find("avant la ligne 1"), std::string::npos);
 }
 
 TEST(AnalyseIsoProgram, ExtentLengthAndTime) {
@@ -157,14 +162,53 @@ TEST(AnalyseIsoProgram, ExtentLengthAndTime) {
                                           });
   ASSERT_TRUE(a.status.ok());
   EXPECT_FALSE(a.stopped);
-  // Missing words take the current position (0, 0, 0), not the previous point:
-  // (0,0,0)→(0,0,2) 2, →(0,0,−0.1) 2.1, →(30,40,0) √(30²+40²+0.1²), →(0,0,2) √(30²+40²+2²).
-  const double expected = 2 + 2.1 + std::sqrt(2500.01) + std::sqrt(2504.0);
+  // Missing words take the previous point, as the machine does: Z-only lines are plunges and
+  // lifts, not trips back to the origin: 2 + 2.1 + 50 + 2.1.
+  const double expected = 56.2;
   EXPECT_DOUBLE_EQ(a.extent_x, 30);
   EXPECT_DOUBLE_EQ(a.extent_y, 40);
   EXPECT_NEAR(a.length, expected, 1e-9);
+  EXPECT_EQ(a.end, (ToolPosition{30, 40, 2}));
   EXPECT_EQ(a.estimated_seconds, std::lround(expected * 60 / 150));
   EXPECT_EQ(messages.at(3), "Analyse instruction : G01 X30 Y40");
+}
+
+// The analysis follows the path the run makes, copies and walks included.
+TEST(AnalyseIsoProgram, LengthIsThePathTheRunMakes) {
+  const std::vector<std::vector<std::string>> programs = {
+      {"G00 Z2", "G00 X10 Y0", "G01 Z-0.1", "G01 Y5", "G01 X12", "G00 Z2", "G00 X0 Y0", "G00 Z0"},
+      {"G00 X3 Y4 Z1", "G01 Z-0.2", "G01 X-2", "G01 Y9 Z0.5", "G00 Z2"},
+      {"G01 Z1", "G00 G01 X4", "M05"}};
+  const CopyGrid grids[] = {{1, 1, 0, 0, 5}, {2, 3, 0, 0, 5}, {3, 1, 0, 0, 2.5}};
+  NullHost host;
+  const bool stop = false;
+  for (std::size_t p = 0; p < programs.size(); ++p) {
+    const IsoAnalysis a = AnalyseIsoProgram(programs[p], {}, 150, host, stop);
+    for (CopyGrid grid : grids) {
+      SCOPED_TRACE(::testing::Message() << "program " << p << ", " << grid.copies_x << "x" << grid.copies_y);
+      grid.extent_x = a.extent_x;
+      grid.extent_y = a.extent_y;
+      FakeIsoMotion motion;
+      ASSERT_TRUE(RunStartSequence(
+          grid, [&] { return RunIsoProgram(programs[p], motion, host).outcome == IsoRunOutcome::kCompleted; },
+          motion));
+      double path = 0;
+      ToolPosition from;  // machine coordinates: each target plus the work zero of its time
+      ToolPosition zero;
+      std::size_t next_target = 0;
+      for (const std::string& event : motion.events) {
+        if (event == "zeroX") zero.x = from.x;
+        if (event == "zeroY") zero.y = from.y;
+        if (event == "zeroZ") zero.z = from.z;
+        if (event != "move") continue;
+        const ToolPosition& t = motion.targets[next_target++];
+        const ToolPosition to{zero.x + t.x, zero.y + t.y, zero.z + t.z};
+        path += std::hypot(to.x - from.x, to.y - from.y, to.z - from.z);
+        from = to;
+      }
+      EXPECT_NEAR(StartSequenceLength(grid, a.length, a.end), path, 1e-9);
+    }
+  }
 }
 
 TEST(AnalyseIsoProgram, EdgeFigures) {
@@ -177,10 +221,10 @@ TEST(AnalyseIsoProgram, EdgeFigures) {
   // Time rounds halves to even (5 mm at 120 mm/min is 2.5 s) and is 0 without a feed.
   EXPECT_EQ(AnalyseIsoProgram({"G01 X5"}, {}, 120, host, stop).estimated_seconds, 2);
   EXPECT_EQ(AnalyseIsoProgram({"G01 X5"}, {}, 0, host, stop).estimated_seconds, 0);
-  // The current position stands for missing words; "G00 G01" counts the move twice.
+  // The start point stands for missing words of the first move; "G00 G01" moves twice.
   a = AnalyseIsoProgram({"G00 G01 Z2"}, {100, 0, 0}, 150, host, stop);
   EXPECT_DOUBLE_EQ(a.extent_x, 100);
-  EXPECT_NEAR(a.length, std::sqrt(10004.0), 1e-9);
+  EXPECT_NEAR(a.length, 2, 1e-9);
   // A malformed line is reported with its number and left out of the figures.
   a = AnalyseIsoProgram({"G01 X5", "G01 X9q"}, {}, 150, host, stop);
   EXPECT_NE(a.status.message().find("Ligne 2"), std::string::npos);
@@ -193,6 +237,12 @@ TEST(AnalyseIsoProgram, StopFlagEndsTheReading) {
   const IsoAnalysis a = AnalyseIsoProgram({"G01 X1", "G01 X2", "G01 X3", "G01 X4"}, {}, 150, host, stop);
   EXPECT_TRUE(a.stopped);
   EXPECT_DOUBLE_EQ(a.extent_x, 2);
+}
+
+TEST(FormatHoursMinutesSeconds, ShowsEveryUnit) {
+  const std::pair<long, const char*> rows[] = {{0, "0:00:00"}, {59, "0:00:59"}, {125, "0:02:05"},
+                                               {3600, "1:00:00"}, {100000, "27:46:40"}, {-3, "0:00:00"}};
+  for (const auto& [seconds, text] : rows) EXPECT_EQ(FormatHoursMinutesSeconds(seconds), text) << seconds;
 }
 
 TEST(Repetition, TotalAndFit) {

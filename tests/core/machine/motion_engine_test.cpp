@@ -19,6 +19,10 @@ using testing::RecordingPort;
 using ScriptedHost = testing::CountingHost;
 using testing::WiredAxes;
 
+std::int64_t TotalStepsOf(const SimulatedMachine& machine) {
+  return machine.StepCount(Axis::X) + machine.StepCount(Axis::Y) + machine.StepCount(Axis::Z);
+}
+
 class MotionEngineTest : public ::testing::Test {
  protected:
   MotionEngineTest()
@@ -145,12 +149,12 @@ TEST_F(MotionEngineTest, DirectionsAreSetXYZWithZeroDeltaPositive) {
   EXPECT_EQ(port.writes[2].value, 0x28);  // Z unchanged counts as positive
 }
 
-TEST_F(MotionEngineTest, NoMoveMeansNoTickAndARealFeedOfZero) {
+TEST_F(MotionEngineTest, NoMoveMeansNoTickAndNoRealFeedFigure) {
   state_.Position = {1, 2, 3};
   EXPECT_EQ(engine_.MoveTo(1, 2, 3), MoveOutcome::Completed);
   EXPECT_EQ(host_.pumps, 0);
   EXPECT_EQ(machine_.StepCount(Axis::X), 0);
-  EXPECT_EQ(display_.real_feed, "0");
+  EXPECT_EQ(display_.real_feed, "-");
   EXPECT_EQ(display_.positions, (std::vector<std::string>{"1.000", "2.000", "3.000"}));
 }
 
@@ -212,6 +216,58 @@ TEST_F(MotionEngineTest, ALimitSwitchStopsTheMoveWithinOneTick) {
     EXPECT_EQ(host_.pumps, pumps_at_limit);  // the tick after the closing step was the last
     EXPECT_EQ(engine_.LastMoveSteps()[0], 100);
   }
+}
+
+// After "Raz" with a switch still closed: toward it is refused, away from it or along another
+// axis moves, and a switch of an axis that does not move still stops the move.
+TEST_F(MotionEngineTest, AfterRazAMoveTowardAClosedSwitchIsRefusedAndAwayIsAllowed) {
+  MachineParameters p = WiredAxes();
+  p.LimitXInput = 0x08;
+  p.LimitYInput = 0x10;
+  Apply(p);
+  machine_.SetTravel(Axis::X, -1000000, 100);
+  ASSERT_EQ(engine_.MoveTo(10, 0, 0), MoveOutcome::Stopped);
+  ASSERT_EQ(machine_.PositionSteps(Axis::X), 100);
+  EXPECT_EQ(state_.StopReason, std::string(kLimitStopMessage) + "X.");
+  EXPECT_EQ(display_.message, state_.StopReason);
+
+  state_.StopFlag = false;  // "Raz"
+  const std::array<double, 3> at_switch = state_.Position;
+  struct Row {
+    const char* name;
+    std::array<double, 3> target;
+    MoveOutcome outcome;
+    std::int64_t x_steps_after;
+  };
+  const Row rows[] = {
+      {"further into the switch", {at_switch[0] + 1, 0, 0}, MoveOutcome::Refused, 100},
+      {"diagonal into the switch", {at_switch[0] + 1, 1, 0}, MoveOutcome::Refused, 100},
+      {"along Y only", {at_switch[0], 2, 0}, MoveOutcome::Completed, 100},
+      {"away from the switch", {at_switch[0] - 5, 2, 0}, MoveOutcome::Completed, 100 - 667},
+      {"back onto the switch", {at_switch[0] + 1, 2, 0}, MoveOutcome::Stopped, 100},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    state_.StopFlag = false;
+    const std::int64_t before = TotalStepsOf(machine_);
+    EXPECT_EQ(engine_.MoveTo(row.target[0], row.target[1], row.target[2]), row.outcome);
+    EXPECT_EQ(machine_.PositionSteps(Axis::X), row.x_steps_after);
+    if (row.outcome == MoveOutcome::Refused) {
+      EXPECT_EQ(TotalStepsOf(machine_), before);
+      EXPECT_EQ(display_.message, std::string(kTowardLimitMessage) + "X.");
+      EXPECT_FALSE(state_.StopFlag);
+    }
+  }
+
+  // The Y switch closes while only X moves: the move stops all the same.
+  state_.StopFlag = false;
+  ASSERT_EQ(engine_.MoveTo(at_switch[0] - 5, 2, 0), MoveOutcome::Completed);
+  host_.pumps = 0;
+  host_.trigger_at = 200;
+  host_.action = [this] { machine_.SetTravel(Axis::Y, -1000000, 0); };
+  EXPECT_EQ(engine_.MoveTo(at_switch[0] - 15, 2, 0), MoveOutcome::Stopped);
+  EXPECT_EQ(state_.StopReason, std::string(kLimitStopMessage) + "Y.");
+  EXPECT_LE(host_.pumps, 201);
 }
 
 TEST_F(MotionEngineTest, TheEmergencyStopLatchesWithOrWithoutLimitSwitches) {

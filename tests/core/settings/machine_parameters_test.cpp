@@ -104,7 +104,7 @@ TEST(MachineParameters, LinesConvertByTheirForm) {
   file.SetText(CnLine::StepXOutput, "8");
   file.SetText(CnLine::LimitYInput, "5");
   file.SetText(CnLine::LimitZInput, "6");
-  file.SetText(CnLine::DirZOutput, "9");
+  file.SetText(CnLine::DirZOutput, "7");
   file.SetText(CnLine::PortIndex, " 2 ");
   file.SetText(CnLine::StepsPerMmX, "200");
   file.SetText(CnLine::StepsPerMmY, "2.5E2");
@@ -119,7 +119,7 @@ TEST(MachineParameters, LinesConvertByTheirForm) {
   EXPECT_EQ(p.StepXOutput, 0x80);
   EXPECT_EQ(p.LimitYInput, 0x80);
   EXPECT_EQ(p.LimitZInput, 0);
-  EXPECT_EQ(p.DirZOutput, 0);
+  EXPECT_EQ(p.DirZOutput, 0x40);
   EXPECT_EQ(p.PortBase, 0x278);
   EXPECT_DOUBLE_EQ(p.StepsPerMmX, 200.0);
   EXPECT_DOUBLE_EQ(p.StepsPerMmY, 250.0);
@@ -146,6 +146,15 @@ TEST(MachineParameters, ABadLineIsNamedAndNothingIsApplied) {
       {CnLine::StepsPerMmY, "-80", "ligne 27"},
       {CnLine::PlateOriginY, "abc", "ligne 45"},
       {CnLine::MinPulseUs, "", "ligne 31"},
+      // Values that would hold STOP off or make the shown position lie.
+      {CnLine::MinPulseUs, "-1", "ligne 31"},
+      {CnLine::MinPulseUs, "20000000", "ligne 31"},
+      {CnLine::TickWaitUs, "5001", "ligne 46 (Durée de la tempo de 50us)"},
+      {CnLine::TickWaitUs, "-43", "ligne 46"},
+      {CnLine::DirXOutput, "1", "ligne 8 (Sens X) : la sortie « 1 » sert déjà à « Pas X » (ligne 3)"},
+      {CnLine::SpindleOutput, "1", "ligne 13 (Broche)"},
+      {CnLine::StepYOutput, "9", "ligne 9 (Pas Y)"},
+      {CnLine::DirZOutput, "-1", "ligne 12 (Sens Z)"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.text);
@@ -158,6 +167,18 @@ TEST(MachineParameters, ABadLineIsNamedAndNothingIsApplied) {
     EXPECT_NE(status.message().find(r.named), std::string::npos) << status.message();
     EXPECT_EQ(p, Distinctive());
   }
+}
+
+TEST(MachineParameters, TimingAndPinLimitsAcceptTheirEdges) {
+  MachineParameterFile file;
+  file.SetText(CnLine::MinPulseUs, "0");
+  file.SetText(CnLine::TickWaitUs, "5000");
+  file.SetText(CnLine::StepXOutput, "8");
+  file.SetText(CnLine::DirXOutput, "7");
+  MachineParameters p;
+  ASSERT_TRUE(MachineParametersFromFile(file, &p).ok());
+  EXPECT_EQ(p.TickWaitUs, 5000);
+  EXPECT_EQ(p.StepXOutput, 0x80);
 }
 
 TEST(MachineParameters, MissingOrShortFilesKeepThePreviousParameters) {

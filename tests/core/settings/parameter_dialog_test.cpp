@@ -157,14 +157,34 @@ TEST(ParameterDialogLoad, IndexBeyondItsListSelectsNothingSaysSoAndSavesMinusOne
   EXPECT_EQ(file.Text(CnLine::LimitZInput), "-1");
   EXPECT_EQ(file.Text(CnLine::DirZOutput), "-1");
   EXPECT_EQ(file.Text(CnLine::PortIndex), "-1");
-  // The machine reads a list with no selection as not wired.
+  // The machine reads an input or the port with no selection as not wired, but refuses a
+  // direction output that names no pin: its steps would count without moving anything.
   MachineParameters machine;
-  ASSERT_TRUE(MachineParametersFromFile(file, &machine).ok());
-  EXPECT_EQ(machine.DirZOutput, 0);
+  const Status refused = MachineParametersFromFile(file, &machine);
+  ASSERT_FALSE(refused.ok());
+  EXPECT_TRUE(Mentions(refused.message(), "ligne 12 (Sens Z)")) << refused.message();
+  MachineParameterFile wired = file;
+  wired.SetText(CnLine::DirZOutput, "0");
+  ASSERT_TRUE(MachineParametersFromFile(wired, &machine).ok());
+  EXPECT_EQ(machine.LimitZInput, 0);
   EXPECT_EQ(machine.PortBase, 0);
 }
 
+
 class ParameterDialogFile : public TempFolderTest {};
+
+TEST_F(ParameterDialogFile, AFileTheMachineRefusesIsShownWithTheMachinesReason) {
+  std::vector<std::string> lines = FactoryLines();
+  lines[At(CnLine::TickWaitUs)] = "20000000";
+  ASSERT_TRUE(WriteLatin1LinesAtomically(PathOf("cn.dat"), lines).ok());
+  ParameterDialogValues values = FactoryDialogValues();
+  const ParameterDialogLoad load = LoadParameterDialogFile(PathOf("cn.dat"), &values);
+  ASSERT_TRUE(load.status.ok());
+  EXPECT_EQ(values[At(CnLine::TickWaitUs)].text, "20000000");
+  ASSERT_EQ(load.notes.size(), 1u);
+  EXPECT_TRUE(Mentions(load.notes[0], "ligne 46")) << load.notes[0];
+  EXPECT_TRUE(Mentions(load.notes[0], "refusera")) << load.notes[0];
+}
 
 TEST_F(ParameterDialogFile, MissingOrShortFileChangesNothingAfterTheLastGoodLine) {
   ParameterDialogValues values = FactoryDialogValues();

@@ -179,7 +179,7 @@ class MachineWindowTest : public QObject {
     QCOMPARE(Text(MachineControl::kSizeXValue), QStringLiteral("30.000"));
     QCOMPARE(Text(MachineControl::kSizeYValue), QStringLiteral("20.000"));
     QCOMPARE(Text(MachineControl::kLengthValue), QStringLiteral("86.056"));
-    QCOMPARE(Text(MachineControl::kTimeValue), QStringLiteral("34"));  // at 150 mm/mn
+    QCOMPARE(Text(MachineControl::kTimeValue), QStringLiteral("0:00:34"));  // at 150 mm/mn
     QVERIFY(Control(MachineControl::kPlacementButton)->isEnabled());
     prompts_.QueueFileName(drill);
     Click(MachineControl::kLoadDrillingButton);
@@ -188,6 +188,8 @@ class MachineWindowTest : public QObject {
     Control<QSpinBox>(MachineControl::kCopiesXSpin)->setValue(2);
     QCOMPARE(Text(MachineControl::kTotalX), QStringLiteral("65"));
     Control<QSpinBox>(MachineControl::kCopiesYSpin)->setValue(10);  // 10 x 20 + 9 x 5 = 245 mm: more than 150 - 2 x 7
+    // 20 copies of 86.056 mm and 1270 mm of walks between them, at 150 mm/mn.
+    QCOMPARE(Text(MachineControl::kTimeValue), QStringLiteral("0:19:56"));
     QCOMPARE(Text(MachineControl::kTotalY), QStringLiteral("245"));
     QVERIFY(Control<QLabel>(MachineControl::kTotalY)->styleSheet().contains(QStringLiteral("red")));
     QVERIFY(Control<QLabel>(MachineControl::kTotalX)->styleSheet().contains(QStringLiteral("black")));
@@ -203,8 +205,9 @@ class MachineWindowTest : public QObject {
     // Two copies: 2 x (30 + 30) mm of X, and 35 mm out and back between them.
     QCOMPARE(machine_->StepCount(Axis::X), 2 * 8000 + 2 * 4667);
     QCOMPARE(machine_->PositionSteps(Axis::X), 0);
-    QCOMPARE(session_->State().WorkFeed, 300);
-    QCOMPARE(Text(MachineControl::kWorkFeedValue), QStringLiteral("300"));
+    // The program's F300 ended with it: the work feed is the one it started with.
+    QCOMPARE(session_->State().WorkFeed, 150);
+    QCOMPARE(Text(MachineControl::kWorkFeedValue), QStringLiteral("150"));
     QVERIFY(window_->DrillingMode());
     QCOMPARE(Text(MachineControl::kModeName), QString::fromUtf8("Perçage"));
     QVERIFY(!Control(MachineControl::kStartButton)->isEnabled());
