@@ -6,6 +6,7 @@
 #include "cli/cmd_run.h"
 #include "cli/job_options.h"
 #include "core/machine/iso_program.h"
+#include "core/settings/machine_parameters.h"
 #include "core/text/numbers.h"
 
 namespace pistora::cli {

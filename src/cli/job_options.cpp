@@ -8,33 +8,11 @@
 #include "core/job/file_names.h"
 #include "core/machine/program_time.h"
 #include "core/settings/machine_parameters.h"
+#include "core/text/numbers.h"
 
 namespace pistora::cli {
 
 namespace {
-
-// Digits with at most one "." and at least one digit ("0.25", "2", ".5", "1.").
-bool IsUnsignedDecimal(const std::string& text) {
-  int digits = 0, points = 0;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == '.') {
-      ++points;
-    } else {
-      return false;
-    }
-  }
-  return digits > 0 && points <= 1;
-}
-
-bool IsUnsignedInteger(const std::string& text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
 
 struct TextOption {
   const char* name;

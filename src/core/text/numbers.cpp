@@ -143,4 +143,26 @@ std::string PadLeft(std::string text, std::size_t width) {
   return text;
 }
 
+bool IsUnsignedDecimal(std::string_view text) {
+  int digits = 0, points = 0;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++points;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0 && points <= 1;
+}
+
+bool IsUnsignedInteger(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
 }  // namespace pistora

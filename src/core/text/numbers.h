@@ -26,6 +26,12 @@ std::optional<std::int32_t> ParseInt32(std::string_view text);
 // Rounds the double's exact binary value, exact halves to even (0.0625 with 3 decimals is "0.062").
 std::string FormatFixed(double value, int decimals);
 
+// Digits with at most one "." and at least one digit ("0.25", "2", ".5", "1."): how the job
+// settings are typed into the programs.
+bool IsUnsignedDecimal(std::string_view text);
+// Digits only, at least one.
+bool IsUnsignedInteger(std::string_view text);
+
 // General form: the shortest text with up to 15 significant digits ("10.16", "2.54", "133.3333"),
 // with the given decimal separator.
 std::string FormatGeneral(double value, char separator = '.');

@@ -100,6 +100,7 @@ constexpr ControlName<MainControl> kRows[] = {
     {R::kLanguageList, "ComboBox1"},
     {R::kMagnifierToggle, "SpeedButton1", 0, "Loupe"},
     {R::kSaveSettingsButton, "BitBtn16", 178, "Sauve les paramètres"},
+    {R::kProgramOptionsButton, "ProgramOptionsButton", 0, "Options G-code"},
     {R::kContourLog, "Memo1"},
     {R::kRunLog, "Memo2"},
     {R::kArtworkMenu, "Image1Menu"},

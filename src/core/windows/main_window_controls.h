@@ -113,6 +113,7 @@ enum class MainControl {
   kMachineWindowButton,
   kMagnifierToggle,
   kSaveSettingsButton,
+  kProgramOptionsButton,  // opens the program options (controller, spindle speed, drills, ...)
 
   // Hidden diagnostic lists (see Workspace) and the artwork view's context menu.
   kContourLog,

@@ -1,4 +1,5 @@
 // The main window's creation, job settings and links to the other windows.
+#include "gui/main/program_options_dialog.h"
 #include "gui/main/main_window.h"
 
 #include <QCheckBox>
@@ -52,6 +53,8 @@ void MainWindow::ConnectHandlers() {
   connect(machine_window_button_, &QPushButton::clicked, this, &MainWindow::OpenMachineWindow);
   connect(copy_pitch_length_button_, &QPushButton::clicked, this, &MainWindow::CopyPitchLength);
   connect(save_settings_button_, &QPushButton::clicked, this, &MainWindow::SaveSettings);
+  connect(program_options_button_, &QPushButton::clicked, this, &MainWindow::OpenProgramOptions);
+  connect(program_options_dialog_.get(), &ProgramOptionsDialog::OptionsConfirmed, this, &MainWindow::SetProgramOptions);
   connect(language_list_, &QComboBox::activated, this, &MainWindow::LanguageChosen);
   connect(magnifier_toggle_, &QToolButton::clicked, this, &MainWindow::ToggleMagnifier);
   const std::pair<QPushButton*, void (MainWindow::*)()> commands[] = {
@@ -122,7 +125,18 @@ void MainWindow::ApplyStep(StepEvent event) {
   each(step.show, [](QWidget* w) { w->show(); });
 }
 
-JobParameters MainWindow::JobParametersFromControls() const { return JobParametersFrom(SettingsFromControls()); }
+JobParameters MainWindow::JobParametersFromControls() const {
+  JobParameters parameters = JobParametersFrom(SettingsFromControls());
+  ApplyProgramOptions(program_options_, &parameters);
+  return parameters;
+}
+
+void MainWindow::OpenProgramOptions() { program_options_dialog_->Open(program_options_); }
+
+void MainWindow::SetProgramOptions(const ProgramOptions& options) {
+  program_options_ = options;
+  SaveProgramOptions(options);
+}
 
 void MainWindow::InstallKeyFilters() {
   // Depths and the real distance: unsigned decimals; feeds and the two spin boxes: unsigned
@@ -147,6 +161,7 @@ void MainWindow::StartUp() {
   measuring_ = false;
 
   ListLanguages();
+  program_options_ = LoadProgramOptions();
   MainSettings settings = SettingsFromControls();
   const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings);
   if (status) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "core/artwork/scale.h"
 #include "core/artwork/verification.h"
@@ -11,6 +12,7 @@
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/job/order_job.h"
+#include "core/job/program_options.h"
 #include "core/job/simulation.h"
 #include "core/settings/language_file.h"
 #include "core/settings/main_settings.h"
@@ -37,6 +39,7 @@ namespace pistora {
 class BitmapView;
 class LedLamp;
 class Prompts;
+class ProgramOptionsDialog;
 
 // The main window: the artwork and engraving views on the left; on the right the general
 // controls, the progress gauge, one of four step panels and the job settings.
@@ -78,6 +81,7 @@ class MainWindow : public QWidget {
   void OpenMachineWindow();  // "&Module de Gravure"
   void CopyPitchLength();    // pitch calculator result into the real distance
   void SaveSettings();       // "Sauve les paramètres"
+  void OpenProgramOptions();  // "Options G-code": controller, spindle speed, travel height, drills
   void UpdatePixelSize();    // the measured or the real distance changed
   void PitchCountChanged();
   void ArtworkMouseDown(QPoint position);
@@ -146,6 +150,10 @@ class MainWindow : public QWidget {
 
   // The job settings boxes as the program writers take them.
   JobParameters JobParametersFromControls() const;
+
+  // The program options in use (kept in the user's settings; defaults write today's programs).
+  const ProgramOptions& CurrentProgramOptions() const { return program_options_; }
+  void SetProgramOptions(const ProgramOptions& options);
 
   // The job settings as their boxes show them, and back.
   MainSettings SettingsFromControls() const;
@@ -290,6 +298,9 @@ class MainWindow : public QWidget {
   QPushButton* machine_window_button_ = nullptr;
   QToolButton* magnifier_toggle_ = nullptr;
   QPushButton* save_settings_button_ = nullptr;
+  QPushButton* program_options_button_ = nullptr;
+  std::unique_ptr<ProgramOptionsDialog> program_options_dialog_;  // a window of its own
+  ProgramOptions program_options_;
 
   // Hidden diagnostic lists.
   QPlainTextEdit* contour_log_ = nullptr;

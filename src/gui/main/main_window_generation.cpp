@@ -79,12 +79,26 @@ void MainWindow::GenerateProgram(JobMode mode) {
   if (chosen.isEmpty()) return;
   const JobParameters parameters = JobParametersFromControls();
   Status status;
+  std::vector<ProgramReport> drill_programs;
   RunLongOperation([&] {
-    status = mode == JobMode::Engraving
-                 ? GenerateEngravingProgram(work_, host_, parameters, chosen.toStdString())
-                 : GenerateDrillingProgram(work_, host_, parameters, chosen.toStdString());
+    if (mode == JobMode::Engraving) {
+      status = GenerateEngravingProgram(work_, host_, parameters, chosen.toStdString());
+    } else {
+      // With a drill list, one program per drill (and one without).
+      status = GenerateDrillingPrograms(work_, host_, parameters, chosen.toStdString(), &drill_programs);
+    }
   });
-  if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
+  if (!status) {
+    prompts_.ShowError(QString::fromStdString(status.message()));
+  } else if (!parameters.Drills.empty()) {
+    // Several files from one name: say which.
+    QString text = QString::fromUtf8("Programmes de perçage écrits :");
+    for (const ProgramReport& report : drill_programs) {
+      text += QStringLiteral("\n") + QString::fromStdString(report.Path) + QString::fromUtf8(" (foret ") +
+              QString::fromStdString(report.Drill) + QStringLiteral(" mm, %1 trous)").arg(report.ObjectCount);
+    }
+    prompts_.ShowInfo(text);
+  }
 }
 
 void MainWindow::WriteEngravingProgram() { GenerateProgram(JobMode::Engraving); }

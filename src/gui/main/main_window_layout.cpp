@@ -14,6 +14,7 @@
 
 #include "core/artwork/view_geometry.h"
 #include "core/windows/main_window_controls.h"
+#include "gui/main/program_options_dialog.h"
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
@@ -207,6 +208,8 @@ void MainWindow::BuildLayout() {
   magnifier_toggle_ = PlaceCaptioned<QToolButton>(job, R::kMagnifierToggle, {238, 82, 117, 30});
   magnifier_toggle_->setCheckable(true);
   save_settings_button_ = PlaceCaptioned<QPushButton>(job, R::kSaveSettingsButton, {194, 182, 161, 28});
+  program_options_button_ = PlaceCaptioned<QPushButton>(job, R::kProgramOptionsButton, {238, 118, 117, 30});
+  program_options_dialog_ = std::make_unique<ProgramOptionsDialog>(prompts_);
 
   contour_log_ = Place<QPlainTextEdit>(this, R::kContourLog, {0, 0, 10, 10});
   run_log_ = Place<QPlainTextEdit>(this, R::kRunLog, {0, 0, 10, 10});

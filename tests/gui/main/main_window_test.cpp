@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,11 +13,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include "core/artwork/view_geometry.h"
+#include "core/windows/program_options_controls.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/startup.h"
 #include "gui/widgets/bitmap_view.h"
@@ -76,6 +80,9 @@ class MainWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The program options are kept in the user's settings: a test folder of Qt's, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
     ApplyUiFont();
     QLocale::setDefault(QLocale::c());
   }
@@ -453,6 +460,37 @@ class MainWindowTest : public QObject {
     QVERIFY(!FindControl<QCheckBox>(again, MainControl::kSpindleControl)->isChecked());
     QCOMPARE(FindControl<QComboBox>(again, MainControl::kLanguageList)->currentText(),
              QStringLiteral("fr.lng ( Français )"));
+  }
+
+  void ProgramOptionsGoIntoTheProgramsAndAreKept() {
+    QCOMPARE(Window().CurrentProgramOptions(), ProgramOptions{});  // today's programs by default
+    Control<QPushButton>(MainControl::kProgramOptionsButton)->click();
+    QDialog* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QStringLiteral("ProgramOptionsDialog") && w->isVisible()) dialog = qobject_cast<QDialog*>(w);
+    }
+    QVERIFY(dialog != nullptr);
+    using P = ProgramOptionsControl;
+    FindControl<QComboBox>(*dialog, P::kDialectList)->setCurrentIndex(2);
+    FindControl<QLineEdit>(*dialog, P::kDrills)->setText(QStringLiteral("0.8,1.0"));
+    FindControl<QLineEdit>(*dialog, P::kSpindleRpm)->setText(QStringLiteral("12 000"));
+    FindControl<QPushButton>(*dialog, P::kConfirmButton)->click();
+    // A value no program could take: said, the dialog stays open, nothing changes.
+    QCOMPARE(prompts_.Errors().size(), 1);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(Window().CurrentProgramOptions(), ProgramOptions{});
+
+    FindControl<QLineEdit>(*dialog, P::kSpindleRpm)->setText(QStringLiteral("12000"));
+    FindControl<QPushButton>(*dialog, P::kConfirmButton)->click();
+    QVERIFY(!dialog->isVisible());
+    const JobParameters parameters = Window().JobParametersFromControls();
+    QCOMPARE(parameters.TargetDialect, Dialect::Grbl);
+    QCOMPARE(parameters.SpindleRpm, std::string("12000"));
+    QCOMPARE(parameters.Drills, std::string("0.8,1.0"));
+    // Kept for the next run.
+    MainWindow again(prompts_, folder_.path());
+    QCOMPARE(again.CurrentProgramOptions(), Window().CurrentProgramOptions());
+    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
   }
 
   void KeyFilterOnTheNumericBoxes() {
