@@ -5,21 +5,17 @@
 #include <numbers>
 #include <vector>
 
+#include "core/artwork/copper_map.h"
 #include "core/artwork/path_text.h"
 
 namespace pistora {
 
 std::optional<HoleShape> MeasureHole(const Contour& contour, double pixel_mm) {
   if (!contour.IsClosed) return std::nullopt;
-  const std::optional<PathPoint> start = ParsePathStart(contour.PathText);
-  if (!start) return std::nullopt;
-  std::vector<PathPoint> points{*start};
-  ForEachStep(contour.PathText, [&](Step s) {
-    points.push_back({points.back().x + s.dx, points.back().y + s.dy});
-    return true;
-  });
+  const std::vector<PathPoint> points = PathPoints(contour.PathText);
+  if (points.size() < 5) return std::nullopt;
   const std::size_t steps = points.size() - 1;
-  if (steps < 4) return std::nullopt;
+  const PathPoint* start = &points.front();
 
   // Twice the signed area of the polygon through the ring's pixel centres (closed on its start).
   double twice_area = 0.0;
@@ -52,6 +48,42 @@ std::optional<HoleShape> MeasureHole(const Contour& contour, double pixel_mm) {
 double HoleDiameterMm(const Contour& contour, double pixel_mm) {
   const std::optional<HoleShape> shape = MeasureHole(contour, pixel_mm);
   return shape ? shape->diameter_mm : 0.0;
+}
+
+bool RunsInsideCopper(const Workspace& ws, const Contour& contour) {
+  const Bitmap& art = ws.ArtworkBitmap;
+  const std::vector<PathPoint> points = PathPoints(contour.PathText);
+  if (points.empty()) return false;
+  const PathPoint* leftmost = &points.front();
+  const PathPoint* rightmost = &points.front();
+  for (const PathPoint& p : points) {
+    if (p.x < leftmost->x) leftmost = &p;
+    if (p.x > rightmost->x) rightmost = &p;
+  }
+  auto copper_at = [&](int x, int y) {
+    const int row = art.RowOf(y);
+    return art.Contains(x, row) && IsCopperColour(art.At(x, row));
+  };
+  return copper_at(leftmost->x - 1, leftmost->y) && copper_at(rightmost->x + 1, rightmost->y);
+}
+
+int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm) {
+  int pads = 0;
+  for (Contour& c : ws.Table.items) {
+    const std::optional<HoleShape> shape = MeasureHole(c, ws.PixelSizeMm);
+    const bool opening = RunsInsideCopper(ws, c);
+    const bool hole = opening && shape && shape->roundness >= kMinHoleRoundness && shape->diameter_mm >= min_mm &&
+                      shape->diameter_mm <= max_mm;
+    if (hole) {
+      c.IsPad = true;
+      c.IsUseless = false;
+      ++pads;
+    } else if (c.IsPad) {
+      c.IsPad = false;
+      c.IsUseless = opening;
+    }
+  }
+  return pads;
 }
 
 }  // namespace pistora

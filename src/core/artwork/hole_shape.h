@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/artwork/contour.h"
+#include "core/artwork/workspace.h"
 
 namespace pistora {
 
@@ -25,5 +26,20 @@ std::optional<HoleShape> MeasureHole(const Contour& contour, double pixel_mm);
 
 // The drill diameter of a pad, in millimetres: MeasureHole's diameter, 0 when it has none.
 double HoleDiameterMm(const Contour& contour, double pixel_mm);
+
+// Drill diameters accepted as holes by default, mm.
+inline constexpr double kDefaultHoleMinMm = 0.4;
+inline constexpr double kDefaultHoleMaxMm = 3.2;
+
+// True when the contour runs inside copper of ws.ArtworkBitmap (black or processed blue): the
+// pixels beside its leftmost and its rightmost points are copper, as they are around an opening.
+bool RunsInsideCopper(const Workspace& ws, const Contour& contour);
+
+// Pads by their size, once the scale is known: a contour is a pad when it runs inside copper and
+// encloses a round opening (roundness at least kMinHoleRoundness) of diameter within
+// [min_mm, max_mm]. A contour that stops being a pad is engraved when it is an island's outline,
+// useless when it is an opening. Other contours keep their flags. Needs ws.PixelSizeMm > 0.
+// Returns the number of pads.
+int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm);
 
 }  // namespace pistora
