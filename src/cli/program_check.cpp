@@ -28,7 +28,7 @@ Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_m
   drills.erase(std::unique(drills.begin(), drills.end(),
                            [](const DrillPoint& a, const DrillPoint& b) { return a.x == b.x && a.y == b.y; }),
                drills.end());
-  const CopperMap copper(artwork);
+  const CopperMap copper(artwork, false);  // islands only: the groove needs no distances
   *report = CheckIsolation(copper, pixel_mm, tool_width_mm / 2.0 / pixel_mm, cuts, drills);
   return Status::Ok();
 }

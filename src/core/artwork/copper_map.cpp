@@ -1,24 +1,26 @@
 #include "core/artwork/copper_map.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace pistora {
 
-CopperMap::CopperMap(const Bitmap& artwork)
-    : width_(artwork.Width()),
-      height_(artwork.Height()),
-      island_(static_cast<std::size_t>(width_) * height_, 0),
-      nearest_(island_.size(), -1) {
+CopperMap::CopperMap(const Bitmap& artwork, bool with_distances)
+    : width_(artwork.Width()), height_(artwork.Height()) {
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(width_) * height_, 0);
   for (int row = 0; row < height_; ++row) {
-    for (int x = 0; x < width_; ++x) {
-      if (IsCopperColour(artwork.At(x, row))) {
-        island_[IndexOf(x, row)] = -1;  // copper not yet labelled
+    const std::uint8_t* p = artwork.Row(row);
+    for (int x = 0; x < width_; ++x, p += 3) {
+      // Blue first: black (0, 0, 0) or blue (255, 0, 0 in memory).
+      if (p[1] == 0 && p[2] == 0 && (p[0] == 0 || p[0] == 255)) {
+        mask[IndexOf(x, row)] = 1;
         ++copper_pixels_;
       }
     }
   }
-  LabelIslands();
-  TransformDistances();
+  island_ = LabelComponents(mask, width_, height_, &island_count_);
+  nearest_.assign(island_.size(), -1);
+  if (with_distances) TransformDistances();
 }
 
 std::int64_t CopperMap::SquaredDistance(std::size_t i) const {
@@ -29,31 +31,70 @@ std::int64_t CopperMap::SquaredDistance(std::size_t i) const {
   return dx * dx + dy * dy;
 }
 
-void CopperMap::LabelIslands() {
-  std::vector<std::size_t> stack;
-  for (std::size_t seed = 0; seed < island_.size(); ++seed) {
-    if (island_[seed] != -1) continue;
-    const std::int32_t label = ++island_count_;
-    island_[seed] = label;
-    stack.push_back(seed);
-    while (!stack.empty()) {
-      const std::size_t i = stack.back();
-      stack.pop_back();
-      const int x = static_cast<int>(i % width_);
-      const int row = static_cast<int>(i / width_);
-      for (int nr = row - 1; nr <= row + 1; ++nr) {
-        if (nr < 0 || nr >= height_) continue;
-        for (int nx = x - 1; nx <= x + 1; ++nx) {
-          if (nx < 0 || nx >= width_) continue;
-          const std::size_t n = IndexOf(nx, nr);
-          if (island_[n] == -1) {
-            island_[n] = label;
-            stack.push_back(n);
-          }
+std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask, int width, int height, int* count) {
+  // Runs of each row joined (union-find) with the runs of the row above that touch them, corners
+  // included; a second pass numbers the roots in scan order and fills the runs.
+  struct Run {
+    int row;
+    int left;
+    int right;  // inclusive
+    std::int32_t label;
+  };
+  std::vector<Run> runs;
+  std::vector<std::int32_t> parent;
+  auto find = [&parent](std::int32_t a) {
+    while (parent[static_cast<std::size_t>(a)] != a) {
+      parent[static_cast<std::size_t>(a)] = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(a)])];
+      a = parent[static_cast<std::size_t>(a)];
+    }
+    return a;
+  };
+  std::size_t above_begin = 0;  // runs of the previous row: [above_begin, above_end)
+  std::size_t above_end = 0;
+  for (int row = 0; row < height; ++row) {
+    const std::uint8_t* line = mask.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+    const std::size_t row_begin = runs.size();
+    std::size_t k = above_begin;
+    for (int x = 0; x < width;) {
+      if (!line[x]) {
+        ++x;
+        continue;
+      }
+      const int left = x;
+      while (x < width && line[x]) ++x;
+      const int right = x - 1;
+      std::int32_t label = -1;
+      while (k < above_end && runs[k].right < left - 1) ++k;
+      for (std::size_t j = k; j < above_end && runs[j].left <= right + 1; ++j) {
+        const std::int32_t root = find(runs[j].label);
+        if (label < 0) {
+          label = root;
+        } else if (root != label) {
+          parent[static_cast<std::size_t>(std::max(root, label))] = std::min(root, label);
+          label = std::min(root, label);
         }
       }
+      if (label < 0) {
+        label = static_cast<std::int32_t>(parent.size());
+        parent.push_back(label);
+      }
+      runs.push_back({row, left, right, label});
     }
+    above_begin = row_begin;
+    above_end = runs.size();
   }
+  std::vector<std::int32_t> labels(mask.size(), 0);
+  std::vector<std::int32_t> number(parent.size(), 0);
+  int n = 0;
+  for (const Run& r : runs) {
+    const auto root = static_cast<std::size_t>(find(r.label));
+    if (number[root] == 0) number[root] = ++n;
+    const std::size_t base = static_cast<std::size_t>(r.row) * static_cast<std::size_t>(width);
+    std::fill(labels.begin() + static_cast<std::ptrdiff_t>(base + static_cast<std::size_t>(r.left)),
+              labels.begin() + static_cast<std::ptrdiff_t>(base + static_cast<std::size_t>(r.right) + 1), number[root]);
+  }
+  *count = n;
+  return labels;
 }
 
 // Exact Euclidean distance transform with the nearest site (Felzenszwalb and Huttenlocher): the
@@ -62,19 +103,23 @@ void CopperMap::LabelIslands() {
 void CopperMap::TransformDistances() {
   if (copper_pixels_ == 0) return;
   constexpr int kNone = -1;
-  // Nearest copper row in the pixel's own column, kNone when the column has no copper.
+  // Nearest copper row in the pixel's own column, kNone when the column has no copper; both
+  // sweeps go row by row, all columns at once, to read memory in order.
   std::vector<int> column_nearest(island_.size(), kNone);
-  for (int x = 0; x < width_; ++x) {
-    int last = kNone;
-    for (int row = 0; row < height_; ++row) {
-      if (island_[IndexOf(x, row)] != 0) last = row;
-      column_nearest[IndexOf(x, row)] = last;
+  std::vector<int> last(static_cast<std::size_t>(width_), kNone);
+  for (int row = 0; row < height_; ++row) {
+    for (int x = 0; x < width_; ++x) {
+      if (island_[IndexOf(x, row)] != 0) last[static_cast<std::size_t>(x)] = row;
+      column_nearest[IndexOf(x, row)] = last[static_cast<std::size_t>(x)];
     }
-    last = kNone;
-    for (int row = height_ - 1; row >= 0; --row) {
-      if (island_[IndexOf(x, row)] != 0) last = row;
+  }
+  std::fill(last.begin(), last.end(), kNone);
+  for (int row = height_ - 1; row >= 0; --row) {
+    for (int x = 0; x < width_; ++x) {
+      int& below = last[static_cast<std::size_t>(x)];
+      if (island_[IndexOf(x, row)] != 0) below = row;
       int& best = column_nearest[IndexOf(x, row)];
-      if (last != kNone && (best == kNone || last - row < row - best)) best = last;
+      if (below != kNone && (best == kNone || below - row < row - best)) best = below;
     }
   }
   std::vector<int> sites(static_cast<std::size_t>(width_));

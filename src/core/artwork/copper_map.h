@@ -14,7 +14,8 @@ namespace pistora {
 // other colour is board. Islands are 8-connected, numbered from 1 in scan order.
 class CopperMap {
  public:
-  explicit CopperMap(const Bitmap& artwork);
+  // Without `with_distances` only the islands are known (NearestCopper is -1 everywhere).
+  explicit CopperMap(const Bitmap& artwork, bool with_distances = true);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -38,7 +39,6 @@ class CopperMap {
   std::int64_t SquaredDistance(std::size_t i) const;
 
  private:
-  void LabelIslands();
   void TransformDistances();
 
   int width_ = 0;
@@ -48,6 +48,10 @@ class CopperMap {
   std::vector<std::int32_t> island_;
   std::vector<std::int32_t> nearest_;  // kMaxImageSide squared fits
 };
+
+// 8-connected components of the pixels where mask is non-zero (row after row, width per row):
+// numbers from 1 in scan order of their first pixel, 0 elsewhere. `count` receives how many.
+std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask, int width, int height, int* count);
 
 // Whether a colour is copper for the tool (black, or the blue of a processed island).
 inline bool IsCopperColour(Rgb c) { return c == kBlack || c == kBlue; }

@@ -36,7 +36,8 @@ void MarkCapsule(std::vector<std::uint8_t>& cut, int width, int height, double a
 }  // namespace
 
 IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double groove_radius_px,
-                               const std::vector<CutSegment>& cuts, const std::vector<DrillPoint>& drills) {
+                               const std::vector<CutSegment>& cuts, const std::vector<DrillPoint>& drills,
+                               std::vector<std::uint8_t>* groove) {
   const int width = copper.Width();
   const int height = copper.Height();
   IsolationReport report;
@@ -54,37 +55,30 @@ IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double 
   }
 
   // Components of what the groove leaves; an island sharing one with another island leaks.
-  std::vector<std::uint8_t> leaks(static_cast<std::size_t>(report.islands) + 1, 0);
-  std::vector<std::uint8_t> seen(cut.size(), 0);
-  std::vector<std::size_t> stack;
-  std::vector<int> met;  // islands of the current component
-  for (std::size_t seed = 0; seed < cut.size(); ++seed) {
-    if (cut[seed] || seen[seed]) continue;
-    seen[seed] = 1;
-    stack.push_back(seed);
-    met.clear();
-    while (!stack.empty()) {
-      const std::size_t i = stack.back();
-      stack.pop_back();
-      if (const int island = copper.IslandAt(i);
-          island != 0 && std::find(met.begin(), met.end(), island) == met.end()) {
-        met.push_back(island);
-      }
-      const int x = static_cast<int>(i % width);
-      const int row = static_cast<int>(i / width);
-      for (int nr = std::max(row - 1, 0); nr <= std::min(row + 1, height - 1); ++nr) {
-        for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, width - 1); ++nx) {
-          const std::size_t n = copper.IndexOf(nx, nr);
-          if (cut[n] || seen[n]) continue;
-          seen[n] = 1;
-          stack.push_back(n);
-        }
-      }
-    }
-    if (met.size() > 1) {
-      for (int island : met) leaks[static_cast<std::size_t>(island)] = 1;
+  std::vector<std::uint8_t> left(cut.size());
+  for (std::size_t i = 0; i < cut.size(); ++i) left[i] = cut[i] ? 0 : 1;
+  int components = 0;
+  const std::vector<std::int32_t> component = LabelComponents(left, width, height, &components);
+  constexpr std::int32_t kShared = -1;
+  std::vector<std::int32_t> island_of(static_cast<std::size_t>(components) + 1, 0);  // 0, an island, or kShared
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    const std::int32_t island = copper.IslandAt(i);
+    if (island == 0 || component[i] == 0) continue;
+    std::int32_t& owner = island_of[static_cast<std::size_t>(component[i])];
+    if (owner == 0) {
+      owner = island;
+    } else if (owner != island) {
+      owner = kShared;
     }
   }
+  std::vector<std::uint8_t> leaks(static_cast<std::size_t>(report.islands) + 1, 0);
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    const std::int32_t island = copper.IslandAt(i);
+    if (island != 0 && component[i] != 0 && island_of[static_cast<std::size_t>(component[i])] == kShared) {
+      leaks[static_cast<std::size_t>(island)] = 1;
+    }
+  }
+  if (groove) *groove = cut;
   report.not_isolated = static_cast<int>(std::count(leaks.begin(), leaks.end(), 1));
 
   for (const DrillPoint& d : drills) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/artwork/copper_map.h"
@@ -37,9 +39,11 @@ struct IsolationReport {
 // Lays the groove (every pixel whose centre is closer than `groove_radius_px` to a cutting move)
 // over the artwork: the whole board is copper before milling, so every pixel the groove leaves is
 // copper afterwards, and an island is isolated when no such pixels join it to another island.
-// A drill point is on copper when the pixel under it is copper.
+// A drill point is on copper when the pixel under it is copper. `groove` (when given) receives
+// 1 for every pixel the groove takes, 0 elsewhere (CopperMap indices).
 IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double groove_radius_px,
-                               const std::vector<CutSegment>& cuts, const std::vector<DrillPoint>& drills);
+                               const std::vector<CutSegment>& cuts, const std::vector<DrillPoint>& drills,
+                               std::vector<std::uint8_t>* groove = nullptr);
 
 // "check: islands=<n> not-isolated=<n> copper-cut=<px> (<percent> %) drills-on-copper=<n>"
 std::string IsolationReportText(const IsolationReport& report);

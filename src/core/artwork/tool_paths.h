@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,15 +42,16 @@ struct ToolPathReport {
   std::vector<GapWarning> warnings;  // one per pair of islands, ordered by island numbers
 };
 
-// The artwork dilated by `radius_px` for the tracer: black where a pixel is copper or lies
-// closer than the radius to its own island, white elsewhere and on the board side of every
-// border between two islands' dilations. `warnings` (when given) receives the pairs of
-// islands whose dilations meet; `pixel_mm` and `tool_width_mm` only measure them.
-Bitmap DilateIslands(const CopperMap& copper, double radius_px, std::vector<GapWarning>* warnings,
-                     double pixel_mm);
+// The islands dilated by `radius_px` (1 inside, 0 outside, CopperMap indices): copper, and the
+// pixels closer than the radius to their own island, except on each side of a border between
+// two islands' dilations, so that no two dilations touch. `warnings` (when given) receives the
+// pairs of islands whose pixels closer than `warn_radius_px` meet at such a border, at their
+// narrowest place; `pixel_mm` only measures them.
+std::vector<std::uint8_t> DilateIslands(const CopperMap& copper, double radius_px, double warn_radius_px,
+                                        std::vector<GapWarning>* warnings, double pixel_mm);
 
-// Replaces, for every island, its longest useful contour by the traced outline of its dilation
-// by the tool's radius (flags and job order kept); with passes > 1 adds the outlines of the
+// Replaces, for every island, its longest useful contour by the ring around its dilation by the
+// tool's radius (flags and job order kept); with passes > 1 adds the outlines of the
 // dilations by radius + k * width * (1 - overlap) as useful contours. Pads and useless contours
 // stay. Needs ws.PixelSizeMm > 0 and an artwork whose copper is black or processed blue. The
 // engraving bitmap is left for the caller to redraw.
