@@ -1,7 +1,12 @@
 #pragma once
 
+#include <iosfwd>
+
 #include "cli/cli_args.h"
 #include "core/artwork/extraction.h"
+#include "core/artwork/hole_shape.h"
+#include "core/artwork/threshold.h"
+#include "core/artwork/tool_paths.h"
 #include "core/artwork/workspace.h"
 #include "core/text/status.h"
 
@@ -14,18 +19,30 @@ struct AnalysisOptions {
   double pixel_mm = 0.0;  // millimetres per pixel, > 0
   int thicken_times = 0;  // --thicken [N]: the thickening command N times (1 without N)
   bool smooth = false;    // --smooth: one smoothing pass, before any thickening
+  double threshold_percent = kDefaultThresholdPercent;  // --threshold P: grey and colour pictures
+  bool holes_by_size = false;  // --hole-min / --hole-max given, or --tool-width
+  double hole_min_mm = kDefaultHoleMinMm;
+  double hole_max_mm = kDefaultHoleMaxMm;
+  ToolPathSettings tool;  // --tool-width MM [--passes N] [--overlap F]; width 0 = paths one pixel out
 };
 
 void AddAnalysisOptions(ArgSpec* options_spec);
 
 // Exactly one of --pixel-mm and --dpi, each a positive decimal with "."; the two counts
-// within the ranges of the window's spin boxes. The message names the option at fault.
+// within the ranges of the window's spin boxes; the tool width positive, passes 1..kMaxPasses,
+// overlap 0..kMaxOverlap, hole sizes positive with min <= max, threshold 1..99 %. --passes and
+// --overlap need --tool-width, which does not go with --thicken. The message names the option
+// at fault.
 Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options);
 
 inline constexpr const char* kAnalysisOptionsUsage =
     "(--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] [--thicken [N]] [--smooth]";
+inline constexpr const char* kToolOptionsUsage =
+    "[--tool-width MM [--passes N] [--overlap F]] [--hole-min MM] [--hole-max MM] [--threshold P]";
 
-// The contour rewrites asked for (smoothing, then thickening), applied to an analysed workspace.
-void ApplyAnalysisRewrites(const AnalysisOptions& options, Workspace* ws);
+// The contour rewrites asked for, applied to an analysed workspace: smoothing, thickening, pads by
+// their size, then the tool's paths. The warnings of the gaps narrower than the tool go to `err`,
+// one line each.
+ToolPathReport ApplyAnalysisRewrites(const AnalysisOptions& options, Workspace* ws, std::ostream& err);
 
 }  // namespace pistora::cli

@@ -4,12 +4,14 @@
 #include <utility>
 
 #include "core/host/host.h"
+#include "core/text/numbers.h"
+#include "core/text/quoted.h"
 #include "image/artwork_loader.h"
 
 namespace pistora::cli {
 
 Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& settings, double pixel_mm,
-                          Workspace* ws) {
+                          Workspace* ws, double threshold_percent, std::string* notice) {
   if (settings.hole_size < kMinHoleSize || settings.hole_size > kMaxHoleSize) {
     return Status::Error("taille des trous de perçage " + std::to_string(settings.hole_size) + " hors de " +
                          std::to_string(kMinHoleSize) + " à " + std::to_string(kMaxHoleSize));
@@ -23,6 +25,15 @@ Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& 
   }
   Workspace result;
   if (Status s = LoadArtwork(artwork, &result.ArtworkBitmap); !s) return s;
+  if (const long others = ThresholdArtwork(result.ArtworkBitmap, threshold_percent); others > 0 && notice) {
+    *notice = "L'image " + Quoted(artwork) + " a " + std::to_string(others) +
+              " pixels ni noirs ni blancs : elle est passée en noir et blanc au seuil de " +
+              FormatGeneral(threshold_percent, '.') + " % de luminosité.";
+  }
+  if (!HasCopper(result.ArtworkBitmap)) {
+    return Status::Error("L'image " + Quoted(artwork) +
+                         " ne contient aucun cuivre (aucun pixel noir) : rien à graver, aucun fichier n'est écrit.");
+  }
   result.EngravingBitmap = Bitmap(result.ArtworkBitmap.Width(), result.ArtworkBitmap.Height(), kWhite);
   NullHost host;
   ExtractContours(result, host, settings);

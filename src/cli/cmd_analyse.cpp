@@ -24,7 +24,7 @@ int RunAnalyse(const std::vector<std::string>& argv, std::ostream& out, std::ost
   Args args;
   Status status = ParseArgs(argv, options_spec, &args);
   if (status && (args.positional.size() != 1 || args.Get("o").value_or("").empty())) {
-    err << kUsage << kAnalysisOptionsUsage << "\n";
+    err << kUsage << kAnalysisOptionsUsage << "\n        " << kToolOptionsUsage << "\n";
     return 2;
   }
   AnalysisOptions options;
@@ -36,11 +36,15 @@ int RunAnalyse(const std::vector<std::string>& argv, std::ostream& out, std::ost
 
   const auto started = std::chrono::steady_clock::now();
   Workspace ws;
-  if (Status s = AnalyseArtworkFile(args.positional[0], options.settings, options.pixel_mm, &ws); !s) {
+  std::string notice;
+  if (Status s = AnalyseArtworkFile(args.positional[0], options.settings, options.pixel_mm, &ws,
+                                    options.threshold_percent, &notice);
+      !s) {
     err << "pistora-cli analyse : " << s.message() << "\n";
     return 1;
   }
-  ApplyAnalysisRewrites(options, &ws);
+  if (!notice.empty()) err << "pistora-cli analyse : " << notice << "\n";
+  ApplyAnalysisRewrites(options, &ws, err);
   const std::string path = CompleteFileName(*args.Get("o"), ".grv");
   if (Status s = SaveEngravingFile(path, ws); !s) {
     err << "pistora-cli analyse : " << s.message() << "\n";

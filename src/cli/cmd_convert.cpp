@@ -8,6 +8,7 @@
 #include "cli/analysis_pipeline.h"
 #include "cli/cli_args.h"
 #include "cli/job_options.h"
+#include "cli/program_check.h"
 #include "core/artwork/contour_drawing.h"
 #include "core/job/engraving_file.h"
 
@@ -24,7 +25,7 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   Status status = ParseArgs(argv, options_spec, &args);
   if (status && (args.positional.size() != 1 || args.Get("out-dir").value_or("").empty())) {
     err << "Usage : pistora-cli convert TYPON --out-dir DOSSIER " << kAnalysisOptionsUsage << "\n        "
-        << kJobOptionsUsage << "\n";
+        << kJobOptionsUsage << "\n        " << kToolOptionsUsage << "\n";
     return 2;
   }
   if (status) status = ReadAnalysisOptions(args, &analysis);
@@ -41,11 +42,15 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   const ProgramTargets targets{(dir / (stem + "-gravure.iso")).string(), (dir / (stem + "-percage.iso")).string()};
 
   Workspace ws;
-  if (Status s = AnalyseArtworkFile(artwork.string(), analysis.settings, analysis.pixel_mm, &ws); !s) {
+  std::string notice;
+  if (Status s = AnalyseArtworkFile(artwork.string(), analysis.settings, analysis.pixel_mm, &ws,
+                                    analysis.threshold_percent, &notice);
+      !s) {
     err << "pistora-cli convert : " << s.message() << "\n";
     return 1;
   }
-  ApplyAnalysisRewrites(analysis, &ws);
+  if (!notice.empty()) err << "pistora-cli convert : " << notice << "\n";
+  ApplyAnalysisRewrites(analysis, &ws, err);
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   if (error) {
@@ -65,6 +70,16 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   if (Status s = WritePrograms(ws, parameters, targets, out, MachineWorkFeed()); !s) {
     err << "pistora-cli convert : " << s.message() << "\n";
     return 1;
+  }
+  if (analysis.tool.tool_width_mm > 0.0) {
+    IsolationReport report;
+    if (Status s = CheckPrograms(ws.ArtworkBitmap, ws.PixelSizeMm, analysis.tool.tool_width_mm, targets.engraving,
+                                 targets.drilling, &report);
+        !s) {
+      err << "pistora-cli convert : " << s.message() << "\n";
+      return 1;
+    }
+    out << IsolationReportText(report) << "\n";
   }
   return 0;
 }

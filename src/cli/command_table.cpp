@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cmd_analyse.h"
+#include "cli/cmd_check.h"
 #include "cli/cmd_convert.h"
 #include "cli/cmd_gcode.h"
 #include "cli/cmd_info.h"
@@ -22,6 +23,9 @@ const std::vector<Command>& Commands() {
        "Programmes ISO de gravure et de perçage d'un fichier gravure, comme « Générer G-CODE ».", RunGcode},
       {"convert", "convert TYPON --out-dir DOSSIER (--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] ...",
        "Typon vers fichier gravure et programmes de gravure et de perçage, en une fois.", RunConvert},
+      {"check", "check TYPON GRAVURE.iso (--pixel-mm MM | --dpi N) --tool-width MM [--drill PERCAGE.iso]",
+       "Pose le sillon de l'outil le long du programme sur le typon : îlots non isolés, cuivre entamé, perçages sur le cuivre.",
+       RunCheck},
       {"info", "info PROGRAMME.iso [--feed F]",
        "Taille, longueur et temps estimé d'un programme ISO, comme « &Charger gravure ISO ».", RunInfo},
       {"run", "run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] [--params cn.dat] --port sim [--virtual-clock]",

@@ -120,13 +120,54 @@ TEST_F(ConvertCommand, RefusedCommandsWriteNothing) {
       {"decimal drill feed", {In(), "--out-dir", Out(), "--dpi", "600", "--drill-feed", "1.5"}, 2},
       {"no output folder", {In(), "--dpi", "600"}, 2},
       {"missing artwork", {(dir_ / "in" / "none.bmp").string(), "--out-dir", Out(), "--dpi", "600"}, 1},
+      {"no copper", {(dir_ / "in" / "blank.bmp").string(), "--out-dir", Out(), "--dpi", "600"}, 1},
+      {"tool width with thickening", {In(), "--out-dir", Out(), "--dpi", "600", "--tool-width", "0.2", "--thicken"}, 2},
+      {"passes without tool width", {In(), "--out-dir", Out(), "--dpi", "600", "--passes", "2"}, 2},
+      {"overlap out of range", {In(), "--out-dir", Out(), "--dpi", "600", "--tool-width", "0.2", "--overlap", "0.95"}, 2},
   };
+  ASSERT_TRUE(SaveBmp24((dir_ / "in" / "blank.bmp").string(), Bitmap(8, 8, kWhite)).ok());
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     EXPECT_EQ(Run(r.args), r.exit_code);
     EXPECT_FALSE(err_.str().empty());
     EXPECT_FALSE(fs::exists(Out()));
   }
+}
+
+long CopperCut(const std::string& report) {
+  const std::size_t at = report.find("copper-cut=");
+  return at == std::string::npos ? -1 : std::stol(report.substr(at + 11));
+}
+
+// The tiny board at 600 dpi with a 0.2 mm tool: the one-pixel paths of a plain convert cut most
+// of its copper and drill the lone dot (the check fails); --tool-width paths cut none, the dot is
+// engraved, not drilled, and convert prints the check's line. A grey copy of the board gives the
+// same programs.
+TEST_F(ConvertCommand, ToolWidthPathsPassTheCheckThatPlainPathsFail) {
+  ASSERT_EQ(Run({In(), "--out-dir", Out("plain"), "--dpi", "600"}), 0) << err_.str();
+  EXPECT_EQ(Run({In(), Out("plain/tiny-board-gravure.iso"), "--dpi", "600", "--tool-width", "0.2", "--drill",
+                 Out("plain/tiny-board-percage.iso")},
+                "check"),
+            1);
+  EXPECT_EQ(out_.str(), "check: islands=2 not-isolated=0 copper-cut=142 (91.61 %) drills-on-copper=1\n");
+
+  ASSERT_EQ(Run({In(), "--out-dir", Out("tool"), "--dpi", "600", "--tool-width", "0.2"}), 0) << err_.str();
+  EXPECT_NE(out_.str().find("check: islands=2 not-isolated=0 copper-cut=0 (0.00 %) drills-on-copper=0\n"),
+            std::string::npos)
+      << out_.str();
+  EXPECT_EQ(err_.str(), "");  // no gap narrower than the tool
+
+  Bitmap grey = TinyBoard();
+  for (int row = 0; row < grey.Height(); ++row) {
+    for (int x = 0; x < grey.Width(); ++x) grey.Set(x, row, grey.Is(x, row, kBlack) ? Rgb{60, 60, 60} : Rgb{230, 230, 220});
+  }
+  fs::create_directories(dir_ / "grey");
+  ASSERT_TRUE(SaveBmp24((dir_ / "grey" / "tiny-board.bmp").string(), grey).ok());
+  ASSERT_EQ(Run({(dir_ / "grey" / "tiny-board.bmp").string(), "--out-dir", Out("grey"), "--dpi", "600", "--tool-width",
+                 "0.2"}),
+            0);
+  EXPECT_NE(err_.str().find("noir et blanc"), std::string::npos) << err_.str();
+  EXPECT_EQ(Bytes(Out("grey/tiny-board-gravure.iso")), Bytes(Out("tool/tiny-board-gravure.iso")));
 }
 
 }  // namespace

@@ -40,4 +40,16 @@ std::string_view PathBody(std::string_view path_text) {
   return path_text.substr(close + 1);
 }
 
+std::vector<PathPoint> PathPoints(std::string_view path_text) {
+  std::vector<PathPoint> points;
+  const std::optional<PathPoint> start = ParsePathStart(path_text);
+  if (!start) return points;
+  points.push_back(*start);
+  ForEachStep(path_text, [&](Step s) {
+    points.push_back({points.back().x + s.dx, points.back().y + s.dy});
+    return true;
+  });
+  return points;
+}
+
 }  // namespace pistora

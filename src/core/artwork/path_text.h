@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pistora {
 
@@ -50,5 +51,9 @@ void ForEachStep(std::string_view path_text, Visit&& visit) {
     if (!step || !visit(*step)) return;
   }
 }
+
+// The points a path visits: its start, then one point per step code (ForEachStep's walk). Empty
+// when the start cannot be read.
+std::vector<PathPoint> PathPoints(std::string_view path_text);
 
 }  // namespace pistora

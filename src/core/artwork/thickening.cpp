@@ -89,11 +89,29 @@ bool ThickenContour(Workspace& ws, Host& host, int index, Rgb colour, bool refre
     return !stopped;
   });
 
+  const std::size_t pushed_codes = codes.size() / 2;
+  std::string closing = "+-";
+  if (!stopped) {
+    // The new path closes on its own start: the pushed points of a real outline seldom end one
+    // diagonal step from it, and a ring that stays open leaves copper joined to its neighbours.
+    closing.clear();
+    while (nx != new_start.x || ny != new_start.y) {
+      const int px = nx + (new_start.x > nx) - (new_start.x < nx);
+      const int py = ny + (new_start.y > ny) - (new_start.y < ny);
+      closing += StepCodeBetween(nx, ny, px, py);
+      PlotPixel(ws, px, py, colour, target);
+      nx = px;
+      ny = py;
+    }
+  }
   const std::string head = "(" + std::to_string(new_start.x) + ";" + std::to_string(new_start.y) + ")";
   // Window events may have replaced the table meanwhile (a new artwork or engraving file).
   if (index < ws.Table.ContourCount()) {
-    ws.Table[index].PathText =
-        head + codes + "+-CLOSED Points : " + std::to_string(codes.size() / 2) + "Fin" + head;
+    Contour& c = ws.Table[index];
+    c.PathText = head + codes + closing + "CLOSED Points : " + std::to_string(pushed_codes) + "Fin" + head;
+    // The programs start at StartX/StartY: the plunge goes where the new path starts.
+    c.StartX = c.EndX = new_start.x;
+    c.StartY = c.EndY = new_start.y;
   }
   if (refresh) host.RefreshView(ViewOf(target));
   return !stopped;
@@ -121,9 +139,8 @@ bool ThickenTracks(Workspace& ws, Host& host, int hole_size) {
     if (!IsUseful(ws.Table[i])) continue;
     if (!ThickenContour(ws, host, i, kBlack, true, kTargetEngraving)) completed = false;
   }
-  for (Contour& c : ws.Table.items) {
-    if (c.IsPad && !c.IsUseless) c.CenterX -= 1;
-  }
+  // Drill points stay at their holes' centres: thickening moves the paths around the copper,
+  // never the copper.
   redraw();
   return completed;
 }

@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "core/artwork/board_generator.h"
+#include "core/artwork/extraction.h"
 #include "core/artwork/stopping_host.h"
 #include "core/artwork/contour_drawing.h"
 #include "core/artwork/path_text.h"
@@ -54,9 +56,15 @@ TEST(ThickenContour, RebuildsTheRingPushedOutwards) {
     StoppingHost host;
     EXPECT_TRUE(ThickenContour(ws, host, 0, kBlack, true, kTargetEngraving));
     EXPECT_EQ(ws.Table[0].PathText, c.expected);
+    const std::optional<PathPoint> head = ParsePathStart(c.expected);
+    ASSERT_TRUE(head);
     Contour rest = ws.Table[0];
+    EXPECT_EQ(std::pair(rest.StartX, rest.StartY), std::pair(head->x, head->y));  // the plunge point
+    EXPECT_EQ(std::pair(rest.EndX, rest.EndY), std::pair(head->x, head->y));
     rest.PathText = before.PathText;
-    EXPECT_EQ(rest, before);  // start, end, count, box and centre keep their values
+    rest.StartX = rest.EndX = before.StartX;
+    rest.StartY = rest.EndY = before.StartY;
+    EXPECT_EQ(rest, before);  // count, box and centre keep their values
     EXPECT_EQ(host.pumps, 8);
     EXPECT_EQ(host.engraving_refreshes, 2);  // after the start, and the refresh at the end
   }
@@ -94,7 +102,7 @@ TEST(ThickenContour, EmptyPathsAndUnreadableStarts) {
   ws.Table[0].PathText = "(6;6)CLOSED Points : 0Fin(6,6)";
   NullHost host;
   ThickenContour(ws, host, 0, kBlack, false, kTargetEngraving);
-  EXPECT_EQ(ws.Table[0].PathText, "(5;6)+-CLOSED Points : 0Fin(5;6)");
+  EXPECT_EQ(ws.Table[0].PathText, "(5;6)CLOSED Points : 0Fin(5;6)");  // a lone point: nothing to close
 
   ws.Table[0].PathText = "garbage";
   ThickenContour(ws, host, 0, kBlack, false, kTargetEngraving);
@@ -152,8 +160,8 @@ TEST(ThickenTracks, MovesPadsEachTimeAndRedrawsTheResult) {
   ws.StopRequest = true;  // left over from an earlier stop: cleared at the start
   EXPECT_TRUE(ThickenTracks(ws, host, 0));
   EXPECT_FALSE(ws.StopRequest);
-  EXPECT_EQ(ws.Table[2].CenterX, 14);
-  EXPECT_EQ(ws.Table[3].CenterX, 17);  // useless pad stays
+  EXPECT_EQ(ws.Table[2].CenterX, 15);  // drill points stay at their holes' centres
+  EXPECT_EQ(ws.Table[3].CenterX, 17);
   for (int i = 0; i < 2; ++i) {
     EXPECT_NE(ws.Table[i].PathText, before.Table[i].PathText) << i;
     EXPECT_NE(ws.Table[i].PathText.find("+-CLOSED Points : "), std::string::npos) << i;
@@ -167,10 +175,10 @@ TEST(ThickenTracks, MovesPadsEachTimeAndRedrawsTheResult) {
   DrawUselessContours(redrawn, quiet);
   DrawUsefulContours(redrawn, quiet, true, 0);
   EXPECT_EQ(ws.EngravingBitmap, redrawn.EngravingBitmap);
-  EXPECT_TRUE(ws.EngravingBitmap.Is(14, ws.EngravingBitmap.RowOf(9), kGreen));
+  EXPECT_TRUE(ws.EngravingBitmap.Is(15, ws.EngravingBitmap.RowOf(9), kGreen));
 
   EXPECT_TRUE(ThickenTracks(ws, host, 0));
-  EXPECT_EQ(ws.Table[2].CenterX, 13);
+  EXPECT_EQ(ws.Table[2].CenterX, 15);
   EXPECT_EQ(ws.Table[3].CenterX, 17);
 }
 
@@ -196,7 +204,33 @@ TEST(ThickenTracks, StopLeavesPartialPathsAndStillMovesPads) {
   EXPECT_EQ(StepCount(ws.Table[0].PathText) - 1, 1);  // a point from step 2 only, then "+-"
   EXPECT_EQ(ws.Table[1].PathText.substr(0, 5), "(6;3)");
   EXPECT_EQ(ws.Table[1].PathText.find("CLOSED Points : 0Fin(6;3)"), 7u);  // first step only
-  EXPECT_EQ(ws.Table[2].CenterX, 14);
+  EXPECT_EQ(ws.Table[2].CenterX, 15);
+}
+
+// On real outlines the pushed points seldom end one diagonal step from the new start: every
+// thickened contour must still close on its own start, where the program plunges, and drill
+// points must not move.
+TEST(ThickenTracks, ClosesEveryContourOnItsStartAndKeepsDrillPoints) {
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(seed);
+    Workspace ws;
+    ws.ArtworkBitmap = testing::GenerateBoard(testing::BoardRecipe{}, seed);
+    NullHost host;
+    ExtractContours(ws, host, ExtractionSettings{});
+    const ContourTable extracted = ws.Table;
+    for (int press = 1; press <= 3; ++press) {
+      ASSERT_TRUE(ThickenTracks(ws, host, 2));
+      for (int i = 0; i < ws.Table.ContourCount(); ++i) {
+        const Contour& c = ws.Table[i];
+        EXPECT_EQ(std::pair(c.CenterX, c.CenterY), std::pair(extracted[i].CenterX, extracted[i].CenterY));
+        if (c.IsUseless || c.IsPad) continue;
+        const std::vector<PathPoint> points = PathPoints(c.PathText);
+        ASSERT_FALSE(points.empty());
+        EXPECT_EQ(points.back(), points.front()) << "press " << press << ", contour " << i;
+        EXPECT_EQ(std::pair(c.StartX, c.StartY), std::pair(points.front().x, points.front().y));
+      }
+    }
+  }
 }
 
 TEST(ApplyContourRewrites, SmoothsOnceThenThickensTheGivenNumberOfTimes) {
@@ -204,7 +238,7 @@ TEST(ApplyContourRewrites, SmoothsOnceThenThickensTheGivenNumberOfTimes) {
   NullHost host;
   EXPECT_TRUE(ApplyContourRewrites(ws, host, 2, 3, true));
   EXPECT_EQ(ws.RunLog, (std::vector<std::string>{"*** Ligne 0 ****", "*** Ligne 1 ****"}));
-  EXPECT_EQ(ws.Table[2].CenterX, 12);
+  EXPECT_EQ(ws.Table[2].CenterX, 15);
 
   Workspace untouched = TwoTrackWorkspace();
   EXPECT_TRUE(ApplyContourRewrites(untouched, host, 2, 0, false));

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "core/artwork/bitmap.h"
+#include "core/artwork/isolation_check.h"
+#include "core/text/status.h"
+
+namespace pistora::cli {
+
+// Lays the groove of a `tool_width_mm` tool along the cutting moves of the engraving program over
+// the artwork's copper (black, or processed blue), and takes the drill points of both programs
+// (the drilling program may be ""). A program that cannot be read gives its message.
+Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_mm, const std::string& engraving_iso,
+                     const std::string& drilling_iso, IsolationReport* report);
+
+}  // namespace pistora::cli

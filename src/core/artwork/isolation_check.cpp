@@ -1,0 +1,101 @@
+#include "core/artwork/isolation_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "core/text/numbers.h"
+
+namespace pistora {
+namespace {
+
+// Marks the pixels whose centres lie closer than `radius` to segment a-b (pixel coordinates:
+// column, row).
+void MarkCapsule(std::vector<std::uint8_t>& cut, int width, int height, double ax, double ar, double bx,
+                 double br, double radius) {
+  const int x_from = std::max(0, static_cast<int>(std::floor(std::min(ax, bx) - radius)));
+  const int x_to = std::min(width - 1, static_cast<int>(std::ceil(std::max(ax, bx) + radius)));
+  const int r_from = std::max(0, static_cast<int>(std::floor(std::min(ar, br) - radius)));
+  const int r_to = std::min(height - 1, static_cast<int>(std::ceil(std::max(ar, br) + radius)));
+  const double dx = bx - ax;
+  const double dr = br - ar;
+  const double length2 = dx * dx + dr * dr;
+  const double limit = radius * radius;
+  for (int row = r_from; row <= r_to; ++row) {
+    for (int x = x_from; x <= x_to; ++x) {
+      double t = length2 > 0.0 ? ((x - ax) * dx + (row - ar) * dr) / length2 : 0.0;
+      t = std::clamp(t, 0.0, 1.0);
+      const double ex = ax + t * dx - x;
+      const double er = ar + t * dr - row;
+      if (ex * ex + er * er < limit) cut[static_cast<std::size_t>(row) * width + x] = 1;
+    }
+  }
+}
+
+}  // namespace
+
+IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double groove_radius_px,
+                               const std::vector<CutSegment>& cuts, const std::vector<DrillPoint>& drills,
+                               std::vector<std::uint8_t>* groove) {
+  const int width = copper.Width();
+  const int height = copper.Height();
+  IsolationReport report;
+  report.islands = copper.IslandCount();
+  report.copper_pixels = copper.CopperPixelCount();
+  if (width == 0 || height == 0 || !(pixel_mm > 0.0)) return report;
+
+  std::vector<std::uint8_t> cut(static_cast<std::size_t>(width) * height, 0);
+  for (const CutSegment& s : cuts) {
+    MarkCapsule(cut, width, height, s.x0 / pixel_mm, height - s.y0 / pixel_mm, s.x1 / pixel_mm,
+                height - s.y1 / pixel_mm, groove_radius_px);
+  }
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    if (cut[i] && copper.IsCopper(i)) ++report.copper_cut;
+  }
+
+  // Components of what the groove leaves; an island sharing one with another island leaks.
+  std::vector<std::uint8_t> left(cut.size());
+  for (std::size_t i = 0; i < cut.size(); ++i) left[i] = cut[i] ? 0 : 1;
+  int components = 0;
+  const std::vector<std::int32_t> component = LabelComponents(left, width, height, &components);
+  constexpr std::int32_t kShared = -1;
+  std::vector<std::int32_t> island_of(static_cast<std::size_t>(components) + 1, 0);  // 0, an island, or kShared
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    const std::int32_t island = copper.IslandAt(i);
+    if (island == 0 || component[i] == 0) continue;
+    std::int32_t& owner = island_of[static_cast<std::size_t>(component[i])];
+    if (owner == 0) {
+      owner = island;
+    } else if (owner != island) {
+      owner = kShared;
+    }
+  }
+  std::vector<std::uint8_t> leaks(static_cast<std::size_t>(report.islands) + 1, 0);
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    const std::int32_t island = copper.IslandAt(i);
+    if (island != 0 && component[i] != 0 && island_of[static_cast<std::size_t>(component[i])] == kShared) {
+      leaks[static_cast<std::size_t>(island)] = 1;
+    }
+  }
+  if (groove) *groove = cut;
+  report.not_isolated = static_cast<int>(std::count(leaks.begin(), leaks.end(), 1));
+
+  for (const DrillPoint& d : drills) {
+    const auto x = static_cast<long>(std::lround(d.x / pixel_mm));
+    const auto row = static_cast<long>(std::lround(height - d.y / pixel_mm));
+    if (x >= 0 && row >= 0 && x < width && row < height &&
+        copper.IsCopper(copper.IndexOf(static_cast<int>(x), static_cast<int>(row)))) {
+      ++report.drills_on_copper;
+    }
+  }
+  return report;
+}
+
+std::string IsolationReportText(const IsolationReport& report) {
+  return "check: islands=" + std::to_string(report.islands) + " not-isolated=" + std::to_string(report.not_isolated) +
+         " copper-cut=" + std::to_string(report.copper_cut) + " (" + FormatFixed(report.CopperCutPercent(), 2) +
+         " %) drills-on-copper=" + std::to_string(report.drills_on_copper);
+}
+
+}  // namespace pistora

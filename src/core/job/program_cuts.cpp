@@ -1,0 +1,47 @@
+#include "core/job/program_cuts.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace pistora {
+
+ProgramCuts ReadProgramCuts(const std::vector<std::string>& lines) {
+  ProgramCuts result;
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  bool moved_since_plunge = false;
+  for (const std::string& line : lines) {
+    double nx = x;
+    double ny = y;
+    double nz = z;
+    int depth = 0;  // inside parentheses
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      if (c == '(') ++depth;
+      if (c == ')' && depth > 0) --depth;
+      if (depth > 0) continue;
+      const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      if (letter != 'X' && letter != 'Y' && letter != 'Z') continue;
+      char* end = nullptr;
+      const double value = std::strtod(line.c_str() + i + 1, &end);
+      if (end == line.c_str() + i + 1) continue;
+      (letter == 'X' ? nx : letter == 'Y' ? ny : nz) = value;
+      i = static_cast<std::size_t>(end - line.c_str()) - 1;
+    }
+    const bool below = nz < 0.0;
+    if (below && z >= 0.0) moved_since_plunge = false;
+    if (below && z < 0.0 && (nx != x || ny != y)) {
+      result.cuts.push_back({x, y, nx, ny});
+      moved_since_plunge = true;
+    }
+    if (!below && z < 0.0 && !moved_since_plunge) result.drills.push_back({x, y});
+    x = nx;
+    y = ny;
+    z = nz;
+  }
+  if (z < 0.0 && !moved_since_plunge) result.drills.push_back({x, y});
+  return result;
+}
+
+}  // namespace pistora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/artwork/isolation_check.h"
+
+namespace pistora {
+
+// What a program does to the board: its straight cutting moves (below Z 0) and the points where
+// the tool goes down and comes back up without moving sideways (holes drilled or spotted).
+struct ProgramCuts {
+  std::vector<CutSegment> cuts;
+  std::vector<DrillPoint> drills;
+};
+
+// Reads the moves of program lines: G0/G00 and G1/G01 (modal) with X, Y, Z words in mm; comments
+// in parentheses, "%", F, M and other words are passed over. Arcs are not written by this program
+// and are taken as straight moves to their end.
+ProgramCuts ReadProgramCuts(const std::vector<std::string>& lines);
+
+}  // namespace pistora
