@@ -134,11 +134,6 @@ TEST_F(ConvertCommand, RefusedCommandsWriteNothing) {
   }
 }
 
-long CopperCut(const std::string& report) {
-  const std::size_t at = report.find("copper-cut=");
-  return at == std::string::npos ? -1 : std::stol(report.substr(at + 11));
-}
-
 // The tiny board at 600 dpi with a 0.2 mm tool: the one-pixel paths of a plain convert cut most
 // of its copper and drill the lone dot (the check fails); --tool-width paths cut none, the dot is
 // engraved, not drilled, and convert prints the check's line. A grey copy of the board gives the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/artwork/hole_shape.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -35,6 +36,7 @@ bool IsPlainDecimal(const std::string& text) {
 }  // namespace
 
 double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm) {
+  if (const double measured = HoleDiameterMm(pad, pixel_size_mm); measured > 0) return measured;
   const double width = static_cast<double>(pad.MaxX) - pad.MinX + 1.0;
   const double height = static_cast<double>(pad.MaxY) - pad.MinY + 1.0;
   return (width + height) / 2.0 * pixel_size_mm;

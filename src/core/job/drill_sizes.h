@@ -14,9 +14,9 @@ struct DrillSize {
   double mm = 0;
 };
 
-// The hole of a pad: the traced contour runs round the hole, so its bounding box spans the
-// hole; the diameter is the mean of the box's width and height, in pixels counted inclusively,
-// times the pixel size (mm).
+// The hole of a pad (mm): the diameter of the disc of the opening's area, as the hole rule
+// measures it (HoleDiameterMm); for a contour whose path cannot be measured (no path text, as in
+// a hand-made table), the mean of its bounding box's width and height, pixels counted inclusively.
 double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm);
 
 // "0.6,0.8,1.0,1.2": diameters in mm written with "." and separated by commas (blanks around
