@@ -53,17 +53,22 @@ TEST(SteadyClock, RaisesTheThreadOnlyForSteadyStretches) {
   // the kernel's real-time throttling never stops it, and comes back to FIFO.
   {
     SteadyTimingScope move(clock);
-    int fifo = 0;
-    int normal_ticks = 0;
+    // Shares of time, not of ticks: a tick that wakes late in a normal span (the machine is busy)
+    // is followed by ticks that catch up at once, whatever span they fall in.
+    std::int64_t fifo_us = 0;
+    std::int64_t normal_us = 0;
     const std::int64_t end = clock.NowMicros() + 3 * (SteadyClock::kFifoSpanUs + SteadyClock::kNormalSpanUs);
-    for (std::int64_t t = clock.NowMicros(); t < end; t += 50) {
+    std::int64_t last = clock.NowMicros();
+    for (std::int64_t t = last; t < end; t += 50) {
+      const bool was_fifo = clock.InFifoSpan();
       clock.SleepUntilMicros(t + 50);
-      const bool in_fifo = sched_getscheduler(0) == SCHED_FIFO;
-      EXPECT_EQ(in_fifo, clock.InFifoSpan());
-      (in_fifo ? fifo : normal_ticks) += 1;
+      const std::int64_t now = clock.NowMicros();
+      (was_fifo ? fifo_us : normal_us) += now - last;
+      last = now;
+      EXPECT_EQ(sched_getscheduler(0) == SCHED_FIFO, clock.InFifoSpan());
     }
-    const double share = static_cast<double>(fifo) / (fifo + normal_ticks);
-    EXPECT_GT(normal_ticks, 0);
+    const double share = static_cast<double>(fifo_us) / static_cast<double>(fifo_us + normal_us);
+    EXPECT_GT(normal_us, 0);
     EXPECT_GT(share, 0.8);
     EXPECT_LT(share, 0.95);
   }
