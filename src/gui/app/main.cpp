@@ -16,6 +16,8 @@
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/screenshots.h"
+#include "gui/app/safe_shutdown.h"
+#include "core/machine/machine_session.h"
 #include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
@@ -79,8 +81,17 @@ int main(int argc, char** argv) {
   }
   delete splash;
 
+  // SIGINT and SIGTERM as a confirmed close: the machine halted (STOP, outputs low), then the
+  // event loop ends; the motion thread is joined before the process exits, with the windows.
+  pistora::InterruptSignals interrupts([&windows] {
+    windows->Machine().Halt();
+    QApplication::quit();
+  });
+
   pistora::MainWindow* main_window = windows->ByKind().main;
   prompts.SetParent(main_window);
   main_window->show();
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  windows.reset();
+  return code;
 }
