@@ -65,6 +65,9 @@ bool MachineSession::Submit(std::function<void()> work, std::function<void()> do
     t_running_session = this;
     if (work) work();
     t_running_session = outer;
+    // A halt asked from inside the command (an inline one): outputs low once it has returned,
+    // so that no later step of it drives a direction output again.
+    if (halt_requested_.exchange(false)) port_layer_.ResetOutputs();
     if (done) OnWindowThread(std::move(done));
   });
   return true;
@@ -195,8 +198,11 @@ void MachineSession::JogLoop() {
 void MachineSession::Halt() {
   LatchStop();
   jog_release_ = true;
-  // From inside a command (an inline one) the command itself ends at its next tick.
-  if (!InsideCommand()) motion_.WaitIdle();
+  if (InsideCommand()) {
+    halt_requested_ = true;  // the command ends at its next tick; the wrapper sets the outputs low
+    return;
+  }
+  motion_.WaitIdle();
   port_layer_.ResetOutputs();
 }
 

@@ -83,6 +83,9 @@ class MachineSession final : public SetupMotion {
   bool MotionBusy() const;
   bool Threaded() const { return motion_.GetMode() == MotionThread::Mode::kThread; }
   MotionThread& Motion() { return motion_; }
+  // Called on the dedicated thread at each tick of a move (benchmarks time the ticks with it).
+  // Set it only while no command runs.
+  void SetMotionTickProbe(std::function<void()> probe) { motion_host_.probe = std::move(probe); }
   // Where each axis is now (mm), the steps sent so far included: the shown place during a move.
   std::array<double, 3> LivePosition() const;
 
@@ -176,7 +179,14 @@ class MachineSession final : public SetupMotion {
   void JogLoop();
 
   DisplayRelay relay_;
-  NullHost motion_host_;  // a move on the dedicated thread lets no window event run
+  // What a move on the dedicated thread calls at each tick: no window event, an optional probe.
+  struct TickProbeHost final : Host {
+    void PumpEvents() override {
+      if (probe) probe();
+    }
+    std::function<void()> probe;
+  };
+  TickProbeHost motion_host_;
   Host& window_host_;
   MachineState state_;
   PortLayer port_layer_;
@@ -188,6 +198,7 @@ class MachineSession final : public SetupMotion {
   std::atomic<bool> program_running_{false};
   std::atomic<bool> jog_release_{false};
   std::atomic<bool> jog_active_{false};
+  std::atomic<bool> halt_requested_{false};
   mutable std::mutex window_mutex_;  // guards the three below
   std::map<int, std::function<void()>> latest_updates_;
   std::vector<std::function<void()>> queued_updates_;

@@ -149,9 +149,10 @@ void MachineWindow::ApplyButtonStates() {
 void MachineWindow::OpenPlacement() { emit PlateWindowRequested(); }
 
 void MachineWindow::ValidateZLevel() {
+  // The zero is the motion thread's to set; refused (and nothing validated) while a jog runs.
+  if (!session_.Submit([this] { session_.ZeroAxisZ(); })) return;
   OnZValidated(session_.ProgramButtons());
   ApplyButtonStates();
-  session_.ZeroAxisZ();
   SetTargetZToZero();
 }
 
