@@ -54,6 +54,17 @@ int main(int argc, char** argv) {
     return RunScreenshots(args[shots + 1]);
   }
 
+  // SIGINT and SIGTERM as a confirmed close: the machine halted (STOP, outputs low), then every
+  // event loop ends (a message box of the start-up too); the motion thread is joined before the
+  // process exits, with the windows.
+  std::unique_ptr<pistora::WindowSet> windows;
+  bool interrupted = false;
+  pistora::InterruptSignals interrupts([&windows, &interrupted] {
+    interrupted = true;
+    if (windows) windows->Machine().Halt();
+    QApplication::exit(0);  // every loop, a start-up message box's too (quit() would only ask)
+  });
+
   auto* splash = new pistora::SplashScreen();
   splash->show();
   splash->repaint();
@@ -71,7 +82,6 @@ int main(int argc, char** argv) {
   const pistora::MachineIo machine = pistora::MachineIoFor(port, clock, real_time);
 
   pistora::QtPrompts prompts;
-  std::unique_ptr<pistora::WindowSet> windows;
   try {
     windows = std::make_unique<pistora::WindowSet>(prompts, QString(), machine);
   } catch (const std::exception& e) {
@@ -81,12 +91,10 @@ int main(int argc, char** argv) {
   }
   delete splash;
 
-  // SIGINT and SIGTERM as a confirmed close: the machine halted (STOP, outputs low), then the
-  // event loop ends; the motion thread is joined before the process exits, with the windows.
-  pistora::InterruptSignals interrupts([&windows] {
-    windows->Machine().Halt();
-    QApplication::quit();
-  });
+  if (interrupted) {
+    windows.reset();
+    return 130;
+  }
 
   pistora::MainWindow* main_window = windows->ByKind().main;
   prompts.SetParent(main_window);
