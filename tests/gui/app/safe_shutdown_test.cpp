@@ -2,6 +2,9 @@
 // window thread is free during a move and shows it as it goes; closing a window mid-move asks
 // first; SIGTERM reaches the event loop.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +14,7 @@
 #include <memory>
 
 #include "core/machine/machine_session.h"
+#include "core/text/numbers.h"
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/app_windows.h"
@@ -70,6 +74,36 @@ class SafeShutdownTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(ShownX(), QStringLiteral("3.000"), 5000);
     QVERIFY(!windows_->Machine().MotionBusy());
     QCOMPARE(machine_->PositionSteps(Axis::X), 400);  // round(3 x 133.3333)
+  }
+
+  // A program (a feed word, two lines) and a jog as motion commands: the labels, progress bar and
+  // buttons follow from the motion thread's updates, the window thread free meanwhile.
+  void AProgramAndAJogShowWhatTheMotionThreadDid() {
+    Make("300");
+    const QString program = QDir(folder_->path()).filePath(QStringLiteral("p.iso"));
+    QFile file(program);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("G01 X1 F600\r\nG01 X0\r\n");
+    file.close();
+    QVERIFY(machine_window_->LoadEngravingProgram(program));
+    windows_->Machine().PlacementDone();
+    FindControl<QPushButton>(*machine_window_, MachineControl::kValidateZButton)->click();
+    QTRY_VERIFY(!windows_->Machine().MotionBusy());
+    FindControl<QPushButton>(*machine_window_, MachineControl::kStartButton)->click();
+    QVERIFY(windows_->Machine().Busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!windows_->Machine().Busy(), 5000);
+    QTRY_COMPARE(FindControl<QProgressBar>(*machine_window_, MachineControl::kProgress)->value(), 2);
+    QCOMPARE(FindControl<QLabel>(*machine_window_, MachineControl::kWorkFeedValue)->text(), QStringLiteral("600"));
+    QCOMPARE(machine_->StepCount(Axis::X), 2 * 133);
+    QVERIFY(!FindControl<QPushButton>(*machine_window_, MachineControl::kStartButton)->isEnabled());
+    QVERIFY(FindControl<QPushButton>(*machine_window_, MachineControl::kValidateZButton)->isEnabled());
+
+    machine_window_->JogPress(JogDirection::kDroite);
+    QVERIFY(windows_->Machine().JogActive());
+    QTRY_VERIFY(ShownX() != QStringLiteral("0.000"));
+    machine_window_->JogRelease();
+    QTRY_VERIFY(!windows_->Machine().JogActive());
+    QTRY_COMPARE(ShownX(), QString::fromStdString(FormatFixed(machine_->PositionSteps(Axis::X) / 133.3333, 3)));
   }
 
   // The main window or the machine window closed during a move: "no" keeps it open and the
