@@ -75,6 +75,7 @@ class MachineSession final : public SetupMotion {
   // Slots free for the windows' own updates (the display's are below them).
   static constexpr int kWorkFeedSlot = 100;
   static constexpr int kProgressSlot = 101;
+  static constexpr int kFeedLabelSlot = 102;
   // The window thread, 20 times a second or more (and after a command in tests): the latest
   // value of each display slot shown, the tool's place while a move runs, then the finished
   // commands' `done`.

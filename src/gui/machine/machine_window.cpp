@@ -75,7 +75,7 @@ void MachineWindow::StartUp() {
   });
   session_.ProgramMotion().SetFeedShown([this](int feed) {
     session_.OnWindowThread([this, feed] { work_feed_value_->setText(QString::number(feed)); },
-                            MachineSession::kWorkFeedSlot);
+                            MachineSession::kFeedLabelSlot);
   });
   session_.ProgramMotion().SetProgressShown([this](long line, long count) {
     session_.OnWindowThread(

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
+#include <QSlider>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +95,7 @@ class SafeShutdownTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!windows_->Machine().Busy(), 5000);
     QTRY_COMPARE(FindControl<QProgressBar>(*machine_window_, MachineControl::kProgress)->value(), 2);
     QCOMPARE(FindControl<QLabel>(*machine_window_, MachineControl::kWorkFeedValue)->text(), QStringLiteral("600"));
+    QCOMPARE(FindControl<QSlider>(*machine_window_, MachineControl::kFeedSlider)->value(), 600);
     QCOMPARE(machine_->StepCount(Axis::X), 2 * 133);
     QVERIFY(!FindControl<QPushButton>(*machine_window_, MachineControl::kStartButton)->isEnabled());
     QVERIFY(FindControl<QPushButton>(*machine_window_, MachineControl::kValidateZButton)->isEnabled());
