@@ -90,6 +90,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   delete splash;
+  // The session and its motion thread exist now: their pages too. Whether locking is allowed at
+  // all was said by PrepareRealTime's message.
+  if (real_time.real_time) pistora::LockCurrentMemory();
 
   if (interrupted) {
     windows.reset();
