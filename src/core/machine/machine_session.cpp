@@ -21,13 +21,13 @@ constexpr std::int64_t kJogSliceUs = 1000;
 }  // namespace
 
 MachineSession::MachineSession(PortIo& port, Clock& clock, Host& host, SignalMapListener signal_map_listener,
-                               MotionThread::Mode mode, std::function<void()> on_motion_start)
+                               MotionThread::Mode mode)
     : window_host_(host),
       port_layer_(port, clock, relay_),
       engine_(state_, port_layer_, clock, mode == MotionThread::Mode::kThread ? motion_host_ : host, relay_),
       jogger_(engine_),
       iso_motion_(engine_, feed_slider_),
-      motion_(mode, std::move(on_motion_start)) {
+      motion_(mode) {
   relay_.session = this;
   if (signal_map_listener) port_layer_.SetSignalMapListener(std::move(signal_map_listener));
   engine_.ApplyParameters(state_.Parameters);

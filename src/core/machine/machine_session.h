@@ -48,11 +48,9 @@ class MachineSession final : public SetupMotion {
   // Factory state (position 0, WorkFeed 400, latch clear), feed slider 1 .. 600 at 150, and the
   // port driver started. `host` lets window events run: at each tick of a move in the kInline
   // and kManual modes, during a program's analysis in every mode (a move on the dedicated
-  // thread lets nothing run). `on_motion_start` runs first on the dedicated thread (real-time
-  // scheduling set-up).
+  // thread lets nothing run).
   MachineSession(PortIo& port, Clock& clock, Host& host, SignalMapListener signal_map_listener = {},
-                 MotionThread::Mode mode = MotionThread::Mode::kInline,
-                 std::function<void()> on_motion_start = {});
+                 MotionThread::Mode mode = MotionThread::Mode::kInline);
   ~MachineSession() override;
   MachineSession(const MachineSession&) = delete;
   MachineSession& operator=(const MachineSession&) = delete;

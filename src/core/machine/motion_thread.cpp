@@ -4,8 +4,7 @@
 
 namespace pistora {
 
-MotionThread::MotionThread(Mode mode, std::function<void()> on_start)
-    : mode_(mode), on_start_(std::move(on_start)) {
+MotionThread::MotionThread(Mode mode) : mode_(mode) {
   if (mode_ == Mode::kThread) thread_ = std::thread([this] { Loop(); });
 }
 
@@ -75,7 +74,6 @@ void MotionThread::Shutdown() {
 }
 
 void MotionThread::Loop() {
-  if (on_start_) on_start_();
   std::unique_lock<std::mutex> lock(mutex_);
   while (true) {
     wake_.wait(lock, [this] { return terminating_ || !queue_.empty(); });

@@ -13,8 +13,8 @@ namespace pistora {
 // a surfacing run, a placement) one at a time and in order, on the thread that makes the step
 // pulses. The windows post commands and return at once; they never run inside a move.
 //
-//  kThread  one dedicated thread, started at construction (the only one that may run under
-//           real-time scheduling: `on_start` runs first on it and sets that up).
+//  kThread  one dedicated thread, started at construction (the only one that runs under
+//           real-time scheduling: the clock raises it for each move, see SteadyTimingScope).
 //  kInline  each command runs on the caller inside Post (the command line, and window tests
 //           that let events run from inside a move on a virtual clock).
 //  kManual  commands wait in the queue until RunPending runs them on the caller (tests that
@@ -23,7 +23,7 @@ class MotionThread {
  public:
   enum class Mode { kInline, kManual, kThread };
 
-  explicit MotionThread(Mode mode, std::function<void()> on_start = {});
+  explicit MotionThread(Mode mode);
   // Shutdown().
   ~MotionThread();
   MotionThread(const MotionThread&) = delete;
@@ -57,7 +57,6 @@ class MotionThread {
   void RunOne(std::function<void()>& command);
 
   const Mode mode_;
-  std::function<void()> on_start_;
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable idle_;
