@@ -198,6 +198,8 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
   port_layer.ResetOutputs();
   CountingMotion motion(engine, slider);
+  // The machine's pages exist now: locked as the program does once its session is built.
+  if (!args.Has("virtual-clock")) LockCurrentMemory();
 
   out << "Port : " << port.description << "\n";
   if (!timing.empty()) out << timing << "\n";
