@@ -11,6 +11,11 @@
 // (0 the machine window's: real-time spin in FIFO and normal spans, 1 real-time sleep then spin
 // the last PISTORA_BENCH_SPIN_MARGIN_US (35 µs unless set), 2 normal scheduling sleep then spin,
 // 3 normal scheduling spin only: the plain busy wait).
+//
+// BM_SessionMove runs the move as the program does: a command of the machine session's motion
+// thread, while the calling thread (the windows' thread) is idle or extracts the largest artwork
+// of PISTORA_ARTWORKS (../shared/artworks by default) over and over. Arguments: feed (mm/min),
+// busy (0 idle, 1 extracting).
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +30,13 @@
 #include <numeric>
 #include <vector>
 
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+#include "cli/analysis_pipeline.h"
+#include "core/artwork/extraction.h"
+#include "core/machine/machine_session.h"
 #include "core/machine/motion_engine.h"
 #include "hw/simulated_machine.h"
 #include "hw/steady_clock.h"
@@ -189,6 +201,110 @@ BENCHMARK(BM_MoveTo)
     ->Args({50, 1, 0})->Args({150, 1, 0})->Args({600, 1, 0})
     ->Args({150, 0, 1})->Args({150, 0, 2})->Args({150, 0, 3})
     ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The largest picture of the artworks folder; empty when there is none.
+std::string LargestArtwork() {
+  const char* env = std::getenv("PISTORA_ARTWORKS");
+  const std::filesystem::path folder =
+      env != nullptr ? std::filesystem::path(env) : std::filesystem::path(PISTORA_SOURCE_DIR) / ".." / "shared" / "artworks";
+  std::error_code error;
+  std::string largest;
+  std::uintmax_t largest_size = 0;
+  if (!std::filesystem::is_directory(folder, error)) return largest;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string ext = entry.path().extension().string();
+    if (ext != ".bmp" && ext != ".gif") continue;
+    const std::uintmax_t size = entry.file_size(error);
+    if (!error && size > largest_size) {
+      largest_size = size;
+      largest = entry.path().string();
+    }
+  }
+  return largest;
+}
+
+void BM_SessionMove(benchmark::State& state) {
+  const std::int32_t feed = static_cast<std::int32_t>(state.range(0));
+  const bool busy = state.range(1) == 1;
+  const std::string artwork = busy ? LargestArtwork() : std::string();
+  if (busy && artwork.empty()) {
+    state.SkipWithError("no artwork to extract");
+    return;
+  }
+  SteadyClock clock(g_real_time_available);
+  SimulatedMachine machine(clock);
+  NullHost window_host;
+  MachineSession session(
+      machine, clock, window_host, [&machine](const SignalMap& m, std::uint16_t base) { machine.Configure(m, base); },
+      MotionThread::Mode::kThread);
+  MachineParameters p;
+  p.StepXOutput = 0x01;
+  p.DirXOutput = 0x02;
+  p.MinPulseUs = kMinPulseUs;
+  p.TickWaitUs = kTickWaitUs;
+  p.StepsPerMmX = kStepsPerMm;
+  session.Engine().ApplyParameters(p);
+  session.State().WorkFeed = feed;
+  machine.ReserveEdges(1 << 18);
+  std::vector<std::int64_t> ticks;
+  ticks.reserve(1 << 20);
+  session.SetMotionTickProbe([&ticks, &clock] { ticks.push_back(clock.NowMicros()); });
+  if (g_real_time_available) LockCurrentMemory();  // as the program does once its session exists
+
+  const double distance = feed * kMoveSeconds / 60.0;
+  const MovePlan plan = PlanMove({0, 0, 0}, {distance, 0, 0}, feed, {kStepsPerMm, 1, 1});
+  double direction = 1;
+  std::vector<double> tick_err;
+  double feed_pct_edges = 0;
+  long extractions = 0;
+  int runs = 0;
+  for (auto _ : state) {
+    ticks.clear();
+    machine.ClearEdges();
+    const double target = session.State().Position[0] + direction * distance;
+    direction = -direction;
+    session.Submit([&session, target] { session.MoveTo(target, 0, 0); });
+    // The windows' thread at work meanwhile: artwork after artwork until the move has ended.
+    while (session.MotionBusy()) {
+      if (busy) {
+        Workspace ws;
+        if (cli::AnalyseArtworkFile(artwork, ExtractionSettings{}, 25.4 / 600, &ws)) ++extractions;
+      } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+    }
+    session.Motion().WaitIdle();
+    ++runs;
+
+    const std::vector<std::int64_t> steps = machine.StepTimes(Axis::X);
+    std::size_t s = 0;
+    for (std::size_t k = 0; k + 1 < ticks.size(); ++k) {
+      int pulses = 0;
+      while (s < steps.size() && steps[s] < ticks[k + 1]) {
+        if (steps[s] >= ticks[k]) ++pulses;
+        ++s;
+      }
+      tick_err.push_back(static_cast<double>(ticks[k + 1] - ticks[k]) - 50.0 - pulses * kMinPulseUs);
+    }
+    const double commanded_rate = 1e6 / plan.axis[0].period_us;
+    if (steps.size() > 1) {
+      const double real_rate = static_cast<double>(steps.size() - 1) * 1e6 /
+                               static_cast<double>(steps.back() - steps.front());
+      feed_pct_edges += 100.0 * real_rate / commanded_rate;
+    }
+  }
+  Report(state, "tick_err_us", Summarise(tick_err));
+  state.counters["feed_pct_edges"] = feed_pct_edges / runs;
+  state.counters["extractions"] = static_cast<double>(extractions);
+}
+
+BENCHMARK(BM_SessionMove)
+    ->ArgNames({"feed", "busy"})
+    ->Args({50, 0})->Args({150, 0})->Args({600, 0})
+    ->Args({50, 1})->Args({150, 1})->Args({600, 1})
+    ->Iterations(2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -23,7 +23,8 @@ volatile std::sig_atomic_t g_interrupted = 0;
 
 extern "C" void OnInterrupt(int) { g_interrupted = 1; }
 
-// Ctrl-C acts as the STOP disc: the latch is set at the next tick.
+// Ctrl-C (SIGINT) and SIGTERM act as the STOP disc: the latch is set at the next tick, and the
+// run ends with every output low.
 class InterruptHost final : public Host {
  public:
   explicit InterruptHost(MachineState& state) : state_(state) {}
@@ -199,11 +200,14 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
   port_layer.ResetOutputs();
   CountingMotion motion(engine, slider);
+  // The machine's pages exist now: locked as the program does once its session is built.
+  if (!args.Has("virtual-clock")) LockCurrentMemory();
 
   out << "Port : " << port.description << "\n";
   if (!timing.empty()) out << timing << "\n";
   g_interrupted = 0;
   const auto previous_handler = std::signal(SIGINT, OnInterrupt);
+  const auto previous_term_handler = std::signal(SIGTERM, OnInterrupt);
 
   const IsoAnalysis analysis =
       AnalyseIsoProgram(engraving, motion.CurrentPosition(), state.WorkFeed, host, state.StopFlag);
@@ -235,6 +239,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   if (!drilling.empty() && !refused && !state.StopFlag) run_program(drilling);
   const std::int64_t elapsed_us = clock->NowMicros() - start_us;
   std::signal(SIGINT, previous_handler);
+  std::signal(SIGTERM, previous_term_handler);
   port_layer.ResetOutputs();
   port_layer.StopPortDriver();
 

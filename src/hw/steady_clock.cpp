@@ -39,11 +39,13 @@ void SetNormal() {
 
 }  // namespace
 
+bool LockCurrentMemory() { return mlockall(MCL_CURRENT) == 0; }
+
 RealTimeSetup PrepareRealTime(int priority) {
   RealTimeSetup setup;
   // Timer slack defaults to 50 µs for normal threads: a whole tick.
   prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-  const bool locked = mlockall(MCL_CURRENT | MCL_FUTURE) == 0;
+  const bool locked = LockCurrentMemory();
   if (!SetFifo(priority)) {
     setup.message = std::string("Ordonnancement temps réel refusé (") + std::strerror(errno) +
                     ") : la cadence des impulsions sera moins régulière.";

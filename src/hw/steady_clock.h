@@ -13,8 +13,13 @@ struct RealTimeSetup {
   std::string message;     // for the machine window's message line; empty when all went well
 };
 
-// Prepares what steady step pulses need, once at start: memory locked (no page fault inside a
-// move), the shortest timer slack, and a check that SCHED_FIFO may be used (root or an
+// Locks every page mapped now (the code, the machine session, the motion thread's stack) so that
+// a move meets no page fault there. Pages mapped later are not locked: a large allocation of the
+// windows (an artwork) must never fail on the locked-memory limit. False when refused.
+bool LockCurrentMemory();
+
+// Prepares what steady step pulses need, once at start: memory locked (LockCurrentMemory; call it
+// again once the machine session exists), the shortest timer slack, and a check that SCHED_FIFO may be used (root or an
 // RLIMIT_RTPRIO allowance). Without it the program goes on with normal scheduling, and the
 // message says that the pace may be irregular.
 RealTimeSetup PrepareRealTime(int priority = 50);

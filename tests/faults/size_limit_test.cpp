@@ -2,6 +2,7 @@
 // within bounded memory and time.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <string>
@@ -87,7 +88,7 @@ TEST_F(SizeLimit, AProgramLineOfOneMegabyteIsReadAndNothingMoves) {
     EXPECT_NE(check.message().find('2'), std::string::npos) << check.message();
   }
   NullHost host;
-  const bool stop = false;
+  const std::atomic<bool> stop{false};
   long shown = 0;
   const IsoAnalysis analysis = AnalyseIsoProgram(lines, {}, 400, host, stop,
                                                  [&shown](long, long, const std::string&) { ++shown; });

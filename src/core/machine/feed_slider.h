@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -26,8 +27,10 @@ class FeedSlider {
  private:
   void MoveTo(std::int64_t position);
 
-  std::int32_t maximum_;
-  std::int32_t position_;
+  // Atomic: the motion thread moves the position on a program's feed word while the window may
+  // read or move it.
+  std::atomic<std::int32_t> maximum_;
+  std::atomic<std::int32_t> position_;
   std::function<void(std::int32_t)> handler_;
 };
 

@@ -135,7 +135,7 @@ long EstimatedProgramSeconds(double length_mm, int feed) {
 }
 
 IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolPosition& current,
-                              int work_feed, Host& host, const bool& stop_flag,
+                              int work_feed, Host& host, const std::atomic<bool>& stop_flag,
                               const IsoLineObserver& observer) {
   IsoAnalysis analysis;
   ToolPosition previous = current;

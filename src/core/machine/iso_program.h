@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -80,7 +81,7 @@ struct IsoAnalysis {
 // as the running machine does; feed words are not read. Lets window events run once per line and stops
 // when `stop_flag` is set.
 IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolPosition& current,
-                              int work_feed, Host& host, const bool& stop_flag,
+                              int work_feed, Host& host, const std::atomic<bool>& stop_flag,
                               const IsoLineObserver& observer = {});
 
 // round(length × 60 / feed) seconds, halves to even; 0 when the feed is not positive.

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/feed_slider.h"
@@ -11,6 +16,7 @@
 #include "core/machine/jogging.h"
 #include "core/machine/machine_display.h"
 #include "core/machine/motion_engine.h"
+#include "core/machine/motion_thread.h"
 #include "core/machine/plate_placement.h"
 #include "core/machine/port_layer.h"
 #include "core/machine/setup_motion.h"
@@ -27,6 +33,12 @@ struct SignalMap;
 // start-up; every window that drives the machine (the machine window, the copper plate window,
 // the surfacing page) holds it by reference, so a STOP pressed anywhere latches the same state
 // and shows on every display.
+//
+// Threads: every motion runs as a command of the motion thread (Submit). The SetupMotion calls
+// below move the machine on the calling thread and are for code that runs inside a command.
+// What the operations show while a command runs on the motion thread is kept (the latest value
+// of each display slot) and shown by Poll on the window thread; from any other thread it is
+// shown at once.
 class MachineSession final : public SetupMotion {
  public:
   // Called with the wiring whenever the parameters change (the simulated machine decodes the
@@ -34,14 +46,59 @@ class MachineSession final : public SetupMotion {
   using SignalMapListener = std::function<void(const SignalMap&, std::uint16_t)>;
 
   // Factory state (position 0, WorkFeed 150, latch clear), feed slider 1 .. 600 at 150, and the
-  // port driver started. `host` lets window events run at each tick of a move.
-  MachineSession(PortIo& port, Clock& clock, Host& host, SignalMapListener signal_map_listener = {});
+  // port driver started. `host` lets window events run: at each tick of a move in the kInline
+  // and kManual modes, during a program's analysis in every mode (a move on the dedicated
+  // thread lets nothing run).
+  MachineSession(PortIo& port, Clock& clock, Host& host, SignalMapListener signal_map_listener = {},
+                 MotionThread::Mode mode = MotionThread::Mode::kInline);
   ~MachineSession() override;
   MachineSession(const MachineSession&) = delete;
   MachineSession& operator=(const MachineSession&) = delete;
 
   // Where the operations show what they do; null: nowhere (until a window attaches itself).
   void SetDisplay(MachineDisplay* display) { relay_.target = display; }
+
+  // ---- The motion thread -------------------------------------------------------------------
+  // Runs `work` as the motion thread's next command, then `done` on the window thread (at the
+  // next Poll; in the kInline mode at once). Refused while a command runs or is queued: false,
+  // kBusyMessage shown, neither runs.
+  bool Submit(std::function<void()> work, std::function<void()> done = {}) override;
+  Host& CommandHost() override { return engine_.GetHost(); }
+  // What lets window events run during a program's analysis on the window thread.
+  Host& AnalysisHost() { return window_host_; }
+  // Runs `update` on the window thread: at once from any thread but the motion thread, at the
+  // next Poll from there. `slot` >= 0 keeps only the latest update of that slot (a feed label,
+  // a progress bar); -1 keeps each one, in order.
+  void OnWindowThread(std::function<void()> update, int slot = -1);
+  // Slots free for the windows' own updates (the display's are below them).
+  static constexpr int kWorkFeedSlot = 100;
+  static constexpr int kProgressSlot = 101;
+  static constexpr int kFeedLabelSlot = 102;
+  // The window thread, 20 times a second or more (and after a command in tests): the latest
+  // value of each display slot shown, the tool's place while a move runs, then the finished
+  // commands' `done`.
+  void Poll();
+  // A command is queued or running on the motion thread.
+  bool MotionBusy() const;
+  bool Threaded() const { return motion_.GetMode() == MotionThread::Mode::kThread; }
+  MotionThread& Motion() { return motion_; }
+  // Called on the dedicated thread at each tick of a move (benchmarks time the ticks with it).
+  // Set it only while no command runs.
+  void SetMotionTickProbe(std::function<void()> probe) { motion_host_.probe = std::move(probe); }
+  // Where each axis is now (mm), the steps sent so far included: the shown place during a move.
+  std::array<double, 3> LivePosition() const;
+
+  // Jogging as a command: the arrow's press; steps paced by JogSchedule on the motion thread
+  // until ReleaseJog, STOP or a switch. False (message shown) when refused: a command under
+  // way, or no step can be paced.
+  bool StartJog(JogDirection direction);
+  void ReleaseJog();
+  bool JogActive() const;
+
+  // STOP as the disc does it, then, once the running command has returned (at its next tick),
+  // every output low (spindle off). Safe shutdown and the interrupt signals use it; the motion
+  // thread is left to stop with the session.
+  void Halt();
 
   MachineState& State() { return state_; }
   const MachineState& State() const { return state_; }
@@ -59,7 +116,7 @@ class MachineSession final : public SetupMotion {
   std::string StartupMessage() const;
 
   // A program is being analysed or run (the machine window says so around it).
-  void SetProgramRunning(bool running) { program_running_ = running; }
+  void SetProgramRunning(bool running) { program_running_.store(running); }
   bool ProgramRunning() const { return program_running_; }
 
   // ---- The loaded job ------------------------------------------------------------------------
@@ -96,30 +153,41 @@ class MachineSession final : public SetupMotion {
   void ResetStopLatch() override;
 
  private:
-  // Passes the operations' display calls on to the attached display, if any.
+  // Passes the operations' display calls on to the attached display, if any: at once on the
+  // window thread, through the slots of OnWindowThread from the motion thread.
   struct DisplayRelay final : MachineDisplay {
-    void ShowPositions(const std::string& x, const std::string& y, const std::string& z) override {
-      if (target) target->ShowPositions(x, y, z);
-    }
-    void ShowRealFeed(const std::string& text) override {
-      if (target) target->ShowRealFeed(text);
-    }
-    void PaintStopDisc(bool red) override {
-      if (target) target->PaintStopDisc(red);
-    }
-    void SetLamp(Lamp lamp, bool on) override {
-      if (target) target->SetLamp(lamp, on);
-    }
-    void ShowMessage(const std::string& text) override {
-      if (target) target->ShowMessage(text);
-    }
-    void ShowProgramButtons(const IsoBoxButtons& buttons) override {
-      if (target) target->ShowProgramButtons(buttons);
-    }
+    void ShowPositions(const std::string& x, const std::string& y, const std::string& z) override;
+    void ShowRealFeed(const std::string& text) override;
+    void PaintStopDisc(bool red) override;
+    void SetLamp(Lamp lamp, bool on) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowProgramButtons(const IsoBoxButtons& buttons) override;
+    MachineSession* session = nullptr;
     MachineDisplay* target = nullptr;
   };
+  // Display slots (the last of them: a lamp, by Lamp).
+  enum Slot : int { kPositionsSlot, kRealFeedSlot, kStopDiscSlot, kMessageSlot, kButtonsSlot, kLampSlot };
+
+  // Where the shown positions were last settled, for LivePosition.
+  struct PositionBase {
+    std::array<double, 3> position_mm = {0, 0, 0};
+    std::array<std::int64_t, 3> steps = {0, 0, 0};
+    std::array<double, 3> steps_per_mm = {0, 0, 0};
+  };
+  void SettlePositionBase();
+  bool InsideCommand() const;
+  void JogLoop();
 
   DisplayRelay relay_;
+  // What a move on the dedicated thread calls at each tick: no window event, an optional probe.
+  struct TickProbeHost final : Host {
+    void PumpEvents() override {
+      if (probe) probe();
+    }
+    std::function<void()> probe;
+  };
+  TickProbeHost motion_host_;
+  Host& window_host_;
   MachineState state_;
   PortLayer port_layer_;
   MotionEngine engine_;
@@ -127,12 +195,20 @@ class MachineSession final : public SetupMotion {
   FeedSlider feed_slider_;
   EngineIsoMotion iso_motion_;
   std::string startup_notes_;
-  bool program_running_ = false;
+  std::atomic<bool> program_running_{false};
+  std::atomic<bool> jog_release_{false};
+  std::atomic<bool> jog_active_{false};
+  std::atomic<bool> halt_requested_{false};
+  mutable std::mutex window_mutex_;  // guards the three below
+  std::map<int, std::function<void()>> latest_updates_;
+  std::vector<std::function<void()>> queued_updates_;
+  PositionBase position_base_;
   double extent_x_ = 0;
   double extent_y_ = 0;
   int copies_x_ = 1;
   int copies_y_ = 1;
   IsoBoxButtons buttons_;
+  MotionThread motion_;  // last: stopped and joined before anything it uses goes
 };
 
 }  // namespace pistora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -13,11 +14,13 @@
 
 namespace pistora {
 
-// The machine window's state, shared by moves, jogging, homing and program runs.
+// The machine window's state, shared by moves, jogging, homing and program runs. The motion
+// thread owns it while a command runs; the stop latch and the work feed are also written from
+// the window thread during a move, so they are atomic (lock-free: STOP never waits).
 struct MachineState {
   std::array<double, 3> Position = {0, 0, 0};  // mm from the work zero, by AxisIndex
-  std::int32_t WorkFeed = 150;                 // mm/min, the slider's factory position
-  bool StopFlag = false;                       // the stop latch; only "Raz" clears it
+  std::atomic<std::int32_t> WorkFeed{150};     // mm/min, the slider's factory position
+  std::atomic<bool> StopFlag{false};           // the stop latch; only "Raz" clears it
   double LastMoveLength = 0;                   // mm, commanded length of the last move
   std::int64_t MoveStartMs = 0;                // clock milliseconds around the last move
   std::int64_t MoveEndMs = 0;
@@ -27,6 +30,7 @@ struct MachineState {
   // axis moved or homed; 0 until then, when the homing side is assumed (X-, Y-, Z+).
   std::array<int, 3> LimitSide = {0, 0, 0};
 };
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<std::int32_t>::is_always_lock_free);
 
 // One axis of a planned move.
 struct AxisPlan {

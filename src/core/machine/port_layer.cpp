@@ -61,6 +61,7 @@ void PortLayer::ResetOutputs() {
 void PortLayer::WriteShadow() { WritePort(port_base_, shadow_); }
 
 void PortLayer::SetDirection(Axis axis, bool positive) {
+  positive_[AxisIndex(axis)] = positive;
   shadow_ = WithDirection(shadow_, signals_.direction[AxisIndex(axis)], positive);
   WriteShadow();
 }
@@ -72,6 +73,7 @@ void PortLayer::StepPulse(Axis axis) {
   WaitMicroseconds(clock_, min_pulse_us_);
   shadow_ = WithStepLevel(shadow_, step, false);
   WriteShadow();
+  step_count_[AxisIndex(axis)].fetch_add(positive_[AxisIndex(axis)] ? 1 : -1, std::memory_order_relaxed);
 }
 
 void PortLayer::EvaluateEStop(std::uint8_t status) {

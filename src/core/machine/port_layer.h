@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,7 +20,7 @@ inline constexpr const char* kDriverFailedMessage =
 
 // The machine's logical signals as port operations. Every output change edits OutputShadow
 // and writes the whole byte to the data register; the data register is never read back.
-// Used from the user-interface thread only.
+// Used from the motion thread only, but for StepCount, which any thread may read.
 class PortLayer {
  public:
   PortLayer(PortIo& io, Clock& clock, MachineDisplay& display);
@@ -54,6 +56,12 @@ class PortLayer {
   // Active edge, a MinPulseUs wait, idle edge; no wait after the trailing edge.
   void StepPulse(Axis axis);
 
+  // Pulses sent to the axis since start-up, signed by the direction output at the time. The
+  // windows read it during a move to show the tool's place as it goes.
+  std::int64_t StepCount(Axis axis) const {
+    return step_count_[AxisIndex(axis)].load(std::memory_order_relaxed);
+  }
+
   // Reads the status register once; whether the axis's switch is active (its lamp follows).
   // When the emergency stop is wired, the same byte also sets its lamp: see EStopSeen().
   bool ReadLimit(Axis axis);
@@ -86,6 +94,8 @@ class PortLayer {
   SignalMap signals_;
   std::uint8_t shadow_ = 0;
   bool estop_seen_ = false;
+  std::array<bool, 3> positive_ = {true, true, true};  // the direction outputs, by AxisIndex
+  std::array<std::atomic<std::int64_t>, 3> step_count_{};
   std::function<void(const SignalMap&, std::uint16_t)> listener_;
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+#include "core/host/host.h"
 #include "core/machine/iso_motion.h"
 
 namespace pistora {
@@ -20,6 +23,21 @@ class SetupMotion : public IsoMotion {
   // shows it on the machine's displays. "Raz" of a set-up page clears it.
   virtual void LatchStop() = 0;
   virtual void ResetStopLatch() = 0;
+
+  // Runs `work` (a step's motion) as a command of the machine's motion thread, then `done` on
+  // the window thread once it has returned. False when refused (another command is under way):
+  // neither runs. This default runs both at once, before returning.
+  virtual bool Submit(std::function<void()> work, std::function<void()> done = {}) {
+    if (work) work();
+    if (done) done();
+    return true;
+  }
+
+  // What a command's long loop pumps between its moves: nothing on a motion thread of its own.
+  virtual Host& CommandHost() {
+    static NullHost none;
+    return none;
+  }
 };
 
 }  // namespace pistora

@@ -35,19 +35,27 @@ Status ReadSurfacingValues(const SurfacingTexts& texts, SurfacingValues* values)
 // could start a motion inside another one), and, for the steps that move, while STOP is latched.
 // On success the page moves to its next state.
 
+// Called with a step's outcome when its motion ended after the step's call had returned (the
+// motion ran on the motion thread); the window shows it then.
+using StepFinished = std::function<void(const Status&)>;
+
+// Each step that moves returns its outcome when its motion ended within the call; otherwise Ok,
+// the page's step stays under way (SurfacingPage::StepUnderWay) until `on_finished` gets it.
+
 // "Réglage zéro Table": values checked first, then machine zero, a move to the surfacing origin
 // (offset X, offset Y, 0) and that point made the X-Y work zero. STOP cuts homing and move short,
 // yet the position reached is still zeroed and the Z setting entered; "Raz" starts again.
-Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTexts& texts);
+Status SetTableZero(SurfacingPage& page, SetupMotion& motion, const SurfacingTexts& texts,
+                    const StepFinished& on_finished = {});
 
 // "Aller à": the approach move (0, 0, z) of the Z setting, z typed in the Z target box and read
 // as the machine window's own target boxes are (the regional separator, "." as well). A text that is
 // not a number is refused with a message quoting it, and nothing moves.
 Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view z_text,
-                     char regional_separator);
+                     char regional_separator, const StepFinished& on_finished = {});
 
 // "Validation réglage des z": the tool's height becomes Z 0 (the table surface).
-Status ValidateTableHeight(SurfacingPage& page, SetupMotion& motion);
+Status ValidateTableHeight(SurfacingPage& page, SetupMotion& motion, const StepFinished& on_finished = {});
 
 // "Démarrer le surfacage": the page goes to Running (its start button off at once), the values are
 // read and the pattern run (RunSurfacing); the page ends Done, finished or stopped. Values that are
@@ -55,6 +63,7 @@ Status ValidateTableHeight(SurfacingPage& page, SetupMotion& motion);
 // that the user can correct the box and start again. `on_started` runs once the page is Running,
 // before anything moves (the window shows its buttons disabled there).
 Status StartSurfacing(SurfacingPage& page, SetupMotion& motion, Host& host,
-                      const SurfacingTexts& texts, const std::function<void()>& on_started = {});
+                      const SurfacingTexts& texts, const std::function<void()>& on_started = {},
+                      const StepFinished& on_finished = {});
 
 }  // namespace pistora

@@ -9,10 +9,13 @@ TickPacer::TickPacer(Clock& clock) : clock_(clock), anchor_us_(clock.NowMicros()
 std::int64_t TickPacer::WaitTick(std::int64_t tick_wait_us) {
   if (!clock_.HighResolution()) return 0;
   // "Elapsed > TickWaitUs" on whole microseconds ends the wait TickWaitUs + 1 after the anchor.
-  const std::int64_t deadline = anchor_us_ + std::max<std::int64_t>(tick_wait_us + 1, 0);
+  const std::int64_t catch_up = std::min(debt_us_, kCatchUpUsPerTick);
+  const std::int64_t deadline = anchor_us_ + std::max<std::int64_t>(tick_wait_us + 1 - catch_up, 0);
+  debt_us_ -= catch_up;
   std::int64_t now = clock_.NowMicros();
   if (now - deadline > kMaxLagUs) {
     anchor_us_ = now;
+    debt_us_ = std::min(debt_us_ + (now - deadline), kMaxDebtUs);
     return now - deadline;
   }
   clock_.SleepUntilMicros(deadline);

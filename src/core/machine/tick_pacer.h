@@ -15,12 +15,16 @@ namespace pistora {
 // lasts TickWaitUs + 1 µs whatever the host does, and a tick that ends late is made up by the
 // next ones, so the average feed stays exact. With TickWaitUs = 49 a tick lasts 50 µs.
 //
-// After a stall longer than kMaxLagUs (a long event handler, the process preempted) the
-// schedule restarts from now rather than firing a burst of catch-up ticks, which a stepper
-// motor could not follow.
+// After a stall longer than kMaxLagUs (the processor taken from the thread, by the hypervisor
+// of a virtual machine for milliseconds at times) the schedule restarts from now rather than
+// firing a burst of catch-up ticks, which a stepper motor could not follow. The time lost (up to
+// kMaxDebtUs) is made up gently instead: the following ticks are kCatchUpUsPerTick shorter, the
+// steps some 10 % faster, until the move is back on its time and the real feed true again.
 class TickPacer {
  public:
   static constexpr std::int64_t kMaxLagUs = 500;
+  static constexpr std::int64_t kCatchUpUsPerTick = 5;
+  static constexpr std::int64_t kMaxDebtUs = 100000;
 
   explicit TickPacer(Clock& clock);
 
@@ -34,6 +38,7 @@ class TickPacer {
  private:
   Clock& clock_;
   std::int64_t anchor_us_;  // end of the previous tick's wait (deadline), plus pulses since
+  std::int64_t debt_us_ = 0;  // time lost to stalls not made up yet
 };
 
 }  // namespace pistora

@@ -102,6 +102,7 @@ constexpr ControlName<MachineControl> kRows[] = {
     {R::kSurfacingEntry, "MenuSurfacing", 103, "&Surfaçage plan de travail", kMenu},
     {R::kCopperEntry, "MenuCopper", 104, "Réglage &Cuivre", kMenu},
     {R::kStatusTimer, "Timer1"},
+    {R::kMotionViewTimer, "MotionViewTimer"},
 };
 
 }  // namespace

@@ -103,6 +103,7 @@ enum class MachineControl {
   kModeName,
   kSwitchModeButton,
   kStatusTimer,  // the 100 ms status timer
+  kMotionViewTimer,  // 40 ms: what the motion thread published, shown
   // The two mode names, kept in memory for the mode label (no control).
   kEngravingModeName,
   kDrillingModeName,

@@ -18,6 +18,11 @@ void QtPrompts::ShowError(const QString& text) {
   QMessageBox::critical(parent_, QApplication::applicationName(), text);
 }
 
+bool QtPrompts::Confirm(const QString& question) {
+  return QMessageBox::question(parent_, QApplication::applicationName(), question,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtPrompts::ShowInfo(const QString& text) {
   QMessageBox::information(parent_, QApplication::applicationName(), text);
 }

@@ -18,6 +18,13 @@ class ScriptedPrompts final : public Prompts {
   QString SaveFileName(const QString& caption, const QString& filter) override;
   void ShowError(const QString& text) override { errors_ << text; }
   void ShowInfo(const QString& text) override { infos_ << text; }
+  // Answers with the queued answers in order, then no; each question is recorded.
+  bool Confirm(const QString& question) override {
+    questions_ << question;
+    return !answers_.isEmpty() && answers_.takeFirst();
+  }
+  void QueueAnswer(bool yes) { answers_ << yes; }
+  const QStringList& Questions() const { return questions_; }
 
   const QStringList& Errors() const { return errors_; }
   const QStringList& Infos() const { return infos_; }
@@ -33,6 +40,8 @@ class ScriptedPrompts final : public Prompts {
   QStringList file_names_;
   QStringList errors_;
   QStringList infos_;
+  QStringList questions_;
+  QList<bool> answers_;
   QString last_filter_;
 };
 

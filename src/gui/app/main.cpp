@@ -16,6 +16,8 @@
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/screenshots.h"
+#include "gui/app/safe_shutdown.h"
+#include "core/machine/machine_session.h"
 #include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
@@ -52,6 +54,17 @@ int main(int argc, char** argv) {
     return RunScreenshots(args[shots + 1]);
   }
 
+  // SIGINT and SIGTERM as a confirmed close: the machine halted (STOP, outputs low), then every
+  // event loop ends (a message box of the start-up too); the motion thread is joined before the
+  // process exits, with the windows.
+  std::unique_ptr<pistora::WindowSet> windows;
+  bool interrupted = false;
+  pistora::InterruptSignals interrupts([&windows, &interrupted] {
+    interrupted = true;
+    if (windows) windows->Machine().Halt();
+    QApplication::exit(0);  // every loop, a start-up message box's too (quit() would only ask)
+  });
+
   auto* splash = new pistora::SplashScreen();
   splash->show();
   splash->repaint();
@@ -69,7 +82,6 @@ int main(int argc, char** argv) {
   const pistora::MachineIo machine = pistora::MachineIoFor(port, clock, real_time);
 
   pistora::QtPrompts prompts;
-  std::unique_ptr<pistora::WindowSet> windows;
   try {
     windows = std::make_unique<pistora::WindowSet>(prompts, QString(), machine);
   } catch (const std::exception& e) {
@@ -78,9 +90,19 @@ int main(int argc, char** argv) {
     return 1;
   }
   delete splash;
+  // The session and its motion thread exist now: their pages too. Whether locking is allowed at
+  // all was said by PrepareRealTime's message.
+  if (real_time.real_time) pistora::LockCurrentMemory();
+
+  if (interrupted) {
+    windows.reset();
+    return 130;
+  }
 
   pistora::MainWindow* main_window = windows->ByKind().main;
   prompts.SetParent(main_window);
   main_window->show();
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  windows.reset();
+  return code;
 }

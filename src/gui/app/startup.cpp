@@ -5,6 +5,7 @@
 
 #include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
+#include "gui/app/safe_shutdown.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
@@ -33,6 +34,9 @@ WindowSet::WindowSet(Prompts& prompts, const QString& settings_folder, MachineIo
     created_.push_back(w.magnifier_mask = mask.release());
     created_.push_back(w.magnifier_settings = magnifier_settings.release());
     ConnectWindows(w);
+    close_guard_ = std::make_unique<MachineCloseGuard>(Machine(), prompts);
+    close_guard_->Watch(w.main);
+    close_guard_->Watch(w.machine);
   } catch (...) {
     Release();  // the windows made so far go before the error reaches the caller
     throw;
@@ -43,7 +47,12 @@ WindowSet::~WindowSet() { Release(); }
 
 MachineSession& WindowSet::Machine() { return machine_->Session(); }
 
+bool WindowSet::AllowClose() { return close_guard_->AllowClose(); }
+
 void WindowSet::Release() {
+  close_guard_.reset();
+  // No motion command outlives the windows it reports to.
+  if (machine_ && machine_->Session().MotionBusy()) machine_->Session().Halt();
   windows_ = AppWindows{};
   for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
   created_.clear();
@@ -54,6 +63,7 @@ MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup
   machine.port = port.port.get();
   machine.simulated = port.simulated;
   machine.clock = &clock;
+  machine.motion_thread = true;
   machine.port_message = port.error.empty() ? "Port : " + port.description + "." : port.error;
   machine.timing_message = real_time.real_time ? std::string("Ordonnancement temps réel obtenu.")
                            : real_time.message.empty()

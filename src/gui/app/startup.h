@@ -12,6 +12,7 @@
 
 namespace pistora {
 
+class MachineCloseGuard;
 class MachineSession;
 class Prompts;
 
@@ -36,12 +37,16 @@ class WindowSet {
 
   // The machine the machine window, the copper plate window and the surfacing page drive.
   MachineSession& Machine();
+  // Whether the windows may close now: asks first while the machine moves, and halts it (STOP,
+  // every output low) when the answer is yes.
+  bool AllowClose();
 
  private:
   void Release();
   std::unique_ptr<MachineLink> machine_;  // made before the windows, gone after them
   AppWindows windows_;
   std::vector<QWidget*> created_;
+  std::unique_ptr<MachineCloseGuard> close_guard_;  // asks before the main or machine window closes mid-move
 };
 
 // What the machine window gets of the start-up choices: the chosen port (the simulated machine

@@ -22,7 +22,8 @@ MachineLink::MachineLink(const MachineIo& io) {
   if (SimulatedMachine* simulated = io.simulated) {
     listener = [simulated](const SignalMap& map, std::uint16_t base) { simulated->Configure(map, base); };
   }
-  session_ = std::make_unique<MachineSession>(*port, *clock, host_, std::move(listener));
+  const MotionThread::Mode mode = io.motion_thread ? MotionThread::Mode::kThread : MotionThread::Mode::kInline;
+  session_ = std::make_unique<MachineSession>(*port, *clock, host_, std::move(listener), mode);
   session_->SetStartupNotes(io.port_message, io.timing_message);
 }
 

@@ -21,10 +21,14 @@ struct MachineIo {
   std::string port_message;    // the port choice, for the message line (empty: nothing to say)
   std::string timing_message;  // whether real-time scheduling was obtained (empty: it was)
   QString folder;              // where cn.dat and the pictures are (empty: the executable's)
+  // Moves on a dedicated motion thread (the program); false: on the window thread, letting
+  // window events run at each tick (window tests on a virtual clock).
+  bool motion_thread = false;
 };
 
 // The run's machine session over the start-up choices, with what they leave open (no port, a
-// steady clock) and the window host that lets events run during moves. A simulated machine
+// steady clock) and the window host that lets events run during an analysis (and during moves
+// when they run on the window thread). A simulated machine
 // decodes the data register with the session's wiring.
 class MachineLink {
  public:

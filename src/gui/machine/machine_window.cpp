@@ -41,16 +41,22 @@ MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString 
   BuildLayout();
   status_timer_ = Named(new QTimer(this), MachineControl::kStatusTimer);
   status_timer_->setInterval(100);
+  motion_view_timer_ = Named(new QTimer(this), MachineControl::kMotionViewTimer);
+  motion_view_timer_->setInterval(40);
   ConnectHandlers();
   StartUp();
 }
 
 MachineWindow::~MachineWindow() {
+  // A command still running may call back into this window: it ends first (STOP at its next
+  // tick, outputs low).
+  if (session_.MotionBusy() && !session_.Motion().OnMotionThread()) session_.Halt();
   // The worker first: once it has stopped no jog step can be asked for any more, and a step
   // already asked for is dropped with this object.
   jog_worker_.reset();
   status_timer_->stop();
-  if (session_.Jog().Held()) session_.Jog().Release();
+  motion_view_timer_->stop();
+  if (!session_.Threaded() && session_.Jog().Held()) session_.Jog().Release();
   session_.Feed().SetChangeHandler({});
   session_.ProgramMotion().SetFeedShown({});
   session_.ProgramMotion().SetProgressShown({});
@@ -61,11 +67,23 @@ void MachineWindow::StartUp() {
   session_.SetDisplay(this);
   drilling_mode_ = false;
   spindle_on_ = false;
-  session_.Feed().SetChangeHandler([this](std::int32_t feed) { FeedChanged(feed); });
-  session_.ProgramMotion().SetFeedShown([this](int feed) { work_feed_value_->setText(QString::number(feed)); });
+  // A program's feed words and progress come from the motion thread: the feed takes effect at
+  // once, the labels follow at the next view.
+  session_.Feed().SetChangeHandler([this](std::int32_t feed) {
+    session_.State().WorkFeed = feed;
+    session_.OnWindowThread([this, feed] { FeedChanged(feed); }, MachineSession::kWorkFeedSlot);
+  });
+  session_.ProgramMotion().SetFeedShown([this](int feed) {
+    session_.OnWindowThread([this, feed] { work_feed_value_->setText(QString::number(feed)); },
+                            MachineSession::kFeedLabelSlot);
+  });
   session_.ProgramMotion().SetProgressShown([this](long line, long count) {
-    progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
-    progress_bar_->setValue(static_cast<int>(line));
+    session_.OnWindowThread(
+        [this, line, count] {
+          progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
+          progress_bar_->setValue(static_cast<int>(line));
+        },
+        MachineSession::kProgressSlot);
   });
   ShowMessage(session_.StartupMessage());
   spindle_button_->setIcon(QIcon(MachinePicture(folder_, QStringLiteral("led1off.bmp"))));
@@ -73,8 +91,9 @@ void MachineWindow::StartUp() {
   ShowMode(mode_name_->text());
   ShowRepetition();
   ApplyButtonStates();
-  jog_worker_ = std::make_unique<JogWorker>(this, [this] { JogStep(); });
+  if (!session_.Threaded()) jog_worker_ = std::make_unique<JogWorker>(this, [this] { JogStep(); });
   status_timer_->start();
+  motion_view_timer_->start();
 }
 
 void MachineWindow::changeEvent(QEvent* event) {
@@ -82,14 +101,14 @@ void MachineWindow::changeEvent(QEvent* event) {
   if (event->type() != QEvent::ActivationChange) return;
   if (isActiveWindow()) {
     Activated();
-  } else if (session_.Jog().Held()) {
+  } else if (session_.JogActive()) {
     // The arrow's release would go to another window: a jog never outlives the focus.
     JogRelease();
   }
 }
 
 void MachineWindow::hideEvent(QHideEvent* event) {
-  if (session_.Jog().Held()) JogRelease();
+  if (session_.JogActive()) JogRelease();
   QWidget::hideEvent(event);
 }
 
@@ -124,9 +143,10 @@ void MachineWindow::Activated() {
 }
 
 void MachineWindow::ConnectHandlers() {
-  connect(zero_axis_buttons_[0], &QPushButton::clicked, this, [this] { session_.ZeroAxisX(); });
-  connect(zero_axis_buttons_[1], &QPushButton::clicked, this, [this] { session_.ZeroAxisY(); });
-  connect(zero_axis_buttons_[2], &QPushButton::clicked, this, [this] { session_.ZeroAxisZ(); });
+  // The positions are the motion thread's: "RAZ" is one of its commands.
+  connect(zero_axis_buttons_[0], &QPushButton::clicked, this, [this] { session_.Submit([this] { session_.ZeroAxisX(); }); });
+  connect(zero_axis_buttons_[1], &QPushButton::clicked, this, [this] { session_.Submit([this] { session_.ZeroAxisY(); }); });
+  connect(zero_axis_buttons_[2], &QPushButton::clicked, this, [this] { session_.Submit([this] { session_.ZeroAxisZ(); }); });
   connect(go_to_button_, &QPushButton::clicked, this, &MachineWindow::GoToTarget);
   const std::pair<HoldArrowButton*, JogDirection> arrows[] = {
       {jog_right_arrow_, JogDirection::kDroite}, {jog_left_arrow_, JogDirection::kGauche},
@@ -153,6 +173,7 @@ void MachineWindow::ConnectHandlers() {
   connect(copies_x_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(copies_y_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(status_timer_, &QTimer::timeout, this, &MachineWindow::StatusTick);
+  connect(motion_view_timer_, &QTimer::timeout, this, &MachineWindow::MotionViewTick);
   connect(port_setup_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(0); });
   connect(geometry_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(1); });
   connect(surfacing_entry_, &QAction::triggered, this, [this] { OpenSettingsPage(2); });
@@ -223,16 +244,20 @@ void MachineWindow::GoToTarget() {
     ShowMessage(kBadTargetMessage);
     return;
   }
-  session_.MoveTo(*x, *y, *z);
+  session_.Submit([this, x = *x, y = *y, z = *z] { session_.MoveTo(x, y, z); });
 }
 
 void MachineWindow::GoToXYZero() {
-  if (!session_.ProgramRunning()) session_.MoveTo(0, 0, session_.State().Position[2]);
+  if (session_.ProgramRunning()) return;
+  session_.Submit([this] { session_.MoveTo(0, 0, session_.State().Position[2]); });
 }
 
 void MachineWindow::GoToZZero() {
-  const auto& position = session_.State().Position;
-  if (!session_.ProgramRunning()) session_.MoveTo(position[0], position[1], 0);
+  if (session_.ProgramRunning()) return;
+  session_.Submit([this] {
+    const auto& position = session_.State().Position;
+    session_.MoveTo(position[0], position[1], 0);
+  });
 }
 
 void MachineWindow::ToggleSpindle() {
@@ -242,10 +267,16 @@ void MachineWindow::ToggleSpindle() {
 }
 
 void MachineWindow::HomeMachine() {
-  if (!session_.ProgramRunning()) session_.HomeMachine();
+  if (!session_.ProgramRunning()) session_.Submit([this] { session_.HomeMachine(); });
 }
 
-void MachineWindow::StatusTick() { StatusTimerTick(session_.Engine()); }
+void MachineWindow::StatusTick() {
+  // While the motion thread owns the port it reads the switches itself at every tick.
+  if (session_.Threaded() && session_.MotionBusy()) return;
+  StatusTimerTick(session_.Engine());
+}
+
+void MachineWindow::MotionViewTick() { session_.Poll(); }
 
 void MachineWindow::FeedSliderMoved(int position) { session_.Feed().SetPosition(position); }
 
@@ -265,6 +296,10 @@ void MachineWindow::OpenSettingsPage(int page) { emit SettingsPageRequested(page
 // ---- Jogging ---------------------------------------------------------------------------------
 
 void MachineWindow::JogPress(JogDirection direction) {
+  if (session_.Threaded()) {
+    if (!session_.ProgramRunning()) session_.StartJog(direction);
+    return;
+  }
   if (session_.Busy()) {
     ShowMessage(kBusyMessage);
     return;
@@ -277,6 +312,10 @@ void MachineWindow::JogPress(JogDirection direction) {
 }
 
 void MachineWindow::JogRelease() {
+  if (session_.Threaded()) {
+    session_.ReleaseJog();
+    return;
+  }
   jog_worker_->Suspend();
   session_.Jog().Release();
 }

@@ -115,6 +115,7 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   void CopiesChanged();
   void FeedSliderMoved(int position);
   void StatusTick();
+  void MotionViewTick();  // what the motion thread published, shown
   void OpenSettingsPage(int page);
 
   void FeedChanged(std::int32_t feed);
@@ -125,7 +126,8 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   void ShowMode(const QString& caption);
   QString ModeName() const;
   void ApplyButtonStates();
-  bool RunOneCopy();
+  // The end of a program run, on this thread: `error` (empty: none) shown and the buttons.
+  void FinishProgram(bool ran, const std::string& error);
 
   Prompts& prompts_;
   MachineSession& session_;
@@ -209,6 +211,7 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   QPushButton* switch_mode_button_ = nullptr;  // "&Bascule"
 
   QTimer* status_timer_ = nullptr;  // 100 ms
+  QTimer* motion_view_timer_ = nullptr;  // 40 ms: 25 views a second during every motion
 };
 
 }  // namespace pistora

@@ -1,10 +1,12 @@
 // The "Code ISO" box of the machine window: loading, analysing and running the programs, the
 // copies on X and Y, and the mode shown in the "Fonction" box.
 #include <QFile>
+#include <QPointer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <memory>
 
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/iso_program.h"
@@ -39,7 +41,7 @@ QString WithIsoExtension(const QString& path) {
 }  // namespace
 
 void MachineWindow::LoadEngravingProgramFile() {
-  if (session_.ProgramRunning()) return;
+  if (session_.Busy()) return;
   const QString path = prompts_.OpenFileName(QString(), IsoFilter(kEngravingFilter));
   if (!path.isEmpty()) LoadEngravingProgram(WithIsoExtension(path));
 }
@@ -63,7 +65,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
   MachineState& state = session_.State();
   session_.SetProgramRunning(true);
   const IsoAnalysis analysis = AnalyseIsoProgram(
-      lines, ToolPosition{}, state.WorkFeed, session_.Engine().GetHost(), state.StopFlag,
+      lines, ToolPosition{}, state.WorkFeed, session_.AnalysisHost(), state.StopFlag,
       [this](long line, long count, const std::string& message) {
         progress_bar_->setMaximum(static_cast<int>(std::max<long>(count, 1)));
         progress_bar_->setValue(static_cast<int>(line));
@@ -167,40 +169,66 @@ void MachineWindow::ApplyButtonStates() {
 void MachineWindow::OpenPlacement() { emit PlateWindowRequested(); }
 
 void MachineWindow::ValidateZLevel() {
+  // The zero is the motion thread's to set; refused (and nothing validated) while a jog runs.
+  if (!session_.Submit([this] { session_.ZeroAxisZ(); })) return;
   OnZValidated(session_.ProgramButtons());
   ApplyButtonStates();
-  session_.ZeroAxisZ();
   SetTargetZToZero();
-}
-
-bool MachineWindow::RunOneCopy() {
-  const QString& path = drilling_mode_ ? drilling_file_ : engraving_file_;
-  if (path.isEmpty()) return true;
-  std::vector<std::string> lines;
-  const Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
-  if (!loaded) {
-    ShowMessage(loaded.message());
-    prompts_.ShowError(QString::fromStdString(loaded.message()));
-    return false;
-  }
-  const IsoRunResult result = RunIsoProgram(lines, session_.ProgramMotion(), session_.Engine().GetHost());
-  if (result.outcome == IsoRunOutcome::kRefused) {
-    ShowMessage(result.status.message());
-    prompts_.ShowError(QString::fromStdString(result.status.message()));
-    return false;
-  }
-  // A stopped run has already said on the message line where and why.
-  return result.outcome == IsoRunOutcome::kCompleted;
 }
 
 void MachineWindow::StartProgram() {
   if (!session_.ProgramButtons().start || session_.Busy()) return;
+  // The file is read here, once for every copy; the copies run as one motion command.
+  struct Run {
+    bool has_program = false;
+    std::string load_error;
+    std::vector<std::string> lines;
+    bool ran = false;
+    std::string error;
+  };
+  auto run = std::make_shared<Run>();
+  const QString& path = drilling_mode_ ? drilling_file_ : engraving_file_;
+  run->has_program = !path.isEmpty();
+  if (run->has_program) {
+    const Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &run->lines);
+    if (!loaded) run->load_error = loaded.message();
+  }
   session_.SetProgramRunning(true);
   start_button_->setEnabled(false);
   const CopyGrid grid{copies_x_spin_->value(), copies_y_spin_->value(), session_.ExtentX(), session_.ExtentY(),
                       session_.State().Parameters.CopyGap};
-  const bool ran = RunStartSequence(grid, [this] { return RunOneCopy(); }, session_.ProgramMotion());
+  MachineSession* session = &session_;
+  const bool submitted = session_.Submit(
+      [session, grid, run] {
+        const auto run_one_copy = [session, run] {
+          if (!run->has_program) return true;
+          if (!run->load_error.empty()) {
+            run->error = run->load_error;
+            return false;
+          }
+          const IsoRunResult result = RunIsoProgram(run->lines, session->ProgramMotion(), session->CommandHost());
+          if (result.outcome == IsoRunOutcome::kRefused) {
+            run->error = result.status.message();
+            return false;
+          }
+          // A stopped run (STOP, an alarm) has already said on the message line where and why; the
+          // copies after it do not run.
+          return result.outcome == IsoRunOutcome::kCompleted;
+        };
+        run->ran = RunStartSequence(grid, run_one_copy, session->ProgramMotion());
+      },
+      [self = QPointer<MachineWindow>(this), run] {
+        if (self) self->FinishProgram(run->ran, run->error);
+      });
+  if (!submitted) FinishProgram(false, {});
+}
+
+void MachineWindow::FinishProgram(bool ran, const std::string& error) {
   session_.SetProgramRunning(false);
+  if (!error.empty()) {
+    ShowMessage(error);
+    prompts_.ShowError(QString::fromStdString(error));
+  }
   if (ran && !drilling_file_.isEmpty()) {
     drilling_mode_ = true;
     ShowMode(QString::fromUtf8("Perçage"));

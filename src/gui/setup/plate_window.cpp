@@ -128,13 +128,16 @@ void PlateWindow::ShowStartPoint() {
 }
 
 void PlateWindow::PlaceSpindle() {
-  Status status;
-  const PlacementOutcome outcome = pistora::PlaceSpindle(preview_->Preview().SpindleTarget(), session_,
-                                                         [this] { session_.PlacementDone(); }, &status);
-  if (outcome == PlacementOutcome::kRefused) {
-    Messages().ShowError(QString::fromStdString(status.message()));
+  if (session_.Busy()) {
+    Messages().ShowError(QString::fromUtf8(kPlacementBusyMessage));
     return;  // the window stays open
   }
+  const ToolPosition target = preview_->Preview().SpindleTarget();
+  MachineSession* session = &session_;
+  // The placement runs as a motion command; its buttons change on the window thread.
+  session_.Submit([session, target] {
+    pistora::PlaceSpindle(target, *session, [session] { session->OnWindowThread([session] { session->PlacementDone(); }); });
+  });
   close();
 }
 

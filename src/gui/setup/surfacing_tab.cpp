@@ -11,7 +11,6 @@
 #include "core/windows/machine_settings_controls.h"
 #include "gui/adapters/numeric_key_filter_adapter.h"
 #include "gui/adapters/prompts.h"
-#include "gui/machine/machine_host.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/named_control.h"
 #include "gui/widgets/stop_disc.h"
@@ -111,25 +110,45 @@ void SurfacingTab::ApplyControls() {
 
 // ---- Handlers ----------------------------------------------------------------------------------
 
+// A step's outcome is shown when its motion has ended: at once when it ended within the call,
+// otherwise when the motion thread's command has returned (`finish`, from the session's poll).
+void SurfacingTab::AfterStep(const Status& status, const StepFinished& finish) {
+  if (!status.ok() || !page_.StepUnderWay()) {
+    finish(status);
+  } else {
+    ApplyControls();
+  }
+}
+
 void SurfacingTab::ZeroTable() {
-  if (Report(SetTableZero(page_, motion_, Texts()))) emit TargetsReset();
-  ApplyControls();
+  const StepFinished finish = [this](const Status& status) {
+    if (Report(status)) emit TargetsReset();
+    ApplyControls();
+  };
+  AfterStep(SetTableZero(page_, motion_, Texts(), finish), finish);
 }
 
 void SurfacingTab::ApproachZ() {
   const char separator = QLocale().decimalPoint().at(0).toLatin1();
-  Report(ApproachTable(page_, motion_, z_target_edit_->text().toStdString(), separator));
+  const StepFinished finish = [this](const Status& status) { Report(status); };
+  AfterStep(ApproachTable(page_, motion_, z_target_edit_->text().toStdString(), separator, finish), finish);
 }
 
 void SurfacingTab::ValidateZ() {
-  if (Report(ValidateTableHeight(page_, motion_))) emit TargetZReset();
-  ApplyControls();
+  const StepFinished finish = [this](const Status& status) {
+    if (Report(status)) emit TargetZReset();
+    ApplyControls();
+  };
+  AfterStep(ValidateTableHeight(page_, motion_, finish), finish);
 }
 
 void SurfacingTab::StartRun() {
-  WindowHost host;
-  Report(StartSurfacing(page_, motion_, host, Texts(), [this] { ApplyControls(); }));
-  ApplyControls();
+  const StepFinished finish = [this](const Status& status) {
+    Report(status);
+    ApplyControls();
+  };
+  AfterStep(StartSurfacing(page_, motion_, motion_.CommandHost(), Texts(), [this] { ApplyControls(); }, finish),
+            finish);
 }
 
 void SurfacingTab::PressStop() {

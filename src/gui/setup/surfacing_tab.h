@@ -58,6 +58,7 @@ class SurfacingTab final : public QWidget {
   SurfacingTexts Texts() const;
   // Shows a refusal; true when the step went ahead.
   bool Report(const Status& status);
+  void AfterStep(const Status& status, const StepFinished& finish);
 
   SurfacingPage page_;
   SetupMotion& motion_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -62,14 +63,14 @@ class FakeIsoMotion : public IsoMotion {
 // A host that sets a flag on its Nth pump (the STOP disc pressed while a loop runs).
 class StoppingHost : public Host {
  public:
-  StoppingHost(bool& flag, int stop_on_pump) : flag_(flag), stop_on_pump_(stop_on_pump) {}
+  StoppingHost(std::atomic<bool>& flag, int stop_on_pump) : flag_(flag), stop_on_pump_(stop_on_pump) {}
   void PumpEvents() override {
     if (++pumps == stop_on_pump_) flag_ = true;
   }
   int pumps = 0;
 
  private:
-  bool& flag_;
+  std::atomic<bool>& flag_;
   int stop_on_pump_;
 };
 

@@ -152,7 +152,7 @@ TEST(AnalyseIsoProgram, ExtentLengthAndTime) {
   const std::vector<std::string> program = {"%", "G00 X0 Y0 Z2", "G01 Z-0.1 F300", "G01 X30 Y40",
                                             "G00 Z2", "M05"};
   NullHost host;
-  const bool stop = false;
+  const std::atomic<bool> stop{false};
   std::vector<std::string> messages;
   const IsoAnalysis a = AnalyseIsoProgram(program, {0, 0, 0}, 150, host, stop,
                                           [&](long line, long count, const std::string& message) {
@@ -213,7 +213,7 @@ TEST(AnalyseIsoProgram, LengthIsThePathTheRunMakes) {
 
 TEST(AnalyseIsoProgram, EdgeFigures) {
   NullHost host;
-  const bool stop = false;
+  const std::atomic<bool> stop{false};
   // All X negative: the size never drops below 0.
   IsoAnalysis a = AnalyseIsoProgram({"G01 X-5 Y-3", "G01 X-1 Y2"}, {}, 150, host, stop);
   EXPECT_DOUBLE_EQ(a.extent_x, 0);
@@ -232,7 +232,7 @@ TEST(AnalyseIsoProgram, EdgeFigures) {
 }
 
 TEST(AnalyseIsoProgram, StopFlagEndsTheReading) {
-  bool stop = false;
+  std::atomic<bool> stop{false};
   StoppingHost host(stop, 3);
   const IsoAnalysis a = AnalyseIsoProgram({"G01 X1", "G01 X2", "G01 X3", "G01 X4"}, {}, 150, host, stop);
   EXPECT_TRUE(a.stopped);

@@ -197,7 +197,11 @@ TEST_F(MotionEngineTest, ALimitSwitchStopsTheMoveWithinOneTick) {
     p.LimitXInput = 0x08;
     p.LimitXInverted = inverted;
     Apply(p);
-    state_ = MachineState{state_.Position, 150, false, 0, 0, 0, p};
+    state_.WorkFeed = 150;
+    state_.StopFlag = false;
+    state_.LastMoveLength = 0;
+    state_.MoveStartMs = state_.MoveEndMs = 0;
+    state_.Parameters = p;
     const std::int64_t start_steps = machine_.PositionSteps(Axis::X);
     machine_.SetTravel(Axis::X, -1000000, start_steps + 100);
     long pumps_at_limit = -1;
