@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cmd_analyse.h"
+#include "cli/cmd_calibrate.h"
 #include "cli/cmd_check.h"
 #include "cli/cmd_convert.h"
 #include "cli/cmd_gcode.h"
@@ -30,6 +31,8 @@ const std::vector<Command>& Commands() {
        "Taille, longueur et temps estimé d'un programme ISO, comme « &Charger gravure ISO ».", RunInfo},
       {"run", "run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] [--params cn.dat] --port sim [--virtual-clock]",
        "Exécute le programme (et ses copies) sur la machine, comme « Démarrer la gravure ».", RunRun},
+      {"calibrate", "calibrate [--port P --params cn.dat] [--seconds S]",
+       "Mesure le tic de 50 µs de ce PC et propose le TickWaitUs de cn.dat qui le tient.", RunCalibrate},
   };
   return commands;
 }

@@ -86,6 +86,7 @@ constexpr ControlName<MachineSettingsControl> kRows[] = {
     {R::kTickWaitEdit, "Edit22"},
     {R::kTickWaitUnit, "UnitTickWait", 142, "us"},
     {R::kTickWaitHint, "Label58", 145, "Diminuer cette valeur pour augmenter la vitesse réelle"},
+    {R::kMeasureTickButton, "MeasureTickButton", 0, "Mesurer ce PC"},
     {R::kLimitBackOffCaption, "Label59", 143, "Distance retrait fin de course  : "},
     {R::kLimitBackOffEdit, "Edit23"},
     {R::kLimitBackOffUnit, "UnitBackOff", 144, "mm"},

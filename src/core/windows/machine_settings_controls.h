@@ -86,6 +86,7 @@ enum class MachineSettingsControl {
   kTickWaitEdit,
   kTickWaitUnit,
   kTickWaitHint,
+  kMeasureTickButton,  // measures this computer and proposes the tick wait
   kLimitBackOffCaption,
   kLimitBackOffEdit,
   kLimitBackOffUnit,

@@ -1,6 +1,7 @@
 #include "gui/setup/machine_settings_dialog.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,9 @@
 
 #include "core/settings/machine_parameters.h"
 #include "gui/adapters/prompts.h"
+#include "core/machine/tick_calibration.h"
 #include "core/windows/machine_settings_controls.h"
+#include "hw/steady_clock.h"
 #include "gui/setup/surfacing_tab.h"
 #include "gui/widgets/named_control.h"
 
@@ -25,7 +28,7 @@ using R = MachineSettingsControl;
 }  // namespace
 
 MachineSettingsDialog::MachineSettingsDialog(Prompts& prompts, SetupMotion& motion, QString folder, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), folder_(std::move(folder)) {
+    : QDialog(parent), prompts_(prompts), motion_(motion), folder_(std::move(folder)) {
   const std::string_view window_name = MachineSettingsControls().WindowName();
   setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
   setWindowTitle(BuiltInCaptionOf(R::kWindow));
@@ -64,6 +67,7 @@ void MachineSettingsDialog::ConnectHandlers() {
   connect(restore_button_, &QPushButton::clicked, this, &MachineSettingsDialog::RestoreFromFile);
   connect(cancel_button_, &QPushButton::clicked, this, &MachineSettingsDialog::close);
   connect(confirm_button_, &QPushButton::clicked, this, &MachineSettingsDialog::SaveAndLeave);
+  connect(measure_tick_button_, &QPushButton::clicked, this, &MachineSettingsDialog::MeasureTick);
 }
 
 QString MachineSettingsDialog::ParameterFilePath() const {
@@ -197,6 +201,26 @@ void MachineSettingsDialog::hideEvent(QHideEvent* event) {
   load_report_.Rearm();
   keep_edits_ = false;
   QDialog::hideEvent(event);
+}
+
+void MachineSettingsDialog::MeasureTick() {
+  // One second of ticks on this thread at normal priority, without the port: what this computer
+  // gives a move at the least. The machine must stand still meanwhile.
+  if (motion_.Busy()) {
+    prompts_.ShowError(QString::fromUtf8("La machine est en mouvement : mesurer quand elle est arrêtée."));
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SteadyClock clock(false);
+  const TickCalibration calibration = CalibrateTick(clock, nullptr, 0, 1000000);
+  QApplication::restoreOverrideCursor();
+  if (calibration.high_resolution) {
+    if (auto* box = FindControl<QLineEdit>(*this, MachineSettingsControl::kTickWaitEdit)) {
+      box->setText(QString::number(calibration.proposed_tick_wait_us));
+      keep_edits_ = true;  // a proposal to save with "&Valider / Sortir"
+    }
+  }
+  prompts_.ShowInfo(QString::fromStdString(CalibrationReport(calibration)));
 }
 
 }  // namespace pistora

@@ -57,6 +57,7 @@ class MachineSettingsDialog : public QDialog {
   void RestoreFromFile();  // "&Restaurer"
   void SaveAndLeave();     // "&Valider / Sortir"; "&Annuler / Sortir" merely closes
   void ColourList(QComboBox* list);
+  void MeasureTick();      // "Mesurer ce PC": the tick wait that gives a true 50 µs tick
 
   // `asked`: the user asked for the reading ("&Restaurer"), not a mere activation.
   void Load(bool asked);
@@ -68,6 +69,7 @@ class MachineSettingsDialog : public QDialog {
   void InstallKeyModes(QWidget* page);
 
   Prompts& prompts_;
+  SetupMotion& motion_;  // the machine: a measure waits until it stands still
   QString folder_;
   ReportGate load_report_;  // a fault of cn.dat is told once across activations
   bool keep_edits_ = false;     // unsaved edits that activation must not overwrite
@@ -81,6 +83,7 @@ class MachineSettingsDialog : public QDialog {
   QPushButton* restore_button_ = nullptr;
   QPushButton* cancel_button_ = nullptr;
   QPushButton* confirm_button_ = nullptr;
+  QPushButton* measure_tick_button_ = nullptr;
 };
 
 }  // namespace pistora

@@ -118,6 +118,8 @@ void MachineSettingsDialog::BuildAxesPage() {
          {20, 44}, 272, 60, 30);
   // The hint stands beside the tick wait, under its unit.
   Caption(pulses, R::kTickWaitHint, 268, 66, 306);
+  measure_tick_button_ =
+      Named(new QPushButton(BuiltInCaptionOf(R::kMeasureTickButton), pulses), R::kMeasureTickButton, {420, 40, 150, 24});
   Values(pulses, {{R::kLimitBackOffCaption, R::kLimitBackOffEdit, R::kLimitBackOffUnit}}, {86}, 272, 60, 30);
 }
 
