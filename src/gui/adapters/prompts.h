@@ -18,6 +18,8 @@ class Prompts {
 
   virtual void ShowError(const QString& text) = 0;
   virtual void ShowInfo(const QString& text) = 0;
+  // A yes/no question; true only for an explicit yes (closing the box is no).
+  virtual bool Confirm(const QString& question) = 0;
 };
 
 // Converts a filter of description|pattern pairs ("Images BitMap(*.bmp)|*.bmp|...") to

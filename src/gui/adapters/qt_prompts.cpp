@@ -22,4 +22,9 @@ void QtPrompts::ShowInfo(const QString& text) {
   QMessageBox::information(parent_, QApplication::applicationName(), text);
 }
 
+bool QtPrompts::Confirm(const QString& question) {
+  return QMessageBox::question(parent_, QApplication::applicationName(), question,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace pistora

@@ -17,6 +17,7 @@ class QtPrompts final : public Prompts {
   QString SaveFileName(const QString& caption, const QString& filter) override;
   void ShowError(const QString& text) override;
   void ShowInfo(const QString& text) override;
+  bool Confirm(const QString& question) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -15,4 +15,9 @@ QString ScriptedPrompts::SaveFileName(const QString& /*caption*/, const QString&
   return Next(filter);
 }
 
+bool ScriptedPrompts::Confirm(const QString& question) {
+  questions_ << question;
+  return !answers_.isEmpty() && answers_.takeFirst();
+}
+
 }  // namespace pistora

@@ -9,7 +9,8 @@ namespace pistora {
 
 // Prompts answered from a script, for tests and unattended runs: file dialogs return the
 // queued names in order (an empty name, or an empty queue, is a cancelled dialog); messages
-// are recorded instead of shown.
+// and questions are recorded instead of shown, and questions take the queued answers in order
+// (an empty queue answers no).
 class ScriptedPrompts final : public Prompts {
  public:
   void QueueFileName(const QString& path) { file_names_ << path; }
@@ -18,6 +19,9 @@ class ScriptedPrompts final : public Prompts {
   QString SaveFileName(const QString& caption, const QString& filter) override;
   void ShowError(const QString& text) override { errors_ << text; }
   void ShowInfo(const QString& text) override { infos_ << text; }
+  void QueueAnswer(bool yes) { answers_.push_back(yes); }
+  bool Confirm(const QString& question) override;
+  const QStringList& Questions() const { return questions_; }
 
   const QStringList& Errors() const { return errors_; }
   const QStringList& Infos() const { return infos_; }
@@ -33,6 +37,8 @@ class ScriptedPrompts final : public Prompts {
   QStringList file_names_;
   QStringList errors_;
   QStringList infos_;
+  QStringList questions_;
+  QList<bool> answers_;
   QString last_filter_;
 };
 
