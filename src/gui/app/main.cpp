@@ -83,6 +83,11 @@ int main(int argc, char** argv) {
   pistora::PortChoice port = pistora::ChoosePort(
       screenshots_only ? "none" : pistora::FindPortOption(arg_list), environment ? environment : "",
       clock, port_base);
+  // ioperm needs root and ppdev the device's rights: a real port is opened now (the machine
+  // session's later open keeps it as it is).
+  if (port.backend == pistora::PortBackend::Direct || port.backend == pistora::PortBackend::Ppdev) {
+    port.port->Open();
+  }
   if (const std::string refused = pistora::DropPrivileges(privileges); !refused.empty()) {
     std::fprintf(stderr, "%s\n", refused.c_str());
     return 1;
