@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   std::uint16_t port_base = 0x378;
   if (!privileges.error.empty() || !ReadPortBase(privileges, &port_base)) {
     std::fprintf(stderr, "%s\n",
-                 privileges.error.empty() ? "Impossible de lire cn.dat sous l'identité de l'utilisateur." :
+                 privileges.error.empty() ? "Impossible de prendre l'identité de l'utilisateur de sudo pour lire cn.dat : le programme s'arrête plutôt que de lire en root." :
                                             privileges.error.c_str());
     return 1;
   }
