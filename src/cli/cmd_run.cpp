@@ -174,7 +174,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     timing = real_time.message;
     clock = std::make_unique<SteadyClock>(real_time.real_time);
   }
-  PortChoice port = ChoosePort(port_option, "", *clock);
+  PortChoice port = ChoosePort(port_option, "", *clock, parameters.PortBase);
   if (!port.error.empty()) {
     err << "pistora-cli run : " << port.error << "\n";
     return 2;
@@ -189,7 +189,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     machine->SetRecording(false);
   }
   if (!port_layer.StartPortDriver()) {
-    err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << port.port->LastError() << ")\n";
+    err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
     return 1;
   }
   MotionEngine engine(state, port_layer, *clock, host, display);

@@ -15,34 +15,43 @@ namespace pistora {
 
 namespace {
 
-constexpr std::uint16_t kStandardBases[] = {0x378, 0x278, 0x3BC};
 constexpr unsigned long kPortSpan = 3;  // data, status, control
 
 }  // namespace
+
+std::string IoPermRefusal(int error) {
+  if (error == ENOSYS) {
+    return "accès direct aux ports indisponible : ce noyau n'offre pas ioperm (" +
+           std::string(std::strerror(error)) + ") ; utilisez ppdev";
+  }
+  if (error == EPERM || error == EACCES) {
+    return "accès direct aux ports refusé (" + std::string(std::strerror(error)) + ") : il faut être root";
+  }
+  return "accès direct aux ports refusé par ioperm (" + std::string(std::strerror(error)) + ")";
+}
 
 IoPermPort::~IoPermPort() { Close(); }
 
 bool IoPermPort::Open() {
   if (!bases_.empty()) return true;
 #if PISTORA_HAS_PORT_IO
-  std::string refusal;
-  for (std::uint16_t base : kStandardBases) {
-    if (ioperm(base, kPortSpan, 1) != 0) {
-      refusal = std::strerror(errno);
-      continue;
-    }
-    outb(0, base);
-    if (inb(base) == 0) {
-      bases_.push_back(base);
-    } else {
-      ioperm(base, kPortSpan, 0);
-    }
-  }
-  if (bases_.empty()) {
-    Fail(refusal.empty() ? "accès direct : aucun port parallèle ne répond en 378h, 278h ou 3BCh"
-                         : "accès direct aux ports refusé (" + refusal + ") : il faut être root");
+  char address[16];
+  std::snprintf(address, sizeof address, "%Xh", static_cast<unsigned>(wanted_));
+  if (wanted_ == 0) {
+    Fail("accès direct : cn.dat ne désigne aucun port parallèle");
     return false;
   }
+  if (ioperm(wanted_, kPortSpan, 1) != 0) {
+    Fail(IoPermRefusal(errno));
+    return false;
+  }
+  outb(0, wanted_);
+  if (inb(wanted_) != 0) {
+    ioperm(wanted_, kPortSpan, 0);
+    Fail(std::string("accès direct : aucun port parallèle ne répond en ") + address);
+    return false;
+  }
+  bases_.push_back(wanted_);
   Recover();
   return true;
 #else

@@ -16,8 +16,8 @@ PortChoice Make(std::unique_ptr<PortIo> port, PortBackend backend, std::string w
   return choice;
 }
 
-PortChoice Auto(Clock&) {
-  auto direct = std::make_unique<IoPermPort>();
+PortChoice Auto(std::uint16_t port_base) {
+  auto direct = std::make_unique<IoPermPort>(port_base);
   if (direct->Open()) return Make(std::move(direct), PortBackend::Direct);
   auto ppdev = std::make_unique<PpdevPort>();
   if (ppdev->Open()) {
@@ -29,11 +29,12 @@ PortChoice Auto(Clock&) {
 
 }  // namespace
 
-PortChoice ChoosePort(std::string_view option, std::string_view environment, Clock& clock) {
+PortChoice ChoosePort(std::string_view option, std::string_view environment, Clock& clock,
+                      std::uint16_t port_base) {
   const std::string_view value = !option.empty() ? option : environment;
-  if (value.empty() || value == "auto") return Auto(clock);
+  if (value.empty() || value == "auto") return Auto(port_base);
   if (value == "ppdev") return Make(std::make_unique<PpdevPort>(), PortBackend::Ppdev);
-  if (value == "direct") return Make(std::make_unique<IoPermPort>(), PortBackend::Direct);
+  if (value == "direct") return Make(std::make_unique<IoPermPort>(port_base), PortBackend::Direct);
   if (value == "none") return Make(std::make_unique<NullPort>(), PortBackend::None);
   if (value == "sim") {
     auto machine = std::make_unique<SimulatedMachine>(clock);
@@ -46,6 +47,11 @@ PortChoice ChoosePort(std::string_view option, std::string_view environment, Clo
   choice.error = "Choix de port inconnu « " + std::string(value) +
                  " » (auto, ppdev, direct, sim ou none) : aucun port n'est utilisé.";
   return choice;
+}
+
+std::string PortRefusal(const PortChoice& choice) {
+  const std::string reason = choice.port ? choice.port->LastError() : std::string();
+  return reason.empty() ? choice.description : reason;
 }
 
 std::string FindPortOption(const std::vector<std::string>& args) {

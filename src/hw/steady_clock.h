@@ -56,6 +56,9 @@ class SteadyClock final : public Clock {
   void BeginSteadyTiming() override;
   void EndSteadyTiming() override;
 
+  // Set once PrepareRealTime has run (the clock may be made before, for a port that needs it).
+  void SetRealTime(bool real_time) { real_time_ = real_time; }
+
   void SetSpinMarginUs(std::int64_t margin_us) { spin_margin_us_ = margin_us; }
   std::int64_t SpinMarginUs() const { return spin_margin_us_; }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -103,6 +104,37 @@ TEST(IoPermPort, EitherFindsAPortOrSaysWhyNot) {
     EXPECT_EQ(port.Read(0x379), 0);  // nothing opened: refused, not executed
     port.Write(0x378, 0xFF);
     EXPECT_FALSE(port.Healthy());
+  }
+}
+
+TEST(IoPermPort, RefusalsSayWhatWouldCureThem) {
+  // Root cures EPERM only; a kernel without ioperm needs ppdev instead.
+  EXPECT_NE(IoPermRefusal(EPERM).find("root"), std::string::npos);
+  EXPECT_EQ(IoPermRefusal(ENOSYS).find("root"), std::string::npos);
+  EXPECT_NE(IoPermRefusal(ENOSYS).find("ppdev"), std::string::npos);
+  for (int error : {EPERM, ENOSYS, EINVAL}) EXPECT_EQ(IoPermRefusal(error).find("()"), std::string::npos);
+}
+
+TEST(PortChoice, AutoProbesOnlyTheNamedPortAndAlwaysGivesAReason) {
+  VirtualClock clock;
+  // cn.dat's port disabled: no address is probed, and the reason says so.
+  for (const char* option : {"auto", "direct"}) {
+    SCOPED_TRACE(option);
+    PortChoice choice = ChoosePort(option, "", clock, 0);
+    IoPermPort* direct = dynamic_cast<IoPermPort*>(choice.port.get());
+    if (direct != nullptr) {
+      EXPECT_FALSE(direct->Open());
+    }
+    const std::string reason = direct != nullptr ? direct->LastError() : choice.description;
+    EXPECT_NE(reason.find("aucun port"), std::string::npos) << reason;
+  }
+  for (const char* option : {"auto", "none", "direct"}) {
+    SCOPED_TRACE(option);
+    PortChoice choice = ChoosePort(option, "", clock, 0);
+    if (choice.port->Open()) continue;  // a real port answered
+    const std::string reason = PortRefusal(choice);
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(reason.find("()"), std::string::npos) << reason;
   }
 }
 

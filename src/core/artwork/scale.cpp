@@ -16,6 +16,18 @@ std::optional<double> PixelSizeFromTexts(std::string_view pixel_distance, std::s
   return *r / *d;
 }
 
+bool UsablePixelSize(double pixel_size_mm) {
+  return std::isfinite(pixel_size_mm) && pixel_size_mm > 0 && pixel_size_mm < 10;
+}
+
+std::string PixelSizeRefusal(double pixel_size_mm) {
+  if (UsablePixelSize(pixel_size_mm)) return {};
+  const std::string shown = std::isfinite(pixel_size_mm) ? PixelSizeText(pixel_size_mm) : std::string("?");
+  return "Échelle non définie : la taille du pixel vaut " + shown +
+         " mm. Tracez sur l'image une distance connue, donnez sa longueur réelle en mm (la taille "
+         "du pixel doit être supérieure à 0 et inférieure à 10 mm), puis validez la mise à l'échelle.";
+}
+
 std::string PixelSizeText(double pixel_size_mm) { return FormatFixed(pixel_size_mm, 3); }
 
 std::string MeasuredDistanceText(PixelPoint start, PixelPoint end) {

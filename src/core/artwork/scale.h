@@ -22,6 +22,14 @@ struct PixelPoint {
 std::optional<double> PixelSizeFromTexts(std::string_view pixel_distance, std::string_view real_distance,
                                          char regional_separator = '.');
 
+// Whether programs can be made at this pixel size: a finite number of millimetres above 0 and
+// below 10 (a pixel of 0 puts every move at X0 Y0; 10 mm or more is no scanned board).
+bool UsablePixelSize(double pixel_size_mm);
+
+// Why programs cannot be made at this pixel size (French, for a message box); empty when
+// they can.
+std::string PixelSizeRefusal(double pixel_size_mm);
+
 // The pixel size as shown: 3 decimals, "." separator, no padding ("0.025").
 std::string PixelSizeText(double pixel_size_mm);
 

@@ -139,7 +139,10 @@ std::optional<int> ContourAtViewPoint(const Workspace& ws, int view_x, int view_
 }
 
 void SetPadFlag(ContourTable& table, int index, bool checked) {
-  if (IsContour(table, index)) table[index].IsPad = checked;
+  if (!IsContour(table, index)) return;
+  table[index].IsPad = checked;
+  // A pad is drilled and engraved: it cannot be useless too.
+  if (checked) table[index].IsUseless = false;
 }
 
 bool SetUselessFlag(ContourTable& table, int index, bool checked) {

@@ -53,7 +53,8 @@ ReadViewColour EngravingViewColours(const Workspace& ws, int hpos, int vpos);
 std::optional<int> ContourAtViewPoint(const Workspace& ws, int view_x, int view_y, int hpos, int vpos,
                                       const ReadViewColour& read_view_colour, Host* host = nullptr);
 
-// "Pastille" clicked: the contour's IsPad takes the box's state. Out-of-range indices do nothing.
+// "Pastille" clicked: the contour's IsPad takes the box's state, and a pad is no longer useless.
+// Out-of-range indices do nothing.
 void SetPadFlag(ContourTable& table, int index, bool checked);
 
 // "Inutile" clicked: refused for a pad (returns true: the box must be unchecked again and

@@ -47,7 +47,11 @@ SimulationOutcome Simulate(Workspace& ws, Host& host, const SimulationSettings& 
     if (ws.StopRequest) break;
     if (i >= ws.Table.ContourCount() || ws.Table[i].JobOrder != static_cast<int>(k)) continue;
     const Contour c = ws.Table[i];  // a copy: events run while it is drawn
-    DrawLine(view, pen.x, pen.row, c.StartX, height - c.StartY, kBlue);
+    // The tool goes where the programs send it: a pad's centre (spotted or drilled), a track's
+    // start; never a pad's rim.
+    const Pen entry = c.IsPad ? Pen{c.CenterX, height - c.CenterY} : Pen{c.StartX, height - c.StartY};
+    const Pen exit = c.IsPad ? entry : Pen{c.EndX, height - c.EndY};
+    DrawLine(view, pen.x, pen.row, entry.x, entry.row, kBlue);
     if (mode == JobMode::Engraving) {
       if (c.IsPad) {
         PlotPixel(ws, c.CenterX, c.CenterY, kGreen, kTargetEngraving);
@@ -64,7 +68,7 @@ SimulationOutcome Simulate(Workspace& ws, Host& host, const SimulationSettings& 
       if (delay != nullptr && *delay) (*delay)(settings.PauseUnits);
       host.RefreshView(View::Engraving);
     }
-    pen = Pen{c.EndX, height - c.EndY};
+    pen = exit;
   }
 
   const bool stopped = ws.StopRequest;

@@ -25,6 +25,13 @@ std::string TemporaryNameFor(const std::string& path) {
   return path + ".tmp~" + std::to_string(counter.fetch_add(1));
 }
 
+// A byte limit as a reader would say it: "256 Mo", "64 Ko", "100 octets" (never rounded to 0).
+std::string SizeLimitText(std::size_t bytes) {
+  if (bytes >= 1024u * 1024u && bytes % (1024u * 1024u) == 0) return std::to_string(bytes >> 20) + " Mo";
+  if (bytes >= 1024u && bytes % 1024u == 0) return std::to_string(bytes >> 10) + " Ko";
+  return std::to_string(bytes) + " octets";
+}
+
 }  // namespace
 
 void SetWriteFaultPlanForTesting(const WriteFaultPlan& plan) { g_fault_plan = plan; }
@@ -48,7 +55,7 @@ Status ReadFileBytes(const std::string& path, std::string* bytes, std::size_t ma
     if (bytes->size() + static_cast<std::size_t>(got) > max_bytes) {
       bytes->clear();
       return Status::Error("Le fichier " + Quoted(path) + " est trop grand (plus de " +
-                           std::to_string(max_bytes / (1024 * 1024)) + " Mo).");
+                           SizeLimitText(max_bytes) + ").");
     }
     bytes->append(buffer, static_cast<std::size_t>(got));
   }

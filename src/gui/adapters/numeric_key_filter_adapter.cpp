@@ -15,7 +15,7 @@ bool NumericKeyFilterAdapter::eventFilter(QObject* watched, QEvent* event) {
   const bool character = key == kKeyBackspace || key == kKeyEnter || (key >= 0x20 && key != 0x7F);
   if (!character) return false;
 
-  const auto* edit = qobject_cast<QLineEdit*>(watched);
+  auto* edit = qobject_cast<QLineEdit*>(watched);
   QString box_text;
   int caret = 0;
   if (edit != nullptr) {
@@ -24,6 +24,14 @@ bool NumericKeyFilterAdapter::eventFilter(QObject* watched, QEvent* event) {
   }
   const QString point = QLocale().decimalPoint();
   const char32_t separator = point.isEmpty() ? U'.' : point.toUcs4().value(0);
+  const bool decimal = mode_ == KeyMode::UnsignedDecimal || mode_ == KeyMode::SignedDecimal;
+  if (separators_ == SeparatorInput::AsDot && decimal && edit != nullptr &&
+      (key == U'.' || key == U',' || key == separator)) {
+    if (NumericKeyFilter(true, U'.', mode_, box_text.toStdString(), caret, U'.') != kKeySwallowed) {
+      edit->insert(QStringLiteral("."));
+    }
+    return true;  // the typed key itself never goes in
+  }
   const char32_t result = NumericKeyFilter(edit != nullptr, key, mode_, box_text.toStdString(), caret, separator);
   return result == kKeySwallowed;  // true stops the key
 }

@@ -12,10 +12,16 @@ namespace pistora {
 // backspace and Enter. Navigation keys, Delete and control shortcuts pass untouched.
 // A QLineEdit is a plain edit; any other widget (a spin box) swallows every character.
 // The separator is the locale's decimal point at the time of the key press.
+// With SeparatorInput::AsDot (boxes whose text is written with "."), "." and "," and the
+// locale's separator are all the decimal separator and go in as "." (one only): a separator
+// typed the other way is converted, never dropped.
+enum class SeparatorInput { Regional, AsDot };
+
 class NumericKeyFilterAdapter final : public QObject {
   Q_OBJECT
  public:
-  NumericKeyFilterAdapter(KeyMode mode, QObject* parent) : QObject(parent), mode_(mode) {}
+  NumericKeyFilterAdapter(KeyMode mode, QObject* parent, SeparatorInput separators = SeparatorInput::Regional)
+      : QObject(parent), mode_(mode), separators_(separators) {}
 
   KeyMode Mode() const { return mode_; }
 
@@ -24,6 +30,7 @@ class NumericKeyFilterAdapter final : public QObject {
 
  private:
   KeyMode mode_;
+  SeparatorInput separators_;
 };
 
 }  // namespace pistora

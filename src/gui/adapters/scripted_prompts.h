@@ -9,7 +9,8 @@ namespace pistora {
 
 // Prompts answered from a script, for tests and unattended runs: file dialogs return the
 // queued names in order (an empty name, or an empty queue, is a cancelled dialog); messages
-// are recorded instead of shown.
+// and questions are recorded instead of shown, and questions take the queued answers in order
+// (an empty queue answers no).
 class ScriptedPrompts final : public Prompts {
  public:
   void QueueFileName(const QString& path) { file_names_ << path; }

@@ -4,14 +4,23 @@
 //                            simulated machine: a dry run) or none; PISTORA_PORT when not given
 //   pistora --screenshots D  writes a PNG of every window into D and exits (no dialog is shown,
 //                            messages go to the standard error; runs on the offscreen platform)
+// Under sudo the port is opened first, then the program becomes the invoking user before it
+// opens a window or a file: only the ioperm call needs root.
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/settings/machine_parameters.h"
 
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
@@ -21,6 +30,7 @@
 #include "gui/app/startup.h"
 #include "gui/app/splash_screen.h"
 #include "gui/main/main_window.h"
+#include "hw/privilege_drop.h"
 
 namespace {
 
@@ -36,9 +46,59 @@ int RunScreenshots(const QString& folder) {
   return 0;
 }
 
+// The port cn.dat names (beside the program, where the machine window reads it), read with the
+// invoking user's rights when run under sudo; 378h when the file is missing or unreadable, as
+// the machine window assumes before reading it.
+bool ReadPortBase(const pistora::PrivilegePlan& plan, std::uint16_t* base) {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return true;
+  if (plan.drop && (setegid(plan.gid) != 0 || seteuid(plan.uid) != 0)) return false;
+  pistora::MachineParameters parameters;
+  if (pistora::LoadMachineParameters((exe.parent_path() / "cn.dat").string(), &parameters)) {
+    *base = parameters.PortBase;
+  }
+  if (plan.drop && (seteuid(0) != 0 || setegid(0) != 0)) return false;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::vector<std::string> arg_list(argv, argv + argc);
+  const pistora::PrivilegePlan privileges =
+      pistora::PlanPrivilegeDrop(geteuid(), std::getenv("SUDO_UID"), std::getenv("SUDO_GID"));
+  std::uint16_t port_base = 0x378;
+  if (!privileges.error.empty() || !ReadPortBase(privileges, &port_base)) {
+    std::fprintf(stderr, "%s\n",
+                 privileges.error.empty() ? "Impossible de prendre l'identité de l'utilisateur de sudo pour lire cn.dat : le programme s'arrête plutôt que de lire en root." :
+                                            privileges.error.c_str());
+    return 1;
+  }
+  // The machine's port, opened while the rights allow it and kept until the windows are gone;
+  // the clock it gets is set up once the rights are dropped (it only keeps a reference).
+  const bool screenshots_only =
+      std::find(arg_list.begin(), arg_list.end(), "--screenshots") != arg_list.end();
+  pistora::RealTimeSetup real_time;
+  pistora::SteadyClock clock(false);
+  const char* environment = std::getenv(pistora::kPortEnvironmentVariable);
+  pistora::PortChoice port = pistora::ChoosePort(
+      screenshots_only ? "none" : pistora::FindPortOption(arg_list), environment ? environment : "",
+      clock, port_base);
+  // ioperm needs root and ppdev the device's rights: a real port is opened now (the machine
+  // session's later open keeps it as it is).
+  if (port.backend == pistora::PortBackend::Direct || port.backend == pistora::PortBackend::Ppdev) {
+    port.port->Open();
+  }
+  if (const std::string refused = pistora::DropPrivileges(privileges); !refused.empty()) {
+    std::fprintf(stderr, "%s\n", refused.c_str());
+    return 1;
+  }
+  if (privileges.drop) {
+    // sudo may have left root's home: the user's own settings are the ones to use.
+    if (const passwd* user = getpwuid(privileges.uid)) setenv("HOME", user->pw_dir, 1);
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pistora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Pistora"));
@@ -71,14 +131,9 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   splash->HoldOnScreen();
 
-  // The machine's clock and port, chosen before any window exists and kept until they are gone.
-  const pistora::RealTimeSetup real_time = pistora::PrepareRealTime();
-  pistora::SteadyClock clock(real_time.real_time);
-  std::vector<std::string> arg_list;
-  for (const QString& arg : args) arg_list.push_back(arg.toStdString());
-  const char* environment = std::getenv(pistora::kPortEnvironmentVariable);
-  pistora::PortChoice port =
-      pistora::ChoosePort(pistora::FindPortOption(arg_list), environment ? environment : "", clock);
+  // Real-time scheduling as the user the program now runs as (RLIMIT_RTPRIO, RLIMIT_MEMLOCK).
+  real_time = pistora::PrepareRealTime();
+  clock.SetRealTime(real_time.real_time);
   const pistora::MachineIo machine = pistora::MachineIoFor(port, clock, real_time);
 
   pistora::QtPrompts prompts;

@@ -119,7 +119,8 @@ void MachineWindow::BuildPositionBox() {
   for (int i = 0; i < 3; ++i) {
     Caption(box, axes[i], 10 + 66 * i, 160, 14);
     auto* edit = Named(new QLineEdit(QStringLiteral("0.000"), box), targets[i], {22 + 66 * i, 158, 50, 20});
-    edit->installEventFilter(new NumericKeyFilterAdapter(KeyMode::SignedDecimal, edit));
+    // The boxes show "0.000": a comma typed under a comma locale goes in as ".".
+    edit->installEventFilter(new NumericKeyFilterAdapter(KeyMode::SignedDecimal, edit, SeparatorInput::AsDot));
     target_edits_[i] = edit;
   }
 

@@ -87,6 +87,11 @@ void MainWindow::EnterScalePhase() {
 }
 
 void MainWindow::ValidateScale() {
+  // Without a measurement the pixel size is 0 and every move of a program would be X0 Y0.
+  if (const std::string refusal = PixelSizeRefusal(work_.PixelSizeMm); !refusal.empty()) {
+    prompts_.ShowError(QString::fromStdString(refusal));
+    return;
+  }
   ApplyStep(StepEvent::ScaleValidated);
   SetContourRange();
   scale_mode_ = false;

@@ -1,9 +1,11 @@
 // The engraving file, the two programs and the two simulations.
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "core/artwork/scale.h"
 #include "core/artwork/view_geometry.h"
 #include "core/job/engraving_file.h"
 #include "core/job/file_names.h"
@@ -18,6 +20,15 @@ const char kProgramFilter[] = "Fichier g-code (*.iso)|*.iso";
 
 QString EngravingFileName(const QString& chosen) {
   return QString::fromStdString(CompleteFileName(chosen.toStdString(), ".grv"));
+}
+
+// Whether `path`, the name completed with its extension, may be written. The file dialog asked
+// about the name as typed; a name that only the completion makes an existing file's is asked
+// about here.
+bool MayReplace(Prompts& prompts, const QString& chosen, const QString& path) {
+  if (path == chosen || !QFileInfo::exists(path)) return true;
+  return prompts.Confirm(QString::fromUtf8("Le fichier « ") + path +
+                         QString::fromUtf8(" » existe déjà.\nVoulez-vous le remplacer ?"));
 }
 
 void ResetScrollBar(QScrollBar* bar, int maximum) {
@@ -65,6 +76,7 @@ void MainWindow::SaveEngravingFile() {
   const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
   if (chosen.isEmpty()) return;
   const QString path = EngravingFileName(chosen);
+  if (!MayReplace(prompts_, chosen, path)) return;
   // Written through a temporary file: a failed save keeps the previous file whole.
   if (const Status status = pistora::SaveEngravingFile(path.toStdString(), work_); !status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
@@ -75,8 +87,14 @@ void MainWindow::SaveEngravingFile() {
 
 void MainWindow::GenerateProgram(JobMode mode) {
   if (busy_) return;
-  const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)));
-  if (chosen.isEmpty()) return;
+  if (const std::string refusal = PixelSizeRefusal(work_.PixelSizeMm); !refusal.empty()) {
+    prompts_.ShowError(QString::fromStdString(refusal));
+    return;
+  }
+  const QString typed = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)));
+  if (typed.isEmpty()) return;
+  const QString chosen = QString::fromStdString(CompleteFileName(typed.toStdString(), ".iso"));
+  if (!MayReplace(prompts_, typed, chosen)) return;
   const JobParameters parameters = JobParametersFromControls();
   Status status;
   std::vector<ProgramReport> drill_programs;

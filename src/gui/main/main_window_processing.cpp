@@ -10,6 +10,7 @@
 
 #include "core/artwork/extraction.h"
 #include "core/artwork/polygonal.h"
+#include "gui/adapters/prompts.h"
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/named_control.h"
@@ -50,11 +51,21 @@ void MainWindow::ShowLogs() {
 }
 
 void MainWindow::ProcessArtwork() {
-  const bool ran = RunLongOperation([this] {
-    ExtractContours(work_, host_, ExtractionSettings{drill_mark_size_spin_->value(), pad_point_limit_spin_->value()});
+  RunOutcome outcome = RunOutcome::Completed;
+  const bool ran = RunLongOperation([this, &outcome] {
+    outcome = ExtractContours(work_, host_,
+                              ExtractionSettings{drill_mark_size_spin_->value(), pad_point_limit_spin_->value()});
     SetContourRange();
   });
-  if (ran) EnterScalePhase();
+  if (!ran) return;
+  EnterScalePhase();
+  // The contours found so far are kept and can be looked at, but a board milled from them
+  // would lack the rest: say so.
+  if (outcome == RunOutcome::Stopped) {
+    prompts_.ShowInfo(QString::fromUtf8("Traitement arrêté : seuls %1 contours ont été extraits, le résultat "
+                                        "est partiel. Relancez le traitement pour obtenir tous les contours.")
+                          .arg(work_.Table.ContourCount()));
+  }
 }
 
 void MainWindow::StopLongRun() {

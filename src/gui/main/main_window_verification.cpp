@@ -62,7 +62,13 @@ void MainWindow::SelectContourAt(QPoint position) {
   if (index) SelectContourNumber(*index);
 }
 
-void MainWindow::TogglePad(bool checked) { SetPadFlag(work_.Table, contour_number_spin_->value(), checked); }
+void MainWindow::TogglePad(bool checked) {
+  SetPadFlag(work_.Table, contour_number_spin_->value(), checked);
+  if (checked) {
+    const QSignalBlocker block(useless_check_);
+    useless_check_->setChecked(false);
+  }
+}
 
 void MainWindow::ToggleUseless(bool checked) {
   if (SetUselessFlag(work_.Table, contour_number_spin_->value(), checked)) useless_check_->setChecked(false);

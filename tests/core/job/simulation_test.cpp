@@ -70,14 +70,14 @@ TEST(SimulateEngraving, DrawsTravelContoursPadsAndTheWayHome) {
   EXPECT_EQ(ws.OrderedCount, 2);
 
   // In job order, each piece drawn over the earlier ones: travel to the square, the square
-  // in red, travel from its end to the pad's START (not its centre), the pad as a green plus
-  // at its centre, and the line home from the pad's end.
+  // in red, travel from its end to the pad's centre (where the program spots it, not its
+  // rim), the pad as a green plus there, and the line home from the same centre.
   Bitmap expected(kW, kH, kWhite);
   Travel(expected, 0, 0, 10, 5);
   Ring(expected, 10, 5, kRed);
-  Travel(expected, 10, 5, 29, 19);
+  Travel(expected, 10, 5, 30, 20);
   for (auto [x, y] : {std::pair{30, 20}, {29, 20}, {31, 20}, {30, 21}, {30, 19}}) Put(expected, x, y, kGreen);
-  Travel(expected, 29, 19, 0, 0);
+  Travel(expected, 30, 20, 0, 0);
   EXPECT_EQ(ws.EngravingBitmap, expected);
   EXPECT_GE(CountColour(ws.EngravingBitmap, kRed), 4);  // half the ring lies under the next travel
   EXPECT_EQ(PathPixel(ws, 1, 1), kBlue);  // (0, 0) itself is row H, just off the bitmap
@@ -141,15 +141,17 @@ TEST(SimulateDrilling, TracksInBlackMarksInGreenAndAPausePerHole) {
   EXPECT_EQ(ws.Table[0].JobOrder, 0);
   Bitmap expected(kW, kH, kWhite);
   Ring(expected, 10, 5, kBlack);  // the useful track; the useless one is not shown
-  Travel(expected, 0, 0, 4, 4);
+  // From hole centre to hole centre, as the drilling program goes; each mark drawn over the
+  // travel that reached it, the next travel leaving from its centre.
+  Travel(expected, 0, 0, 5, 5);
   for (int y = 4; y <= 6; ++y) {
     for (int x = 4; x <= 6; ++x) Put(expected, x, y, kGreen);
   }
-  Travel(expected, 4, 4, 29, 19);
+  Travel(expected, 5, 5, 30, 20);
   for (int y = 19; y <= 21; ++y) {
     for (int x = 29; x <= 31; ++x) Put(expected, x, y, kGreen);
   }
-  Travel(expected, 29, 19, 0, 0);
+  Travel(expected, 30, 20, 0, 0);
   EXPECT_EQ(ws.EngravingBitmap, expected);
   EXPECT_GT(CountColour(ws.EngravingBitmap, kGreen), 9);
 }

@@ -293,6 +293,29 @@ class MachineWindowTest : public QObject {
     Control<QLineEdit>(MachineControl::kTargetYEdit)->clear();
     QTest::keyClicks(Control<QLineEdit>(MachineControl::kTargetYEdit), QStringLiteral("3-"));
     QCOMPARE(Control<QLineEdit>(MachineControl::kTargetYEdit)->text(), QStringLiteral("3"));
+
+    // Either separator, under either kind of locale, goes in as "." and is never dropped; the
+    // move goes where the box says: where a move to 1.5 mm goes.
+    session_->MoveTo(1.5, 1.5, 0);
+    const auto to_1_5 = machine_->PositionSteps(Axis::X);
+    QVERIFY(to_1_5 > 0);
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
+      QLocale::setDefault(locale);
+      for (const QString& typed : {QStringLiteral("1,5"), QStringLiteral("1.5")}) {
+        const QString where = locale.name() + QLatin1Char(' ') + typed;
+        session_->MoveTo(0, 0, 0);
+        for (MachineControl box : {MachineControl::kTargetXEdit, MachineControl::kTargetYEdit}) {
+          Control<QLineEdit>(box)->clear();
+          QTest::keyClicks(Control<QLineEdit>(box), typed);
+          QVERIFY2(Control<QLineEdit>(box)->text() == QStringLiteral("1.5"), qPrintable(where));
+        }
+        Control<QLineEdit>(MachineControl::kTargetZEdit)->setText(QStringLiteral("0"));
+        Click(MachineControl::kGoToButton);
+        QVERIFY2(machine_->PositionSteps(Axis::X) == to_1_5 && machine_->PositionSteps(Axis::Y) == to_1_5,
+                 qPrintable(where));
+      }
+    }
+    QLocale::setDefault(QLocale::c());
   }
 
   void SpindleButtonTogglesOnlyItsPicture() {

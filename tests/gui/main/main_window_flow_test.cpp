@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <limits>
 #include "core/artwork/extraction.h"
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
@@ -231,6 +232,10 @@ class MainWindowFlowTest : public QObject {
     QVERIFY2(runs * 20 < pumps, qPrintable(QStringLiteral("%1 runs for %2 pumps").arg(runs).arg(pumps)));
 
     QVERIFY(Window().InScaleMode());
+    // The scale step opens, but the user is told the contours are only part of the board.
+    QCOMPARE(prompts_.Infos().size(), 1);
+    QVERIFY(prompts_.Infos()[0].contains(QStringLiteral("partiel")));
+    QVERIFY(prompts_.Infos()[0].contains(QString::number(stored)));
     QVERIFY(!Control<QGroupBox>(MainControl::kScalePanel)->isHidden());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
     QCOMPARE(Control<QProgressBar>(MainControl::kProgressGauge)->value(), kSide);
@@ -328,6 +333,59 @@ class MainWindowFlowTest : public QObject {
     QVERIFY(engraving.endsWith("M30  (Fin programme gravure)\r\n"));
     QVERIFY(!Window().Busy());
     QVERIFY(!Control<QPushButton>(MainControl::kStopButton)->isEnabled());
+  }
+
+  void SlipsAreCaughtBeforeTheyCostAFileOrABoard() {
+    ReachVerification();
+    ContourTable& table = Window().Work().Table;
+    // "Pastille" on a useless contour makes it a pad and no longer useless, box included.
+    Control<QSpinBox>(MainControl::kContourNumber)->setValue(0);
+    Control<QCheckBox>(MainControl::kUselessCheck)->click();
+    QVERIFY(table[0].IsUseless);
+    Control<QCheckBox>(MainControl::kPadCheck)->click();
+    QVERIFY(table[0].IsPad && !table[0].IsUseless);
+    QVERIFY(!Control<QCheckBox>(MainControl::kUselessCheck)->isChecked());
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
+
+    // A name typed without its extension that completes to an existing file: asked first,
+    // whichever file the button writes; "no" keeps the file, "yes" replaces it.
+    struct Row {
+      MainControl button;
+      const char* existing;
+    };
+    for (const Row& r : {Row{MainControl::kEngravingProgramButton, "kept.iso"},
+                         Row{MainControl::kDrillingProgramButton, "kept.iso"},
+                         Row{MainControl::kSaveEngravingFileButton, "kept.grv"}}) {
+      const QString existing = PathOf(QString::fromLatin1(r.existing));
+      Write(existing, "older\r\n");
+      for (bool yes : {false, true}) {
+        prompts_.ClearMessages();
+        const qsizetype asked = prompts_.Questions().size();
+        prompts_.QueueAnswer(yes);
+        prompts_.QueueFileName(PathOf(QStringLiteral("kept")));
+        Control<QPushButton>(r.button)->click();
+        QCOMPARE(prompts_.Questions().size(), asked + 1);
+        QVERIFY(prompts_.Questions().back().contains(existing));
+        QVERIFY2((Slurp(existing) == "older\r\n") == !yes, qPrintable(existing));
+        QVERIFY(prompts_.Errors().isEmpty());
+      }
+    }
+    // Typed in full, the file dialog itself asked: no second question.
+    const qsizetype asked = prompts_.Questions().size();
+    prompts_.QueueFileName(PathOf(QStringLiteral("kept.iso")));
+    Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
+    QCOMPARE(prompts_.Questions().size(), asked);
+
+    // No scale, no program: refused before any file is asked for.
+    for (double size : {0.0, -0.1, std::numeric_limits<double>::infinity()}) {
+      Window().Work().PixelSizeMm = size;
+      prompts_.ClearMessages();
+      prompts_.QueueFileName(PathOf(QStringLiteral("unscaled.iso")));
+      Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
+      QCOMPARE(prompts_.Errors().size(), 1);
+      QVERIFY(!QFile::exists(PathOf(QStringLiteral("unscaled.iso"))));
+      QCOMPARE(prompts_.OpenFileName(QString(), QString()), PathOf(QStringLiteral("unscaled.iso")));
+    }
   }
 
   void StopEndsTheProgramLoopWithTheTrailerWritten() {

@@ -410,6 +410,22 @@ class MainWindowTest : public QObject {
     Load(WriteBmp(folder_, QStringLiteral("valid.bmp"), 700, 500));
     Window().EnterScalePhase();
     Window().Work().EngravingBitmap.Fill(kRed);
+    // Nothing measured, or a real distance of 0: a pixel of 0 mm would put every move at X0 Y0.
+    for (const char* real : {"", "0"}) {
+      Control<QLineEdit>(MainControl::kRealDistance)->setText(QString::fromLatin1(real));
+      if (*real != '\0') {
+        Window().ArtworkMouseDown(QPoint(0, 0));
+        Window().ArtworkMouseUp(QPoint(40, 0));
+      }
+      prompts_.ClearMessages();
+      Control<QPushButton>(MainControl::kValidateScaleButton)->click();
+      QVERIFY(Window().InScaleMode());
+      QCOMPARE(Window().Work().PixelSizeMm, 0.0);
+      QCOMPARE(prompts_.Errors().size(), 1);
+      QVERIFY2(prompts_.Errors()[0].contains(QStringLiteral("0.000 mm")), qPrintable(prompts_.Errors()[0]));
+    }
+    Control<QLineEdit>(MainControl::kRealDistance)->setText(QStringLiteral("1"));
+    QCOMPARE(Window().Work().PixelSizeMm, 1.0 / 40);
     Control<QPushButton>(MainControl::kValidateScaleButton)->click();
     QVERIFY(!Window().InScaleMode());
     QVERIFY(Control<QGroupBox>(MainControl::kArtworkGroup)->isHidden());
