@@ -65,6 +65,7 @@ Jogger::Jogger(MotionEngine& engine) : engine_(engine) {}
 bool Jogger::Press(JogDirection direction) {
   direction_ = JogDirection::kNone;
   counters_ = {0, 0, 0};
+  switch_seen_open_ = false;
   if (direction == JogDirection::kNone) return false;
   const MachineState& state = engine_.State();
   const JogAxis jog = JogAxisOf(direction);
@@ -91,7 +92,14 @@ JogStepOutcome Jogger::Step() {
     engine_.Display().PaintStopDisc(true);
     return JogStepOutcome::kEStopped;
   }
-  if (!limit) {
+  // A switch closed since the press, on a side known from an earlier stop (or homing): a jog away
+  // from it is allowed, a jog toward it backs off as below. One that closes during the jog is on
+  // the jog's side.
+  const int jog_side = jog.positive ? 1 : -1;
+  const bool away_from_switch = limit && !switch_seen_open_ && state.LimitSide[i] != 0 && state.LimitSide[i] != jog_side;
+  if (!limit) switch_seen_open_ = true;
+  if (limit && switch_seen_open_) state.LimitSide[i] = jog_side;
+  if (!limit || away_from_switch) {
     port.SetDirection(jog.axis, jog.positive);
     port.StepPulse(jog.axis);
     counters_[i] += jog.positive ? 1 : -1;

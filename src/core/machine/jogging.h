@@ -94,6 +94,7 @@ class Jogger {
   std::array<std::int64_t, 3> counters_ = {0, 0, 0};
   bool in_backoff_ = false;       // a back-off is letting window events run
   bool release_pending_ = false;  // the arrow was released during it
+  bool switch_seen_open_ = false; // the jogged axis's switch has read open since the press
 };
 
 }  // namespace pistora

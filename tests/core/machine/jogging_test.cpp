@@ -115,6 +115,33 @@ TEST_F(JoggerTest, AClosedSwitchBacksOff667StepsCountedInThePosition) {
     EXPECT_GE(times[i] - times[i - 1], 753 + 60);
 }
 
+// After "Raz" with the switch still closed: a jog away from it moves, a jog toward it backs off
+// again and latches; the side was learnt when the switch closed during the first jog.
+TEST_F(JoggerTest, AfterRazAJogLeavesAClosedSwitchButNeverPushesIntoIt) {
+  MachineParameters p = WiredAxes();
+  p.LimitXInput = 0x08;
+  rig_.Apply(p);
+  rig_.machine.SetTravel(Axis::X, -100000, 10);  // the switch at the + end
+  ASSERT_TRUE(jogger_.Press(JogDirection::kDroite));
+  while (jogger_.Step() == JogStepOutcome::kStepped) {
+  }
+  jogger_.Release();
+  EXPECT_EQ(rig_.state.LimitSide[0], 1);
+  // Back onto the switch by hand (the back-off left it), then "Raz".
+  rig_.machine.SetTravel(Axis::X, -100000, rig_.machine.PositionSteps(Axis::X));
+  rig_.state.StopFlag = false;
+  const std::int64_t on_switch = rig_.machine.PositionSteps(Axis::X);
+  ASSERT_TRUE(jogger_.Press(JogDirection::kGauche));
+  for (int i = 0; i < 20; ++i) ASSERT_EQ(jogger_.Step(), JogStepOutcome::kStepped);
+  jogger_.Release();
+  EXPECT_EQ(rig_.machine.PositionSteps(Axis::X), on_switch - 20);
+  rig_.machine.SetTravel(Axis::X, -100000, rig_.machine.PositionSteps(Axis::X));
+  ASSERT_TRUE(jogger_.Press(JogDirection::kDroite));
+  EXPECT_EQ(jogger_.Step(), JogStepOutcome::kBackedOff);
+  EXPECT_LT(rig_.machine.PositionSteps(Axis::X), on_switch - 20);  // away from the switch only
+  EXPECT_TRUE(rig_.state.StopFlag);
+}
+
 TEST_F(JoggerTest, AnUnwiredSwitchMarkedInvertedBacksOffAtOnce) {
   MachineParameters p = WiredAxes();
   p.LimitXInverted = true;  // mask 0: the bit always reads 1, so the switch counts as active
