@@ -165,6 +165,7 @@ void MainWindow::BuildLayout() {
   tool_width_spin_->setRange(0.01, 5.0);
   tool_width_spin_->setSingleStep(0.05);
   tool_width_spin_->setSuffix(QStringLiteral(" mm"));
+  tool_width_spin_->setToolTip(QString::fromUtf8("Largeur de l'outil (mm) pour « Adapter à l'outil »"));
   rebuild_for_tool_button_ = PlaceCaptioned<QPushButton>(v, R::kRebuildForToolButton, {254, 38, 99, 21});
   for (QPushButton* hidden : {next_pad_button_, next_useful_track_button_, next_useless_button_, previous_pad_button_,
                               previous_useful_track_button_, previous_useless_button_}) {

@@ -47,13 +47,12 @@ void MainWindow::RebuildForTool() {
     if (selected < work_.Table.ContourCount()) SelectContourNumber(selected);
   });
   tool_dialog_->ShowWarnings(gap_warnings_, applied_tool_width_mm_);
-  if (!gap_warnings_.empty()) {
-    tool_dialog_->show();
-    tool_dialog_->raise();
-  }
+  if (!gap_warnings_.empty()) OpenToolSettings();
 }
 
 void MainWindow::OpenToolSettings() {
+  // Opens beside the main window, so that the list and the view are seen together.
+  if (!tool_dialog_->isVisible()) tool_dialog_->move(frameGeometry().topRight() + QPoint(8, 0));
   tool_dialog_->show();
   tool_dialog_->raise();
 }

@@ -40,29 +40,29 @@ QDoubleSpinBox* DoubleBox(QWidget* parent, R role, double minimum, double maximu
 ToolDialog::ToolDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromLatin1(ToolDialogControls().WindowName().data()));
   setWindowTitle(BuiltInCaptionOf(R::kWindow));
-  setFixedSize(460, 440);
-  const auto label = [this](R role, int y) { Named(new QLabel(BuiltInCaptionOf(role), this), role, {12, y, 330, 22}); };
+  setFixedSize(540, 440);
+  const auto label = [this](R role, int y) { Named(new QLabel(BuiltInCaptionOf(role), this), role, {12, y, 410, 22}); };
   label(R::kPassesLabel, 12);
-  passes_spin_ = Named(new QSpinBox(this), R::kPasses, {348, 12, 100, 22});
+  passes_spin_ = Named(new QSpinBox(this), R::kPasses, {428, 12, 100, 22});
   passes_spin_->setRange(1, kMaxPasses);
   label(R::kOverlapLabel, 40);
-  overlap_spin_ = DoubleBox(this, R::kOverlap, 0.0, kMaxOverlap, 0.05, 2, {348, 40, 100, 22});
+  overlap_spin_ = DoubleBox(this, R::kOverlap, 0.0, kMaxOverlap, 0.05, 2, {428, 40, 100, 22});
   holes_by_size_check_ =
-      Named(new QCheckBox(BuiltInCaptionOf(R::kHolesBySize), this), R::kHolesBySize, {12, 70, 436, 22});
+      Named(new QCheckBox(BuiltInCaptionOf(R::kHolesBySize), this), R::kHolesBySize, {12, 70, 516, 22});
   label(R::kHoleMinLabel, 98);
-  hole_min_spin_ = DoubleBox(this, R::kHoleMin, kHoleBoxMinMm, kHoleBoxMaxMm, 0.1, 2, {348, 98, 100, 22});
+  hole_min_spin_ = DoubleBox(this, R::kHoleMin, kHoleBoxMinMm, kHoleBoxMaxMm, 0.1, 2, {428, 98, 100, 22});
   label(R::kHoleMaxLabel, 126);
-  hole_max_spin_ = DoubleBox(this, R::kHoleMax, kHoleBoxMinMm, kHoleBoxMaxMm, 0.1, 2, {348, 126, 100, 22});
+  hole_max_spin_ = DoubleBox(this, R::kHoleMax, kHoleBoxMinMm, kHoleBoxMaxMm, 0.1, 2, {428, 126, 100, 22});
   label(R::kThresholdLabel, 156);
-  threshold_spin_ = Named(new QSpinBox(this), R::kThreshold, {348, 156, 100, 22});
+  threshold_spin_ = Named(new QSpinBox(this), R::kThreshold, {428, 156, 100, 22});
   threshold_spin_->setRange(1, 99);
   threshold_spin_->setSuffix(QStringLiteral(" %"));
-  Named(new QLabel(BuiltInCaptionOf(R::kWarningsLabel), this), R::kWarningsLabel, {12, 188, 436, 22});
-  warnings_list_ = Named(new QListWidget(this), R::kWarningsList, {12, 212, 436, 140});
-  check_line_ = Named(new QLabel(this), R::kCheckLine, {12, 358, 436, 36});
+  Named(new QLabel(BuiltInCaptionOf(R::kWarningsLabel), this), R::kWarningsLabel, {12, 188, 516, 22});
+  warnings_list_ = Named(new QListWidget(this), R::kWarningsList, {12, 212, 516, 140});
+  check_line_ = Named(new QLabel(this), R::kCheckLine, {12, 358, 516, 36});
   check_line_->setWordWrap(true);
   check_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* close = Named(new QPushButton(BuiltInCaptionOf(R::kCloseButton), this), R::kCloseButton, {348, 400, 100, 30});
+  auto* close = Named(new QPushButton(BuiltInCaptionOf(R::kCloseButton), this), R::kCloseButton, {428, 400, 100, 30});
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
   const IsolationSettings kept = LoadIsolationSettings();
@@ -153,7 +153,7 @@ void SaveIsolationSettings(const IsolationSettings& kept) {
 }
 
 QString GapWarningCaption(const GapWarning& warning, double tool_width_mm) {
-  return QString::fromUtf8("Passage de %1 mm plus étroit que l'outil de %2 mm en X=%3 Y=%4")
+  return QString::fromUtf8("Passage de %1 mm < outil %2 mm en X=%3 Y=%4")
       .arg(warning.gap_mm, 0, 'f', 3)
       .arg(tool_width_mm, 0, 'f', 3)
       .arg(warning.x_mm, 0, 'f', 3)

@@ -67,7 +67,7 @@ class ToolDialog final : public QDialog {
 IsolationSettings LoadIsolationSettings();
 void SaveIsolationSettings(const IsolationSettings& settings);
 
-// "Passage de 0.127 mm plus étroit que l'outil de 0.200 mm en X=12.345 Y=67.890"
+// "Passage de 0.127 mm < outil 0.200 mm en X=12.345 Y=67.890" (program coordinates)
 QString GapWarningCaption(const GapWarning& warning, double tool_width_mm);
 
 }  // namespace pistora

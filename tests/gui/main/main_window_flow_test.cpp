@@ -590,7 +590,7 @@ class MainWindowFlowTest : public QObject {
     auto* list = FindControl<QListWidget>(*dialog, ToolDialogControl::kWarningsList);
     QCOMPARE(list->count(), 1);
     const QRegularExpressionMatch place =
-        QRegularExpression(QStringLiteral("de 0\\.(\\d+) mm .* 0\\.200 mm en X=([\\d.]+) Y=([\\d.]+)$"))
+        QRegularExpression(QStringLiteral("de 0\\.(\\d+) mm < outil 0\\.200 mm en X=([\\d.]+) Y=([\\d.]+)$"))
             .match(list->item(0)->text());
     QVERIFY2(place.hasMatch(), qPrintable(list->item(0)->text()));
     const int x = qRound(place.captured(2).toDouble() / 0.0254);
