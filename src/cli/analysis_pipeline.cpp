@@ -4,8 +4,6 @@
 #include <utility>
 
 #include "core/host/host.h"
-#include "core/text/numbers.h"
-#include "core/text/quoted.h"
 #include "image/artwork_loader.h"
 
 namespace pistora::cli {
@@ -26,13 +24,10 @@ Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& 
   Workspace result;
   if (Status s = LoadArtwork(artwork, &result.ArtworkBitmap); !s) return s;
   if (const long others = ThresholdArtwork(result.ArtworkBitmap, threshold_percent); others > 0 && notice) {
-    *notice = "L'image " + Quoted(artwork) + " a " + std::to_string(others) +
-              " pixels ni noirs ni blancs : elle est passée en noir et blanc au seuil de " +
-              FormatGeneral(threshold_percent, '.') + " % de luminosité.";
+    *notice = ThresholdNotice(artwork, others, threshold_percent);
   }
   if (!HasCopper(result.ArtworkBitmap)) {
-    return Status::Error("L'image " + Quoted(artwork) +
-                         " ne contient aucun cuivre (aucun pixel noir) : rien à graver, aucun fichier n'est écrit.");
+    return Status::Error(NoCopperMessage(artwork));
   }
   result.EngravingBitmap = Bitmap(result.ArtworkBitmap.Width(), result.ArtworkBitmap.Height(), kWhite);
   NullHost host;

@@ -1,11 +1,13 @@
 #include "core/artwork/copper_map.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace pistora {
 
-CopperMap::CopperMap(const Bitmap& artwork, bool with_distances)
+CopperMap::CopperMap(const Bitmap& artwork, bool with_distances, double max_distance_px)
     : width_(artwork.Width()), height_(artwork.Height()) {
   std::vector<std::uint8_t> mask(static_cast<std::size_t>(width_) * height_, 0);
   for (int row = 0; row < height_; ++row) {
@@ -20,7 +22,7 @@ CopperMap::CopperMap(const Bitmap& artwork, bool with_distances)
   }
   island_ = LabelComponents(mask, width_, height_, &island_count_);
   nearest_.assign(island_.size(), -1);
-  if (with_distances) TransformDistances();
+  if (with_distances) TransformDistances(max_distance_px);
 }
 
 std::int64_t CopperMap::SquaredDistance(std::size_t i) const {
@@ -100,9 +102,13 @@ std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask,
 // Exact Euclidean distance transform with the nearest site (Felzenszwalb and Huttenlocher): the
 // nearest copper row in each column, then per row the lower envelope of the parabolas
 // (x - q)^2 + g(q)^2. Linear in the number of pixels.
-void CopperMap::TransformDistances() {
+void CopperMap::TransformDistances(double max_distance_px) {
   if (copper_pixels_ == 0) return;
   constexpr int kNone = -1;
+  // A column's copper farther than the bound cannot be the nearest copper of a pixel closer than
+  // it: left out of the envelopes.
+  const long bound = max_distance_px >= static_cast<double>(height_) ? long{height_}
+                                                                      : static_cast<long>(std::ceil(max_distance_px));
   // Nearest copper row in the pixel's own column, kNone when the column has no copper; both
   // sweeps go row by row, all columns at once, to read memory in order.
   std::vector<int> column_nearest(island_.size(), kNone);
@@ -120,6 +126,7 @@ void CopperMap::TransformDistances() {
       if (island_[IndexOf(x, row)] != 0) below = row;
       int& best = column_nearest[IndexOf(x, row)];
       if (below != kNone && (best == kNone || below - row < row - best)) best = below;
+      if (best != kNone && std::abs(best - row) > bound) best = kNone;
     }
   }
   std::vector<int> sites(static_cast<std::size_t>(width_));
@@ -147,6 +154,7 @@ void CopperMap::TransformDistances() {
       bounds[count] = count == 0 ? -std::numeric_limits<double>::infinity() : s;
       ++count;
     }
+    if (count == 0) continue;  // no copper within the bound: nearest stays -1
     int k = 0;
     for (int x = 0; x < width_; ++x) {
       while (k + 1 < count && bounds[k + 1] <= x) ++k;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/artwork/bitmap.h"
@@ -15,7 +16,11 @@ namespace pistora {
 class CopperMap {
  public:
   // Without `with_distances` only the islands are known (NearestCopper is -1 everywhere).
-  explicit CopperMap(const Bitmap& artwork, bool with_distances = true);
+  // `max_distance_px` bounds the transform: distances below it are exact; a pixel farther from
+  // all copper gets a farther copper pixel or none (-1), which is all a tool of that radius needs
+  // and spares the transform most of the board.
+  explicit CopperMap(const Bitmap& artwork, bool with_distances = true,
+                     double max_distance_px = std::numeric_limits<double>::infinity());
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -39,7 +44,7 @@ class CopperMap {
   std::int64_t SquaredDistance(std::size_t i) const;
 
  private:
-  void TransformDistances();
+  void TransformDistances(double max_distance_px);
 
   int width_ = 0;
   int height_ = 0;

@@ -1,5 +1,8 @@
 #include "core/artwork/threshold.h"
 
+#include "core/text/numbers.h"
+#include "core/text/quoted.h"
+
 namespace pistora {
 
 long ThresholdArtwork(Bitmap& bitmap, double percent) {
@@ -29,6 +32,17 @@ bool HasCopper(const Bitmap& bitmap) {
     }
   }
   return false;
+}
+
+std::string ThresholdNotice(const std::string& name, long others, double percent) {
+  return "L'image " + Quoted(name) + " a " + std::to_string(others) +
+         " pixels ni noirs ni blancs : elle est passée en noir et blanc au seuil de " + FormatGeneral(percent, '.') +
+         " % de luminosité.";
+}
+
+std::string NoCopperMessage(const std::string& name) {
+  return "L'image " + Quoted(name) +
+         " ne contient aucun cuivre (aucun pixel noir) : rien à graver, aucun fichier n'est écrit.";
 }
 
 }  // namespace pistora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/artwork/bitmap.h"
 
 namespace pistora {
@@ -14,5 +16,10 @@ long ThresholdArtwork(Bitmap& bitmap, double percent = kDefaultThresholdPercent)
 
 // True when some pixel is exact black.
 bool HasCopper(const Bitmap& bitmap);
+
+// What the user is told about the picture `name` (a path or file name): that its `others` grey or
+// colour pixels were made black and white at `percent`, and that a picture without copper is refused.
+std::string ThresholdNotice(const std::string& name, long others, double percent);
+std::string NoCopperMessage(const std::string& name);
 
 }  // namespace pistora

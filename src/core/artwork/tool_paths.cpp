@@ -229,7 +229,11 @@ std::vector<std::uint8_t> DilateIslands(const CopperMap& copper, double radius_p
 ToolPathReport RebuildContoursForTool(Workspace& ws, const ToolPathSettings& settings) {
   ToolPathReport report;
   if (!(ws.PixelSizeMm > 0.0) || !(settings.tool_width_mm > 0.0) || ws.ArtworkBitmap.Empty()) return report;
-  const CopperMap copper(ws.ArtworkBitmap);
+  const double radius_px = settings.tool_width_mm / 2.0 / ws.PixelSizeMm;
+  const double step_px = settings.tool_width_mm * (1.0 - settings.overlap) / ws.PixelSizeMm;
+  const int passes = std::clamp(settings.passes, 1, kMaxPasses);
+  // Distances matter up to the outer pass's radius (and a pixel beyond, for the neighbours).
+  const CopperMap copper(ws.ArtworkBitmap, true, radius_px + (passes - 1) * step_px + 2.0);
   const int width = copper.Width();
   const int height = copper.Height();
 
@@ -244,11 +248,8 @@ ToolPathReport RebuildContoursForTool(Workspace& ws, const ToolPathSettings& set
     if (!inserted && c.PointCount > ws.Table[it->second].PointCount) it->second = i;
   }
 
-  const double radius_px = settings.tool_width_mm / 2.0 / ws.PixelSizeMm;
   // The path runs on the ring around each dilation: at the radius or up to a diagonal pixel
   // beyond it from the copper, or on the border where two islands are closer than the tool.
-  const double step_px = settings.tool_width_mm * (1.0 - settings.overlap) / ws.PixelSizeMm;
-  const int passes = std::clamp(settings.passes, 1, kMaxPasses);
   for (int pass = 0; pass < passes; ++pass) {
     const double pass_radius = radius_px + pass * step_px;
     const std::vector<std::uint8_t> dilated = DilateIslands(

@@ -1,7 +1,10 @@
 #include "core/job/program_cuts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
+
+#include "core/artwork/copper_map.h"
 
 namespace pistora {
 
@@ -42,6 +45,22 @@ ProgramCuts ReadProgramCuts(const std::vector<std::string>& lines) {
   }
   if (z < 0.0 && !moved_since_plunge) result.drills.push_back({x, y});
   return result;
+}
+
+IsolationReport CheckProgramLines(const Bitmap& artwork, double pixel_mm, double tool_width_mm,
+                                  const std::vector<std::string>& engraving_lines,
+                                  const std::vector<std::string>& drilling_lines) {
+  ProgramCuts engraving = ReadProgramCuts(engraving_lines);
+  std::vector<DrillPoint> drills = std::move(engraving.drills);
+  const ProgramCuts drilling = ReadProgramCuts(drilling_lines);
+  drills.insert(drills.end(), drilling.drills.begin(), drilling.drills.end());
+  std::sort(drills.begin(), drills.end(),
+            [](const DrillPoint& a, const DrillPoint& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; });
+  drills.erase(std::unique(drills.begin(), drills.end(),
+                           [](const DrillPoint& a, const DrillPoint& b) { return a.x == b.x && a.y == b.y; }),
+               drills.end());
+  const CopperMap copper(artwork, false);  // islands only: the groove needs no distances
+  return CheckIsolation(copper, pixel_mm, tool_width_mm / 2.0 / pixel_mm, engraving.cuts, drills);
 }
 
 }  // namespace pistora

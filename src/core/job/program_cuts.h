@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/artwork/bitmap.h"
 #include "core/artwork/isolation_check.h"
 
 namespace pistora {
@@ -18,5 +19,13 @@ struct ProgramCuts {
 // in parentheses, "%", F, M and other words are passed over. Arcs are not written by this program
 // and are taken as straight moves to their end.
 ProgramCuts ReadProgramCuts(const std::vector<std::string>& lines);
+
+// Lays the groove of a `tool_width_mm` tool along the cutting moves of the engraving program's
+// lines over the artwork's copper (black, or processed blue), `pixel_mm` millimetres per pixel,
+// and takes the drill points of both programs (each place counted once: the engraving program
+// spots the holes the drilling program drills).
+IsolationReport CheckProgramLines(const Bitmap& artwork, double pixel_mm, double tool_width_mm,
+                                  const std::vector<std::string>& engraving_lines,
+                                  const std::vector<std::string>& drilling_lines);
 
 }  // namespace pistora

@@ -70,6 +70,8 @@ enum class MainControl {
   kValidateVerificationButton,
   kValidateVerificationLamp,
   kRightClickHint,
+  kToolWidth,             // mm, the tool the useful contours are rebuilt for
+  kRebuildForToolButton,  // rebuilds them at the tool's radius from the copper
   // Browsing the contours by kind (hidden).
   kNextPadButton,
   kPreviousPadButton,
@@ -114,6 +116,7 @@ enum class MainControl {
   kMagnifierToggle,
   kSaveSettingsButton,
   kProgramOptionsButton,  // opens the program options (controller, spindle speed, drills, ...)
+  kToolSettingsButton,    // opens the tool settings (passes, holes by size, threshold) and the gaps
 
   // Hidden diagnostic lists (see Workspace) and the artwork view's context menu.
   kContourLog,

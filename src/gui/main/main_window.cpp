@@ -1,5 +1,6 @@
 // The main window's creation, job settings and links to the other windows.
 #include "gui/main/program_options_dialog.h"
+#include "gui/main/tool_dialog.h"
 #include "gui/main/main_window.h"
 
 #include <QCheckBox>
@@ -55,6 +56,7 @@ void MainWindow::ConnectHandlers() {
   connect(save_settings_button_, &QPushButton::clicked, this, &MainWindow::SaveSettings);
   connect(program_options_button_, &QPushButton::clicked, this, &MainWindow::OpenProgramOptions);
   connect(program_options_dialog_.get(), &ProgramOptionsDialog::OptionsConfirmed, this, &MainWindow::SetProgramOptions);
+  connect(tool_dialog_.get(), &ToolDialog::WarningChosen, this, &MainWindow::CentreOnGapWarning);
   connect(language_list_, &QComboBox::activated, this, &MainWindow::LanguageChosen);
   connect(magnifier_toggle_, &QToolButton::clicked, this, &MainWindow::ToggleMagnifier);
   const std::pair<QPushButton*, void (MainWindow::*)()> commands[] = {
@@ -78,6 +80,8 @@ void MainWindow::ConnectHandlers() {
       {drilling_program_button_, &MainWindow::WriteDrillingProgram},
       {simulate_engraving_button_, &MainWindow::SimulateEngraving},
       {simulate_drilling_button_, &MainWindow::SimulateDrilling},
+      {rebuild_for_tool_button_, &MainWindow::RebuildForTool},
+      {tool_settings_button_, &MainWindow::OpenToolSettings},
   };
   for (const auto& [button, handler] : commands) connect(button, &QPushButton::clicked, this, handler);
   // Clicks only: the boxes are also set when a contour is selected, which must not change flags.

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/artwork/scale.h"
+#include "core/artwork/tool_paths.h"
 #include "core/artwork/verification.h"
 #include "core/artwork/workspace.h"
 #include "core/job/engraving_file.h"
@@ -23,6 +24,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +42,7 @@ class BitmapView;
 class LedLamp;
 class Prompts;
 class ProgramOptionsDialog;
+class ToolDialog;
 
 // The main window: the artwork and engraving views on the left; on the right the general
 // controls, the progress gauge, one of four step panels and the job settings.
@@ -113,6 +116,11 @@ class MainWindow : public QWidget {
   void PreviousUsefulTrack();             // "Piste utile précédente"
   void PreviousUseless();                 // "Piste inutile précédente"
   void ValidateVerification();            // "Valide": the generation step
+
+  // The real tool (main_window_tool.cpp).
+  void RebuildForTool();              // "Adapter à l'outil": useful contours at the tool's radius
+  void OpenToolSettings();            // "Outil..."
+  void CentreOnGapWarning(int index);  // the engraving view centred on a narrow gap
 
   // Engraving file and generation (main_window_generation.cpp).
   void LoadEngravingFile();      // "&Charger fichier gravure ( *.grv )"
@@ -195,6 +203,15 @@ class MainWindow : public QWidget {
   SimulationSettings SimulationSettingsFromControls() const;
   // Puts a read engraving file into the window and enters the verification step.
   void ShowEngravingFile(EngravingFile&& file);
+  // The verification drawing with the narrow gaps marked on it.
+  void RedrawWithGapMarks();
+  // Forgets the tool's contours and warnings (a new artwork or engraving file).
+  void ForgetToolPaths();
+  // Pads by their size when the tool settings ask for it (the scale is known).
+  void ClassifyHolesIfAsked();
+  // The check of the programs written, shown once a tool's contours are engraved; `text` is
+  // what the window would show anyway (may be empty).
+  void ShowProgramCheck(QString text);
   // Sets a view's two scroll bars without redrawing through their change signals.
   void SetScrollPositions(QScrollBar* horizontal, QScrollBar* vertical, int h, int v);
   PixelPoint ArtworkPoint(QPoint view_position) const;
@@ -216,6 +233,7 @@ class MainWindow : public QWidget {
   bool scale_mode_ = false;
   bool measuring_ = false;  // a button went down on the artwork view in scale mode
   bool artwork_loaded_ = false;  // the artwork bitmap holds a loaded picture (not a .grv blank)
+  QString artwork_path_;         // the picture loaded, as messages name it
   bool busy_ = false;
   BusyDelay busy_delay_;
   Drag artwork_drag_;
@@ -275,6 +293,8 @@ class MainWindow : public QWidget {
   QPushButton* previous_pad_button_ = nullptr;
   QPushButton* previous_useful_track_button_ = nullptr;
   QPushButton* previous_useless_button_ = nullptr;
+  QDoubleSpinBox* tool_width_spin_ = nullptr;  // mm
+  QPushButton* rebuild_for_tool_button_ = nullptr;
 
   // "Simulation et génération du g-code".
   QGroupBox* generation_panel_ = nullptr;
@@ -301,6 +321,18 @@ class MainWindow : public QWidget {
   QPushButton* program_options_button_ = nullptr;
   std::unique_ptr<ProgramOptionsDialog> program_options_dialog_;  // a window of its own
   ProgramOptions program_options_;
+  QPushButton* tool_settings_button_ = nullptr;
+  std::unique_ptr<ToolDialog> tool_dialog_;  // a window of its own
+
+  // The tool the useful contours were last rebuilt for (0: none), the contours its outer passes
+  // appended to the table, and its narrow gaps.
+  double applied_tool_width_mm_ = 0.0;
+  int tool_added_contours_ = 0;
+  int tool_table_size_ = 0;  // the table's size that press left
+  std::vector<GapWarning> gap_warnings_;
+  // The programs last written, checked together.
+  std::string last_engraving_program_;
+  std::vector<std::string> last_drilling_programs_;
 
   // Hidden diagnostic lists.
   QPlainTextEdit* contour_log_ = nullptr;

@@ -78,6 +78,8 @@ void MainWindow::LoadArtwork() {
   scale_mode_ = false;
   artwork_loaded_ = true;
   UpdateArtworkMenu();
+  artwork_path_ = path;
+  ForgetToolPaths();
 }
 
 void MainWindow::EnterScalePhase() {
@@ -93,6 +95,7 @@ void MainWindow::ValidateScale() {
     return;
   }
   ApplyStep(StepEvent::ScaleValidated);
+  ClassifyHolesIfAsked();
   SetContourRange();
   scale_mode_ = false;
   VerifyView(work_, host_, drill_mark_size_spin_->value());

@@ -11,6 +11,7 @@
 #include "core/job/file_names.h"
 #include "gui/adapters/prompts.h"
 #include "gui/main/main_window.h"
+#include "gui/main/tool_dialog.h"
 
 namespace pistora {
 namespace {
@@ -67,6 +68,7 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
   ApplyStep(StepEvent::EngravingFileLoaded);
   scale_mode_ = false;
   pixel_size_edit_->setText(QString::fromStdString(PanelAfterLoad(work_).pixel_size_text));
+  ForgetToolPaths();
   SetContourRange();
   VerifyView(work_, host_, drill_mark_size_spin_->value());
 }
@@ -108,15 +110,24 @@ void MainWindow::GenerateProgram(JobMode mode) {
   });
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
-  } else if (!parameters.Drills.empty()) {
+    return;
+  }
+  QString text;
+  if (mode == JobMode::Engraving) {
+    last_engraving_program_ = CompleteFileName(chosen.toStdString(), ".iso");
+  } else {
+    last_drilling_programs_.clear();
+    for (const ProgramReport& report : drill_programs) last_drilling_programs_.push_back(report.Path);
+  }
+  if (mode == JobMode::Drilling && !parameters.Drills.empty()) {
     // Several files from one name: say which.
-    QString text = QString::fromUtf8("Programmes de perçage écrits :");
+    text = QString::fromUtf8("Programmes de perçage écrits :");
     for (const ProgramReport& report : drill_programs) {
       text += QStringLiteral("\n") + QString::fromStdString(report.Path) + QString::fromUtf8(" (foret ") +
               QString::fromStdString(report.Drill) + QStringLiteral(" mm, %1 trous)").arg(report.ObjectCount);
     }
-    prompts_.ShowInfo(text);
   }
+  ShowProgramCheck(text);
 }
 
 void MainWindow::WriteEngravingProgram() { GenerateProgram(JobMode::Engraving); }

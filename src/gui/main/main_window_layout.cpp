@@ -2,6 +2,7 @@
 // which show the bitmaps one pixel per screen pixel.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "core/artwork/view_geometry.h"
 #include "core/windows/main_window_controls.h"
 #include "gui/main/program_options_dialog.h"
+#include "gui/main/tool_dialog.h"
 #include "gui/main/main_window.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
@@ -157,6 +159,14 @@ void MainWindow::BuildLayout() {
   previous_useful_track_button_ = PlaceCaptioned<QPushButton>(v, R::kPreviousUsefulTrackButton, {182, 110, 170, 22});
   next_useless_button_ = PlaceCaptioned<QPushButton>(v, R::kNextUselessButton, {8, 132, 170, 22});
   previous_useless_button_ = PlaceCaptioned<QPushButton>(v, R::kPreviousUselessButton, {182, 132, 170, 22});
+  // The real tool, beside the counts: its width and the rebuild of the useful contours for it.
+  tool_width_spin_ = Place<QDoubleSpinBox>(v, R::kToolWidth, {254, 16, 99, 22});
+  tool_width_spin_->setDecimals(2);
+  tool_width_spin_->setRange(0.01, 5.0);
+  tool_width_spin_->setSingleStep(0.05);
+  tool_width_spin_->setSuffix(QStringLiteral(" mm"));
+  tool_width_spin_->setToolTip(QString::fromUtf8("Largeur de l'outil (mm) pour « Adapter à l'outil »"));
+  rebuild_for_tool_button_ = PlaceCaptioned<QPushButton>(v, R::kRebuildForToolButton, {254, 38, 99, 21});
   for (QPushButton* hidden : {next_pad_button_, next_useful_track_button_, next_useless_button_, previous_pad_button_,
                               previous_useful_track_button_, previous_useless_button_}) {
     hidden->hide();
@@ -210,6 +220,9 @@ void MainWindow::BuildLayout() {
   save_settings_button_ = PlaceCaptioned<QPushButton>(job, R::kSaveSettingsButton, {194, 182, 161, 28});
   program_options_button_ = PlaceCaptioned<QPushButton>(job, R::kProgramOptionsButton, {238, 118, 117, 30});
   program_options_dialog_ = std::make_unique<ProgramOptionsDialog>(prompts_);
+  tool_settings_button_ = PlaceCaptioned<QPushButton>(job, R::kToolSettingsButton, {238, 150, 117, 28});
+  tool_dialog_ = std::make_unique<ToolDialog>();
+  tool_width_spin_->setValue(tool_dialog_->Settings().tool_width_mm);
 
   contour_log_ = Place<QPlainTextEdit>(this, R::kContourLog, {0, 0, 10, 10});
   run_log_ = Place<QPlainTextEdit>(this, R::kRunLog, {0, 0, 10, 10});

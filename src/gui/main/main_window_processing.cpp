@@ -10,8 +10,10 @@
 
 #include "core/artwork/extraction.h"
 #include "core/artwork/polygonal.h"
+#include "core/artwork/threshold.h"
 #include "gui/adapters/prompts.h"
 #include "gui/main/main_window.h"
+#include "gui/main/tool_dialog.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/named_control.h"
 
@@ -51,10 +53,24 @@ void MainWindow::ShowLogs() {
 }
 
 void MainWindow::ProcessArtwork() {
+  if (busy_) return;
+  // Grey or colour pictures are made black and white first (the view shows it); a picture
+  // without copper is refused and stays at this step.
+  const double threshold = tool_dialog_->Settings().threshold_percent;
+  const long thresholded = ThresholdArtwork(work_.ArtworkBitmap, threshold);
+  if (thresholded > 0) ShowArtworkView();
+  if (!HasCopper(work_.ArtworkBitmap)) {
+    prompts_.ShowError(QString::fromStdString(NoCopperMessage(artwork_path_.toStdString())));
+    return;
+  }
+  if (thresholded > 0) {
+    prompts_.ShowInfo(QString::fromStdString(ThresholdNotice(artwork_path_.toStdString(), thresholded, threshold)));
+  }
   RunOutcome outcome = RunOutcome::Completed;
   const bool ran = RunLongOperation([this, &outcome] {
     outcome = ExtractContours(work_, host_,
                               ExtractionSettings{drill_mark_size_spin_->value(), pad_point_limit_spin_->value()});
+    ForgetToolPaths();
     SetContourRange();
   });
   if (!ran) return;

@@ -74,7 +74,7 @@ void MainWindow::ToggleUseless(bool checked) {
   if (SetUselessFlag(work_.Table, contour_number_spin_->value(), checked)) useless_check_->setChecked(false);
 }
 
-void MainWindow::RedrawVerification() { VerifyView(work_, host_, drill_mark_size_spin_->value()); }
+void MainWindow::RedrawVerification() { RedrawWithGapMarks(); }
 
 void MainWindow::BrowseTo(int index) {
   work_.StopRequest = false;

@@ -60,16 +60,25 @@ double NearestOtherCopper2(const CopperMap& m, int x, int row, int island) {
   return best;
 }
 
-TEST(CopperMap, DistancesAndNearestIslandsAreExact) {
-  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-    SCOPED_TRACE(seed);
-    const CopperMap m(testing::GenerateBoard(testing::BoardRecipe{}, seed));
-    for (int row = 0; row < m.Height(); ++row) {
-      for (int x = 0; x < m.Width(); ++x) {
-        const std::size_t i = m.IndexOf(x, row);
-        const double brute = NearestOtherCopper2(m, x, row, 0);
-        ASSERT_EQ(static_cast<double>(m.SquaredDistance(i)), brute) << x << "," << row;
-        ASSERT_NE(m.NearestIsland(i), 0);
+// Exact everywhere without a bound; with one, exact below it and never closer than the truth
+// beyond it (what a tool of that radius needs).
+TEST(CopperMap, DistancesAndNearestIslandsAreExactBelowTheBound) {
+  for (const double bound : {std::numeric_limits<double>::infinity(), 3.0, 6.5}) {
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+      SCOPED_TRACE(::testing::Message() << "bound " << bound << " seed " << seed);
+      const CopperMap m(testing::GenerateBoard(testing::BoardRecipe{}, seed), true, bound);
+      for (int row = 0; row < m.Height(); ++row) {
+        for (int x = 0; x < m.Width(); ++x) {
+          const std::size_t i = m.IndexOf(x, row);
+          const double brute = NearestOtherCopper2(m, x, row, 0);
+          const auto found = static_cast<double>(m.SquaredDistance(i));
+          if (brute < bound * bound) {
+            ASSERT_EQ(found, brute) << x << "," << row;
+            ASSERT_NE(m.NearestIsland(i), 0);
+          } else {
+            ASSERT_GE(found, brute) << x << "," << row;
+          }
+        }
       }
     }
   }

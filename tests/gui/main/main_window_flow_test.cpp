@@ -5,22 +5,29 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <limits>
 #include "core/artwork/extraction.h"
+#include "core/artwork/gap_marks.h"
+#include "core/artwork/view_geometry.h"
+#include "core/windows/tool_dialog_controls.h"
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/text/line_file.h"
@@ -55,6 +62,23 @@ QImage SmallBoard() {
   fill(4, 10, 4, 10, qRgb(0, 0, 0));
   fill(6, 8, 6, 8, qRgb(255, 255, 255));
   fill(40, 40, 8, 8, qRgb(0, 0, 0));
+  return image;
+}
+
+// Larger than the view, at 0.0254 mm per pixel: two parallel tracks 3 pixels (0.076 mm) apart
+// near the bottom right, and a small square far from them.
+constexpr int kToolBoardWidth = 1200;
+constexpr int kToolBoardHeight = 900;
+QImage ToolBoard() {
+  QImage image(kToolBoardWidth, kToolBoardHeight, QImage::Format_RGB888);
+  image.fill(Qt::white);
+  const auto fill = [&image](int x0, int x1, int r0, int r1) {
+    for (int row = r0; row <= r1; ++row)
+      for (int x = x0; x <= x1; ++x) image.setPixel(x, row, qRgb(0, 0, 0));
+  };
+  fill(800, 1100, 700, 710);
+  fill(800, 1100, 714, 724);
+  fill(100, 120, 100, 120);
   return image;
 }
 
@@ -151,6 +175,7 @@ class MainWindowFlowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the tool settings are kept in the user's settings
     ApplyUiFont();
     QLocale::setDefault(QLocale::c());
     board_path_ = Save(SmallBoard(), PathOf(QStringLiteral("board.bmp")));
@@ -579,6 +604,74 @@ class MainWindowFlowTest : public QObject {
     Control<QPushButton>(MainControl::kSmoothJaggiesButton)->click();
     QVERIFY(Control<QPlainTextEdit>(MainControl::kRunLog)->toPlainText().contains(QStringLiteral("*** Ligne 0 ****")));
     QVERIFY(Control<QPlainTextEdit>(MainControl::kRunLog)->toPlainText().contains(QStringLiteral("*** Ligne 1 ****")));
+  }
+
+  void ToolWidthRebuildsPathsListsTheNarrowGapAndChecksThePrograms() {
+    prompts_.QueueFileName(Save(ToolBoard(), PathOf(QStringLiteral("tool.bmp"))));
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    Control<QPushButton>(MainControl::kProcessButton)->click();
+    Window().ArtworkMouseDown(QPoint(0, 0));  // 100 pixels for 2.54 mm
+    Window().ArtworkMouseMove(QPoint(100, 0));
+    Window().ArtworkMouseUp(QPoint(100, 0));
+    Control<QPushButton>(MainControl::kValidateScaleButton)->click();
+    QCOMPARE(Window().Work().PixelSizeMm, 0.0254);
+    const ContourTable& table = Window().Work().Table;
+    int square = -1;  // the only contour on the left half
+    for (int i = 0; i < table.ContourCount(); ++i) {
+      if (table[i].StartX < kToolBoardWidth / 2) square = i;
+    }
+    QVERIFY(square >= 0);
+    Control<QSpinBox>(MainControl::kContourNumber)->setValue(square);
+    Control<QCheckBox>(MainControl::kUselessCheck)->click();  // a flag the rebuild must keep
+    const Contour square_before = table[square];
+    std::vector<std::string> paths_before;
+    for (const Contour& c : table.items) paths_before.push_back(c.PathText);
+
+    // Pressed twice: the second press redoes the first, it does not pile up on it.
+    Control<QDoubleSpinBox>(MainControl::kToolWidth)->setValue(0.2);
+    for (int press = 0; press < 2; ++press) Control<QPushButton>(MainControl::kRebuildForToolButton)->click();
+    QVERIFY(prompts_.Errors().isEmpty());
+    QCOMPARE(static_cast<std::size_t>(table.ContourCount()), paths_before.size());
+    QVERIFY(table[square].IsUseless);
+    QCOMPARE(table[square].PathText, square_before.PathText);
+    int rebuilt = 0;
+    for (int i = 0; i < table.ContourCount(); ++i) rebuilt += table[i].PathText != paths_before[static_cast<std::size_t>(i)];
+    QCOMPARE(rebuilt, 2);  // the two tracks
+
+    // One warning, for the pair of tracks; choosing it centres the engraving view on the gap,
+    // which is marked.
+    QWidget* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QStringLiteral("ToolDialog")) dialog = w;
+    }
+    QVERIFY(dialog && dialog->isVisible());
+    auto* list = FindControl<QListWidget>(*dialog, ToolDialogControl::kWarningsList);
+    QCOMPARE(list->count(), 1);
+    const QRegularExpressionMatch place =
+        QRegularExpression(QStringLiteral("de 0\\.(\\d+) mm < outil 0\\.200 mm en X=([\\d.]+) Y=([\\d.]+)$"))
+            .match(list->item(0)->text());
+    QVERIFY2(place.hasMatch(), qPrintable(list->item(0)->text()));
+    const int x = qRound(place.captured(2).toDouble() / 0.0254);
+    const int row = kToolBoardHeight - qRound(place.captured(3).toDouble() / 0.0254);
+    QVERIFY2(x >= 800 && x <= 1100 && row >= 711 && row <= 713, qPrintable(list->item(0)->text()));
+    list->setCurrentRow(0);
+    const int h = Control<QScrollBar>(MainControl::kEngravingHorizontalScroll)->value();
+    const int v = Control<QScrollBar>(MainControl::kEngravingVerticalScroll)->value();
+    QVERIFY(h > 0 && v > 0);
+    QVERIFY(x - h > kViewWidth / 4 && x - h < 3 * kViewWidth / 4);
+    QVERIFY(row - v > kViewHeight / 4 && row - v < kViewHeight);  // the bottom rows stop the scroll
+    QCOMPARE(Window().Work().EngravingBitmap.At(x + kGapMarkHalfSide, row), kRed);
+
+    // The engraving program, checked for the tool.
+    Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
+    prompts_.QueueFileName(PathOf(QStringLiteral("tool-engraving")));
+    Control<QPushButton>(MainControl::kEngravingProgramButton)->click();
+    QVERIFY2(prompts_.Errors().isEmpty(), qPrintable(prompts_.Errors().join(u'\n')));
+    QVERIFY(!prompts_.Infos().isEmpty());
+    QVERIFY2(prompts_.Infos().last().startsWith(QStringLiteral("check: islands=3 not-isolated=0 copper-cut=")),
+             qPrintable(prompts_.Infos().last()));
+    QCOMPARE(FindControl<QLabel>(*dialog, ToolDialogControl::kCheckLine)->text(), prompts_.Infos().last());
+    dialog->hide();
   }
 
   void SimulationsDrawTheJobAndPauseAfterEachHole() {
