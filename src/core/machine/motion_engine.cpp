@@ -134,7 +134,7 @@ MoveOutcome MotionEngine::MoveTo(double x, double y, double z) {
       stopped = true;
       display_.PaintStopDisc(true);
     }
-    pacer.WaitTick(p.TickWaitUs);
+    pacer.WaitTick(p.TickWaitUs, &state_.StopFlag);
     for (Axis axis : kAxes) {
       const int i = AxisIndex(axis);
       accumulator[i] += kTickUs;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "core/host/clock.h"
@@ -25,12 +26,14 @@ class TickPacer {
   static constexpr std::int64_t kMaxLagUs = 500;
   static constexpr std::int64_t kCatchUpUsPerTick = 5;
   static constexpr std::int64_t kMaxDebtUs = 100000;
+  static constexpr std::int64_t kStopCheckUs = 500;
 
   explicit TickPacer(Clock& clock);
 
   // Waits for the end of the next tick. Returns the microseconds the wait ran late against
-  // its deadline (0 when on time).
-  std::int64_t WaitTick(std::int64_t tick_wait_us);
+  // its deadline (0 when on time). With `stop`, a long wait (a TickWaitUs of milliseconds) is
+  // slept in slices of kStopCheckUs and ends early once the flag is set.
+  std::int64_t WaitTick(std::int64_t tick_wait_us, const std::atomic<bool>* stop = nullptr);
 
   // A step pulse of `pulse_us` was made during this tick: the next deadline moves by as much.
   void AddPulse(std::int64_t pulse_us);

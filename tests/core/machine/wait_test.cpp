@@ -68,5 +68,19 @@ TEST(TickPacer, MakesUpAtMostTheDebtLimit) {
   EXPECT_EQ(clock.PeekMicros(), restart + ticks * 50 - TickPacer::kMaxDebtUs);
 }
 
+// A tick of 5 ms (the longest cn.dat allows) ends within a slice once STOP is set, not at its end.
+TEST(TickPacerTest, ALongTickEndsSoonAfterStop) {
+  VirtualClock clock;
+  TickPacer pacer(clock);
+  std::atomic<bool> stop{false};
+  const std::int64_t start = clock.PeekMicros();
+  pacer.WaitTick(5000, &stop);
+  EXPECT_GE(clock.PeekMicros() - start, 5001);
+  stop = true;
+  const std::int64_t stopped = clock.PeekMicros();
+  pacer.WaitTick(5000, &stop);
+  EXPECT_LE(clock.PeekMicros() - stopped, TickPacer::kStopCheckUs);
+}
+
 }  // namespace
 }  // namespace pistora
