@@ -13,7 +13,7 @@ void EngineIsoMotion::MoveTo(double x, double y, double z) {
   }
 }
 
-std::string EngineIsoMotion::StopReason() const { return engine_.State().StopReason; }
+std::string EngineIsoMotion::StopReason() const { return engine_.StopReason(); }
 int EngineIsoMotion::CurrentFeed() const { return engine_.State().WorkFeed; }
 
 ToolPosition EngineIsoMotion::CurrentPosition() const {

@@ -255,7 +255,7 @@ void MachineSession::LatchStop() { engine_.Alarm(kStopPressedMessage); }
 void MachineSession::ResetStopLatch() {
   relay_.PaintStopDisc(false);
   state_.StopFlag = false;
-  state_.StopReason.clear();
+  engine_.ClearStopReason();
 }
 
 }  // namespace pistora

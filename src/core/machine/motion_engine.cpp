@@ -52,9 +52,22 @@ void MotionEngine::ApplyParameters(const MachineParameters& parameters) {
   port_.SetParameters(parameters);
 }
 
+std::string MotionEngine::StopReason() const {
+  const std::lock_guard<std::mutex> lock(reason_mutex_);
+  return state_.StopReason;
+}
+
+void MotionEngine::ClearStopReason() {
+  const std::lock_guard<std::mutex> lock(reason_mutex_);
+  state_.StopReason.clear();
+}
+
 void MotionEngine::Alarm(const std::string& reason) {
+  {
+    const std::lock_guard<std::mutex> lock(reason_mutex_);
+    state_.StopReason = reason;
+  }
   state_.StopFlag = true;
-  state_.StopReason = reason;
   display_.PaintStopDisc(true);
   display_.ShowMessage(reason);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "core/host/clock.h"
@@ -25,7 +26,7 @@ struct MachineState {
   std::int64_t MoveStartMs = 0;                // clock milliseconds around the last move
   std::int64_t MoveEndMs = 0;
   MachineParameters Parameters;                // the window's copy of cn.dat
-  std::string StopReason;                      // why the latch was set (message line text)
+  std::string StopReason;                      // why the latch was set; through MotionEngine only
   // The side of each axis's limit switch (+1 / -1), learnt when the switch closed while the
   // axis moved or homed; 0 until then, when the homing side is assumed (X-, Y-, Z+).
   std::array<int, 3> LimitSide = {0, 0, 0};
@@ -119,6 +120,10 @@ class MotionEngine {
 
   // Sets the stop latch as STOP does, with its reason on the message line and kept in
   // StopReason until "Raz".
+  // Why the latch was set; read and cleared from any thread ("Raz" on the window thread, the
+  // reason written by the motion thread), so under a lock.
+  std::string StopReason() const;
+  void ClearStopReason();
   void Alarm(const std::string& reason);
   // The message of the last move MoveTo refused ("" when the last move was not refused).
   const std::string& LastRefusal() const { return last_refusal_; }
@@ -133,6 +138,7 @@ class MotionEngine {
   MachineDisplay& Display() { return display_; }
 
  private:
+  mutable std::mutex reason_mutex_;  // guards state_.StopReason
   MachineState& state_;
   PortLayer& port_;
   Clock& clock_;
