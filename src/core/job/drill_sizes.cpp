@@ -19,20 +19,6 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-bool IsPlainDecimal(const std::string& text) {
-  int digits = 0, points = 0;
-  for (char c : text) {
-    if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == '.') {
-      ++points;
-    } else {
-      return false;
-    }
-  }
-  return digits > 0 && points <= 1;
-}
-
 }  // namespace
 
 double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm) {
@@ -49,7 +35,7 @@ Status ParseDrillList(const std::string& text, std::vector<DrillSize>* drills) {
     while (true) {
       const std::size_t comma = text.find(',', begin);
       const std::string item = Trimmed(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
-      const std::optional<double> mm = IsPlainDecimal(item) ? ParseDecimal(item, '.') : std::nullopt;
+      const std::optional<double> mm = IsUnsignedDecimal(item) ? ParseDecimal(item, '.') : std::nullopt;
       if (!mm || *mm <= 0 || *mm > kLargestDrillMm) {
         return Status::Error("liste de forets \xC2\xAB " + text + " \xC2\xBB : \xC2\xAB " + item +
                              " \xC2\xBB n'est pas un diam\xC3\xA8tre de foret en mm (nombre d\xC3\xA9" "cimal "

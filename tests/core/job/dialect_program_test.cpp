@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/job/program_moves.h"
 #include "core/job/gcode_writer.h"
 #include "core/job/job_test_host.h"
 #include "core/job/order_job.h"
@@ -34,21 +35,6 @@ Lines Engraving(Workspace ws, const JobParameters& p) {
   testing::JobTestHost host;
   OrderJob(ws, JobMode::Engraving);
   return BuildEngravingProgram(ws, host, p).Lines;
-}
-
-// The moves of a program as the own runner reads them.
-std::vector<ToolPosition> Moves(const Lines& lines) {
-  std::vector<ToolPosition> moves;
-  ToolPosition at;
-  for (const std::string& line : lines) {
-    const IsoLineKind kind = ClassifyIsoLine(line);
-    for (const bool move : {kind.g00, kind.g01}) {
-      if (!move) continue;
-      at = ParseAxisWords(line, at).target;
-      moves.push_back(at);
-    }
-  }
-  return moves;
 }
 
 // GRBL 1.1's documented G and M words (the program end M30 included); tool words and M06
@@ -179,7 +165,7 @@ TEST(DialectRules, StandardProgramsOnRandomBoards) {
       if (dialect == Dialect::Grbl) {
         EXPECT_EQ(GrblFault(lines), "");
       }
-      EXPECT_EQ(Moves(lines), Moves(own));
+      EXPECT_EQ(testing::ProgramMoves(lines), testing::ProgramMoves(own));
       EXPECT_FALSE(CheckIsoDialect(lines).ok());
     }
     EXPECT_TRUE(CheckIsoDialect(own).ok());

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/job/program_moves.h"
 #include "core/job/gcode_writer.h"
 #include "core/job/job_test_host.h"
 #include "core/job/random_board.h"
@@ -27,20 +28,6 @@ std::string FindRs274() {
     if (std::filesystem::exists(path)) return path;
   }
   return "";
-}
-
-std::vector<ToolPosition> OwnMoves(const std::vector<std::string>& lines) {
-  std::vector<ToolPosition> moves;
-  ToolPosition at;
-  for (const std::string& line : lines) {
-    const IsoLineKind kind = ClassifyIsoLine(line);
-    for (const bool move : {kind.g00, kind.g01}) {
-      if (!move) continue;
-      at = ParseAxisWords(line, at).target;
-      moves.push_back(at);
-    }
-  }
-  return moves;
 }
 
 // The STRAIGHT_TRAVERSE and STRAIGHT_FEED calls of rs274's canonical output.
@@ -105,7 +92,7 @@ TEST_F(LinuxCncInterop, Rs274ReadsEveryProgramWithTheSameMoves) {
         const int code = std::system(command.c_str());
         EXPECT_EQ(code, 0) << Slurp(errors);
         EXPECT_EQ(Slurp(errors).find("rror"), std::string::npos) << Slurp(errors);
-        const std::vector<ToolPosition> expected = OwnMoves(mine.Lines);
+        const std::vector<ToolPosition> expected = testing::ProgramMoves(mine.Lines);
         const std::vector<ToolPosition> got = CanonicalMoves(Slurp(canon));
         ASSERT_EQ(got.size(), expected.size());
         for (std::size_t k = 0; k < got.size(); ++k) {
