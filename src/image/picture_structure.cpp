@@ -138,7 +138,11 @@ Status CheckBmp(std::string_view b) {
     return Status::Error("le début des pixels (octet " + std::to_string(offset) + ") est au-delà de la fin du fichier (" +
                          Bytes(b.size()) + ").");
   }
-  if (bmp.bits == 0 || (bmp.bits > 8 && bmp.bits != 16 && bmp.bits != 24 && bmp.bits != 32)) return Status::Ok();
+  // Other depths are no BMP at all: the decoder names them.
+  if (bmp.bits != 1 && bmp.bits != 2 && bmp.bits != 4 && bmp.bits != 8 && bmp.bits != 16 && bmp.bits != 24 &&
+      bmp.bits != 32) {
+    return Status::Ok();
+  }
   if (bmp.bits <= 8) {
     const std::uint64_t announced = colours_used != 0 ? colours_used : (1u << bmp.bits);
     const std::uint64_t room = offset > palette_start ? (offset - palette_start) / entry : 0;

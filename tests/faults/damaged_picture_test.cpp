@@ -48,6 +48,13 @@ std::string Bytes(std::initializer_list<int> values) {
   return s;
 }
 
+// No BMP has 6 bits per pixel: the decoder refuses it, the check must not read it as indexed.
+std::string SixBitBmp(const std::string& pixels) {
+  std::string s = IndexedBmp(pixels);
+  s[28] = 6;
+  return s;
+}
+
 // A 4 x 2 GIF: header, a two-colour table, one image and the trailer.
 const std::string kGif = std::string("GIF89a\x04\x00\x02\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff", 19) +
                          std::string(",\x00\x00\x00\x00\x04\x00\x02\x00\x00\x02\x03\x84\x1d\x05\x00;", 17);
@@ -83,6 +90,7 @@ TEST(DamagedPicture, RefusedWithWhatIsWrong) {
       {"GIF without its trailer", "end.gif", kGif.substr(0, kGif.size() - 1), "GIF tronqué : le fichier s'arrête sans"},
       {"GIF cut in its header", "head.gif", kGif.substr(0, 11), "GIF tronqué : le fichier s'arrête dans l'en-tête"},
       {"neither BMP nor GIF", "text.bmp", "P1 4 2 0101 1100", "ni une image BMP ni une image GIF"},
+      {"6 bits per pixel (found by fuzzing)", "six.bmp", SixBitBmp(rows), "Impossible de lire l'image"},
   };
   testing::TempFolder folder("damaged_picture");
   for (const Row& row : table) {
