@@ -11,6 +11,7 @@
 #include "cli/program_check.h"
 #include "core/artwork/contour_drawing.h"
 #include "core/job/engraving_file.h"
+#include "core/text/line_file.h"
 
 namespace pistora::cli {
 
@@ -58,6 +59,9 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
         << "\n";
     return 1;
   }
+  // The engraving file and the programs are one set: all of them replace the previous ones or
+  // none does (a full disk while writing the second program keeps the whole previous set).
+  StagedSaves staged;
   // The engraving file holds the analysis as the window saves it before any job is ordered.
   if (Status s = SaveEngravingFile(grv, ws); !s) {
     err << "pistora-cli convert : " << s.message() << "\n";
@@ -67,8 +71,10 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   out << "Fichier gravure : " << grv << " (" << ws.ArtworkBitmap.Width() << " x " << ws.ArtworkBitmap.Height()
       << " pixels, " << ws.Table.ContourCount() << " contours, " << counters.UsefulTrackCount << " pistes utiles, "
       << counters.DrillCount << " pastilles)\n";
-  if (Status s = WritePrograms(ws, parameters, targets, out, MachineWorkFeed()); !s) {
-    err << "pistora-cli convert : " << s.message() << "\n";
+  Status written = WritePrograms(ws, parameters, targets, out, MachineWorkFeed());
+  if (written) written = staged.Commit();
+  if (!written) {
+    err << "pistora-cli convert : " << written.message() << "\n";
     return 1;
   }
   if (analysis.tool.tool_width_mm > 0.0) {

@@ -8,6 +8,7 @@
 #include "core/job/file_names.h"
 #include "core/machine/program_time.h"
 #include "core/settings/machine_parameters.h"
+#include "core/text/line_file.h"
 #include "core/text/numbers.h"
 
 namespace pistora::cli {
@@ -87,6 +88,8 @@ Status CheckProgramTargets(const ProgramTargets& targets) {
 Status WritePrograms(Workspace& ws, const JobParameters& parameters, const ProgramTargets& targets,
                      std::ostream& out, int work_feed) {
   NullHost host;
+  // The programs of one command replace the previous ones together or not at all.
+  StagedSaves staged;
   if (!targets.engraving.empty()) {
     ProgramReport report;
     if (Status s = GenerateEngravingProgram(ws, host, parameters, targets.engraving, &report); !s) return s;
@@ -104,7 +107,7 @@ Status WritePrograms(Workspace& ws, const JobParameters& parameters, const Progr
     }
     if (!status) return status;
   }
-  return Status::Ok();
+  return staged.Commit();
 }
 
 int MachineWorkFeed() {

@@ -1,5 +1,6 @@
 #include "image/artwork_loader.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
@@ -9,7 +10,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "core/text/line_file.h"
 #include "core/text/quoted.h"
+#include "image/picture_structure.h"
 #include "image/bitmap_image.h"
 
 namespace pistora {
@@ -26,11 +29,10 @@ namespace {
 // The size the file's header announces (a BMP's information header, a GIF's logical screen,
 // which the decoded picture takes), read without the decoder: the decoder reports no size for a
 // BMP it will not read, and for a GIF only the first frame's. Invalid for any other header.
-QSize HeaderSize(const std::string& path, bool gif) {
+QSize HeaderSize(std::string_view bytes, bool gif) {
   unsigned char h[26] = {};
-  std::ifstream in(path, std::ios::binary);
-  in.read(reinterpret_cast<char*>(h), sizeof h);
-  const std::streamsize got = in.gcount();
+  const std::size_t got = std::min(bytes.size(), sizeof h);
+  std::memcpy(h, bytes.data(), got);
   const auto u16 = [&h](int i) { return static_cast<int>(h[i] | (h[i + 1] << 8)); };
   const auto u32 = [&h](int i) {
     return static_cast<std::uint32_t>(h[i]) | (static_cast<std::uint32_t>(h[i + 1]) << 8) |
@@ -70,14 +72,27 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
   if (!QFileInfo::exists(name)) {
     return Status::Error("Le fichier " + Quoted(path) + " est introuvable.");
   }
-  const bool gif = IsGifName(path);
-  QImageReader reader(name, gif ? QByteArray("gif") : QByteArray("bmp"));
+  // The largest picture read (16384 x 16384 at 32 bits) with its headers.
+  constexpr std::size_t kMaxPictureBytes = (std::size_t{1} << 30) + (std::size_t{1} << 20);
+  std::string bytes;
+  if (Status s = ReadFileBytes(path, &bytes, kMaxPictureBytes); !s) return s;
+  // The content tells the type, whatever the name says.
+  const PictureKind kind = PictureKindOf(bytes);
+  if (kind == PictureKind::kUnknown) {
+    return Status::Error("L'image " + Quoted(path) + " ne peut pas être lue : " +
+                         CheckPictureStructure(bytes).message());
+  }
+  const bool gif = kind == PictureKind::kGif;
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, gif ? QByteArray("gif") : QByteArray("bmp"));
   reader.setDecideFormatFromContent(false);
   reader.setAutoTransform(false);
   // 20000 x 20000 pixels at 4 bytes each, with room to spare.
   QImageReader::setAllocationLimit(2048);
   QSize size = reader.size();
-  const QSize announced = HeaderSize(path, gif);
+  const QSize announced = HeaderSize(bytes, gif);
   if (!size.isValid()) {
     size = announced;
   } else if (announced.isValid()) {
@@ -96,6 +111,11 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
                          std::to_string(size.height()) + " pixels : au-delà de " +
                          std::to_string(kMaxDecodedArtworkPixels) +
                          " pixels (16384 x 16384), elle ne peut pas être lue.");
+  }
+  // A decoder reads a damaged picture's missing part as white (or copper): refused instead.
+  if (Status s = CheckPictureStructure(bytes); !s) {
+    return Status::Error("L'image " + Quoted(path) + " (" + std::string(gif ? "GIF" : "BMP") +
+                         ") est endommagée : " + s.message());
   }
   QImage image;
   if (!reader.read(&image) || image.isNull()) {

@@ -10,11 +10,13 @@ namespace pistora {
 // The most pixels a picture may have to be decoded at all (16384 x 16384).
 inline constexpr long long kMaxDecodedArtworkPixels = 1LL << 28;
 
-// True when the lower-cased file name contains ".gif" anywhere: such a file is read as GIF,
-// any other as BMP.
+// True when the lower-cased file name contains ".gif" anywhere (what the file dialogs offer;
+// the loader itself goes by the content).
 bool IsGifName(const std::string& path);
 
-// Reads an artwork picture into a 24-bit bitmap.
+// Reads an artwork picture into a 24-bit bitmap. The type comes from the content ("BM": BMP,
+// "GIF8": GIF), never from the name; a damaged picture (CheckPictureStructure) is refused with
+// what is wrong.
 //  - BMP (1, 4, 8, 24 or 32 bits per pixel): every pixel keeps its colour; only exact black
 //    and exact white take part in the analysis.
 //  - GIF: every pixel becomes exact black or exact white: black when its brightness

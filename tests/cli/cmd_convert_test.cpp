@@ -105,6 +105,48 @@ TEST_F(ConvertCommand, ProgramsFromTheSavedFileAreTheSame) {
   EXPECT_NE(Bytes(Out("again-g.iso")).find("G00 Z-0.1\r\n"), std::string::npos);
 }
 
+TEST_F(ConvertCommand, ReplacesItsWholeSetOrNone) {
+  // A second convert with another depth is interrupted: a full disk on the first program, a
+  // rename refused after the engraving file was replaced, a kill before the renames (its
+  // temporaries stay). The previous set stays whole, and the next convert clears the scraps.
+  const std::vector<std::string> names = {"tiny-board.grv", "tiny-board-gravure.iso", "tiny-board-percage.iso"};
+  struct Row {
+    const char* name;
+    WriteFaultPlan plan;
+    bool scraps_left;
+  } rows[] = {
+      {"full disk mid-set", {.fail_after_bytes = 10, .writes_before_failure = 1}, false},
+      {"rename refused mid-set", {.fail_rename = true, .renames_before_failure = 1}, false},
+      {"killed before the renames", {.fail_after_bytes = 10, .writes_before_failure = 2, .abandon_staged = true}, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(Out());
+    ASSERT_EQ(Run({In(), "--out-dir", Out(), "--dpi", "600"}), 0) << err_.str();
+    std::vector<std::string> before;
+    for (const std::string& name : names) before.push_back(Bytes(Out(name)));
+    SetWriteFaultPlanForTesting(row.plan);
+    EXPECT_EQ(Run({In(), "--out-dir", Out(), "--dpi", "600", "--depth", "0.1"}), 1);
+    SetWriteFaultPlanForTesting({});
+    EXPECT_NE(err_.str().find("tiny-board"), std::string::npos) << err_.str();
+    std::size_t scraps = 0;
+    for (const auto& entry : fs::directory_iterator(Out())) {
+      scraps += entry.path().filename().string().find(".tmp~") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(scraps > 0, row.scraps_left);
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(Bytes(Out(names[i])), before[i]) << names[i];
+
+    ASSERT_EQ(Run({In(), "--out-dir", Out(), "--dpi", "600", "--depth", "0.1"}), 0) << err_.str();
+    std::size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(Out())) {
+      ++files;
+      EXPECT_EQ(entry.path().filename().string().find(".tmp~"), std::string::npos) << entry.path();
+    }
+    EXPECT_EQ(files, names.size());
+    EXPECT_NE(Bytes(Out("tiny-board-gravure.iso")), before[1]);
+  }
+}
+
 TEST_F(ConvertCommand, RefusedCommandsWriteNothing) {
   struct Row {
     const char* name;

@@ -64,6 +64,10 @@ TEST_F(InfoCommand, BadInputIsReported) {
   EXPECT_EQ(Run({Write("G00 X1.5.2\r\n")}), 1);
   EXPECT_NE(err_.str().find("Ligne 1"), std::string::npos) << err_.str();
   EXPECT_EQ(Run({(dir_ / "none.iso").string()}), 1);
+  EXPECT_EQ(Run({Write("G00 X1\r\nG00 X1e308 Y0\r\n")}), 1);
+  EXPECT_NE(err_.str().find("Ligne 2 du programme : le mot X \xC2\xAB 1e308 \xC2\xBB d\xC3\xA9passe 10 m"),
+            std::string::npos)
+      << err_.str();
   EXPECT_EQ(Run({Write("G00 X1\r\n"), "--feed", "0"}), 2);
   EXPECT_EQ(Run({}), 2);
 }

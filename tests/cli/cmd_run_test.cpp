@@ -131,15 +131,14 @@ TEST_F(RunCommand, AMalformedLineIsReportedAndNothingMoves) {
   EXPECT_EQ(r.out.find("final"), std::string::npos);
 }
 
-// A move the machine refuses ends the run and its copies, and the exit code says so.
-TEST_F(RunCommand, ARefusedMoveEndsTheRunWithExitCodeOne) {
+// A target beyond any machine's reach refuses the run before the first move.
+TEST_F(RunCommand, AFarTargetRefusesTheRunWithExitCodeOne) {
   const std::string program = Write("far.iso", "G01 X1\r\nG01 X99999999\r\nG01 X0 Y5\r\n");
   const Outcome r = Cli({"run", program, "--copies", "2x1", "--port=sim", "--virtual-clock"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("Programme arrêté à la ligne 2"), std::string::npos) << r.err;
-  const std::optional<std::array<long, 3>> pulses = PulsesOf(LastLine(r.out));
-  ASSERT_TRUE(pulses) << r.out;
-  EXPECT_EQ(*pulses, (std::array<long, 3>{133, 0, 0}));  // X1 only: no later line, no second copy
+  EXPECT_NE(r.err.find("Ligne 2 du programme : le mot X"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("10 m"), std::string::npos) << r.err;
+  EXPECT_EQ(r.out.find("final"), std::string::npos) << r.out;
 }
 
 TEST_F(RunCommand, UsageErrors) {

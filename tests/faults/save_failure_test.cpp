@@ -7,6 +7,8 @@
 #include <functional>
 #include <ostream>
 
+#include <sys/stat.h>
+
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/settings/loupe_settings.h"
@@ -109,6 +111,28 @@ TEST_P(SaveFailure, AWorkingSaveReplacesTheFile) {
   ASSERT_TRUE(GetParam().save(path_, true).ok());
   EXPECT_EQ(Slurp(path_), newer_);
   EXPECT_EQ(folder_.Names(), std::vector<std::string>{GetParam().file_name});
+}
+
+TEST_P(SaveFailure, NeverWritesThroughALinkAndKeepsTheMode) {
+  // A link planted at the temporary names (someone else's file behind it) and a scrap left by a
+  // killed save: both go, the linked file is untouched, and a private file stays private.
+  const std::string victim = PathOf("victim");
+  ASSERT_TRUE(WriteFileAtomically(victim, "keep").ok());
+  for (int n = 0; n < 64; ++n) std::filesystem::create_symlink(victim, path_ + ".tmp~" + std::to_string(n));
+  ASSERT_TRUE(WriteFileAtomically(path_ + ".tmp~killed", "scrap").ok());
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  ASSERT_TRUE(GetParam().save(path_, true).ok());
+  EXPECT_EQ(Slurp(path_), newer_);
+  EXPECT_EQ(Slurp(victim), "keep");
+  EXPECT_EQ(folder_.Names(), (std::vector<std::string>{GetParam().file_name, "victim"}));
+  EXPECT_EQ(std::filesystem::status(path_).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  // A new file: 0644 less the umask.
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  const std::string fresh = PathOf(std::string("fresh-") + GetParam().file_name);
+  ASSERT_TRUE(GetParam().save(fresh, true).ok());
+  EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(fresh).permissions()), 0644 & ~mask);
 }
 
 TEST_P(SaveFailure, AFullDiskAtAnyPointKeepsThePreviousFile) {

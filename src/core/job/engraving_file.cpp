@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "core/artwork/bitmap.h"
+#include "core/job/gcode_writer.h"
+#include "core/job/job_bounds.h"
+#include "core/text/latin1.h"
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
@@ -31,62 +34,80 @@ std::string_view NumberToken(std::string_view line) {
   return line.substr(begin, end - begin);
 }
 
+// Lines taken one at a time from the file's bytes: a reader holds the bytes and the line at
+// hand, never one string per line.
 class LineReader {
  public:
-  explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
+  LineReader(std::string_view bytes, bool latin1) : cursor_(bytes), latin1_(latin1) {}
 
   // Line numbers count from 1, as an editor shows them.
-  int LineNumber() const { return static_cast<int>(next_) + 1; }
-  std::size_t Remaining() const { return lines_.size() - next_; }
+  int LineNumber() const { return static_cast<int>(taken_) + 1; }
+  std::size_t Remaining() const { return cursor_.CountRemaining() + (loaded_ ? 1 : 0); }
 
   Status Text(const std::string& field, std::string* value) {
-    if (next_ >= lines_.size()) return CutShort(field);
-    *value = lines_[next_++];
+    if (!Load()) return CutShort(field);
+    *value = std::move(line_);
+    Take();
     return Status::Ok();
   }
 
   Status Flag(const std::string& field, bool* value) {
-    if (next_ >= lines_.size()) return CutShort(field);
-    *value = lines_[next_++] == "TRUE";
+    if (!Load()) return CutShort(field);
+    *value = line_ == "TRUE";
+    Take();
     return Status::Ok();
   }
 
   Status Integer(const std::string& field, std::int32_t* value) {
-    if (next_ >= lines_.size()) return CutShort(field);
-    const std::string_view token = NumberToken(lines_[next_]);
-    const std::optional<std::int32_t> parsed = ParseInt32(token);
+    if (!Load()) return CutShort(field);
+    const std::optional<std::int32_t> parsed = ParseInt32(NumberToken(line_));
     if (!parsed) return NotANumber(field, "un nombre entier");
     *value = *parsed;
-    ++next_;
+    Take();
     return Status::Ok();
   }
 
-  Status Decimal(const std::string& field, double* value) {
-    if (next_ >= lines_.size()) return CutShort(field);
-    const std::string_view token = NumberToken(lines_[next_]);
+  Status Decimal(const std::string& field, double* value, std::string* text) {
+    if (!Load()) return CutShort(field);
+    const std::string_view token = NumberToken(line_);
     const std::optional<double> parsed = token.empty() ? std::nullopt : ParseDecimal(token, '.');
     if (!parsed) return NotANumber(field, "un nombre décimal (séparateur « . »)");
     *value = *parsed;
-    ++next_;
+    *text = std::string(token);
+    Take();
     return Status::Ok();
   }
 
+ private:
+  bool Load() {
+    if (loaded_) return true;
+    std::string_view raw;
+    if (!cursor_.Next(&raw)) return false;
+    line_ = latin1_ ? Latin1ToUtf8(raw) : std::string(raw);
+    loaded_ = true;
+    return true;
+  }
+  void Take() {
+    loaded_ = false;
+    ++taken_;
+  }
   Status Error(const std::string& field, const std::string& what) const {
     return Status::Error("ligne " + std::to_string(LineNumber()) + " (" + field + ") : " + what);
   }
-
- private:
   Status CutShort(const std::string& field) const {
     return Status::Error("ligne " + std::to_string(LineNumber()) + " (" + field +
                          ") : le fichier s'arrête avant la fin (fichier tronqué).");
   }
   Status NotANumber(const std::string& field, const std::string& kind) const {
-    const std::string& line = lines_[next_];
+    const std::string& line = line_;
     return Error(field, "« " + (line.size() > 40 ? line.substr(0, 40) + "…" : line) + " » n'est pas " + kind + ".");
   }
 
-  const std::vector<std::string>& lines_;
-  std::size_t next_ = 0;
+  LineCursor cursor_;
+  bool latin1_;
+  std::string line_;
+  bool loaded_ = false;
+  std::size_t taken_ = 0;
 };
 
 Status ReadRecord(LineReader& in, int index, Contour* c) {
@@ -122,6 +143,32 @@ void AppendRecord(const Contour& c, std::vector<std::string>* lines) {
   lines->push_back(Flag(c.IsUseless));
 }
 
+// Line (1-based) of field `k` of record `index`.
+int RecordLine(int index, int k) { return kHeadLines + 1 + kRecordLines * index + k; }
+
+// A contour's points must lie on the picture: a point off it would become a move off the board.
+Status CheckRecordInside(const Contour& c, int index, int width, int height) {
+  const std::int32_t values[kRecordLines] = {0, c.StartX, c.StartY, c.EndX, c.EndY, 0, 0, 0, c.CenterX,
+                                             c.CenterY, 0, c.MinX, c.MaxX, c.MinY, c.MaxY, 0};
+  for (int k : {1, 2, 3, 4, 8, 9, 11, 12, 13, 14}) {
+    const bool is_x = k == 1 || k == 3 || k == 8 || k == 11 || k == 12;
+    const int limit = is_x ? width : height;
+    if (values[k] < 0 || values[k] > limit) {
+      return Status::Error("ligne " + std::to_string(RecordLine(index, k)) + " (contour " + std::to_string(index) +
+                           ", " + kRecordFields[k] + ") : " + std::to_string(values[k]) + " hors de l'image (0 à " +
+                           std::to_string(limit) + ").");
+    }
+  }
+  for (const PathCorner& p : PathCorners(c)) {
+    if (!InsidePicture(p.x, p.y, width, height)) {
+      return Status::Error("ligne " + std::to_string(RecordLine(index, 0)) + " (contour " + std::to_string(index) +
+                           ", PathText) : le tracé passe par (" + std::to_string(p.x) + " ; " + std::to_string(p.y) +
+                           "), hors de l'image (" + std::to_string(width) + " x " + std::to_string(height) + ").");
+    }
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
 std::vector<std::string> EngravingFileLines(const Workspace& ws) {
@@ -138,14 +185,26 @@ std::vector<std::string> EngravingFileLines(const Workspace& ws) {
 }
 
 Status SaveEngravingFile(const std::string& path, const Workspace& ws) {
+  // A size the reader would refuse is never written (no INF, NaN, 0 or negative size).
+  if (!IsUsablePixelSize(ws.PixelSizeMm)) {
+    return Status::Error("Fichier de gravure " + Quoted(path) + " non écrit : " + PixelSizeProblem(ws.PixelSizeMm) +
+                         ".");
+  }
   return WriteLatin1LinesAtomically(path, EngravingFileLines(ws));
 }
 
-Status ParseEngravingFile(const std::vector<std::string>& lines, EngravingFile* file) {
-  LineReader in(lines);
+namespace {
+
+Status ParseEngravingBytes(std::string_view bytes, bool latin1, EngravingFile* file) {
+  LineReader in(bytes, latin1);
   EngravingFile read;
   Status s;
-  if (!(s = in.Decimal("taille d'un pixel en mm", &read.PixelSizeMm))) return s;
+  std::string pixel_text;
+  if (!(s = in.Decimal("taille d'un pixel en mm", &read.PixelSizeMm, &pixel_text))) return s;
+  if (!IsUsablePixelSize(read.PixelSizeMm)) {
+    return Status::Error("ligne 1 (taille d'un pixel en mm) : « " + pixel_text + " » : " +
+                         PixelSizeProblem(read.PixelSizeMm) + ".");
+  }
   std::int32_t height = 0;
   std::int32_t width = 0;
   std::int32_t count = 0;
@@ -169,22 +228,41 @@ Status ParseEngravingFile(const std::vector<std::string>& lines, EngravingFile* 
                          " contours annoncés (plus l'enregistrement final), mais le fichier n'a que " +
                          std::to_string(records_in_file) + " enregistrements complets de 16 lignes (fichier tronqué ?).");
   }
+  // Records beyond the count would be silently dropped with the contours they hold.
+  if (static_cast<std::uint64_t>(count) + 1 < records_in_file) {
+    return Status::Error("ligne 4 (nombre de contours) : " + std::to_string(count) +
+                         " contours annoncés (plus l'enregistrement final), mais le fichier a " +
+                         std::to_string(records_in_file) + " enregistrements complets de 16 lignes.");
+  }
   read.Height = height;
   read.Width = width;
   read.Table.items.resize(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
-    if (!(s = ReadRecord(in, i, &read.Table.items[static_cast<std::size_t>(i)]))) return s;
+    Contour& contour = read.Table.items[static_cast<std::size_t>(i)];
+    if (!(s = ReadRecord(in, i, &contour))) return s;
+    if (!(s = CheckRecordInside(contour, i, width, height))) return s;
   }
   if (!(s = ReadRecord(in, count, &read.Table.past_end))) return s;
   *file = std::move(read);
   return Status::Ok();
 }
 
+}  // namespace
+
+Status ParseEngravingFile(const std::vector<std::string>& lines, EngravingFile* file) {
+  std::string joined;
+  for (const std::string& line : lines) {
+    joined += line;
+    joined += '\n';
+  }
+  return ParseEngravingBytes(joined, false, file);
+}
+
 Status ReadEngravingFile(const std::string& path, EngravingFile* file) {
-  std::vector<std::string> lines;
-  Status s = ReadLatin1Lines(path, &lines);
+  std::string bytes;
+  Status s = ReadFileBytes(path, &bytes);
   if (!s) return s;
-  s = ParseEngravingFile(lines, file);
+  s = ParseEngravingBytes(bytes, true, file);
   if (!s) return Status::Error("Fichier de gravure " + Quoted(path) + " illisible, " + s.message());
   return Status::Ok();
 }

@@ -24,7 +24,11 @@ namespace pistora {
 // ("12abc" is refused), and whatever follows a blank is skipped ("12 px" reads 12). The pixel
 // size takes any ordinary decimal notation with "." (" 2.54E-0002", "0.0254", "1e-3"); the
 // others are 32-bit integers. A flag is true only for the exact line "TRUE". PathText is the
-// whole line. Lines after the last record are ignored.
+// whole line. Lines after the last record are ignored when they make no whole record.
+// Meaning is checked too: the pixel size must be usable (IsUsablePixelSize), the count must
+// match the complete records the file holds, and every contour's points (start, end, centre,
+// bounds, path corners) must lie on the picture, 0 to width and 0 to height; the message names
+// the line. The record past the end is kept as read.
 
 // What a file holds.
 struct EngravingFile {

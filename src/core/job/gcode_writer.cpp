@@ -7,6 +7,7 @@
 #include "core/artwork/path_text.h"
 #include "core/job/drill_sizes.h"
 #include "core/job/file_names.h"
+#include "core/job/job_bounds.h"
 #include "core/job/order_job.h"
 #include "core/text/line_file.h"
 #include "core/job/tour.h"
@@ -297,6 +298,7 @@ Status WriteProgram(const std::string& path, const ProgramText& text, std::size_
 Status GenerateProgram(Workspace& ws, Host& host, const JobParameters& parameters, const std::string& chosen_name,
                        Program program, ProgramReport* report) {
   const std::string path = CompleteFileName(chosen_name, ".iso");
+  if (Status s = CheckJobWithinPicture(ws); !s) return s;
   OrderJob(ws, program == Program::Engraving ? JobMode::Engraving : JobMode::Drilling);
   ws.StopRequest = false;
   ws.EngravingBitmap.Fill(kWhite);
@@ -337,6 +339,9 @@ Status GenerateDrillingPrograms(Workspace& ws, Host& host, const JobParameters& 
     return status;
   }
   const std::string path = CompleteFileName(chosen_name, ".iso");
+  if (Status s = CheckJobWithinPicture(ws); !s) return s;
+  // One program per drill: the set replaces the previous one whole or not at all.
+  StagedSaves staged;
   OrderJob(ws, JobMode::Drilling);
   ws.StopRequest = false;
   ws.EngravingBitmap.Fill(kWhite);
@@ -357,10 +362,17 @@ Status GenerateDrillingPrograms(Workspace& ws, Host& host, const JobParameters& 
         "(foret " + drills[d].text + " mm, " + std::to_string(plan.size()) + " trous)";
     const ProgramText text = BuildPlannedProgram(ws, host, parameters, Program::Drilling, plan, comment);
     ProgramReport report;
-    if (Status s = WriteProgram(DrillProgramName(path, drills[d]), text, plan.size(), &report); !s) return s;
+    if (Status s = WriteProgram(DrillProgramName(path, drills[d]), text, plan.size(), &report); !s) {
+      reports->clear();
+      return s;
+    }
     report.Drill = drills[d].text;
     reports->push_back(std::move(report));
     if (text.Stopped) break;
+  }
+  if (Status s = staged.Commit(); !s) {
+    reports->clear();
+    return s;
   }
   return Status::Ok();
 }

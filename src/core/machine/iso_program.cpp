@@ -42,6 +42,12 @@ std::string LineLabel(std::size_t index) { return "Ligne " + std::to_string(inde
 // Ok, or the message of a move line whose words do not convert.
 Status CheckMoveWords(const AxisWords& words, std::size_t index, std::string_view line) {
   if (words.ok()) return Status::Ok();
+  if (words.beyond_reach) {
+    return Status::Error(LineLabel(index) + " du programme : le mot " + std::string(1, words.failed_letter) +
+                         " \xC2\xAB " + words.failed_text + " \xC2\xBB d\xC3\xA9passe 10 m, hors de port\xC3\xA9" "e de "
+                         "toute machine (\xC2\xAB " + std::string(line) + " \xC2\xBB). Le programme n'est pas "
+                         "ex\xC3\xA9" "cut\xC3\xA9.");
+  }
   return Status::Error(LineLabel(index) + " du programme : le mot " + std::string(1, words.failed_letter) +
                        " \xC2\xAB " + words.failed_text + " \xC2\xBB n'est pas un nombre (\xC2\xAB " +
                        std::string(line) + " \xC2\xBB). Le programme n'est pas ex\xC3\xA9" "cut\xC3\xA9.");
@@ -66,10 +72,12 @@ AxisWords ParseAxisWords(std::string_view line, const ToolPosition& current) {
       continue;
     }
     const std::optional<double> value = ParseDecimal(text, '.');
-    if (!value) {
+    const bool beyond_reach = value && !(std::fabs(*value) <= kMaxAxisWordMm);
+    if (!value || beyond_reach) {
       if (words.ok()) {
         words.failed_letter = letters[axis];
         words.failed_text = std::string(text);
+        words.beyond_reach = beyond_reach;
       }
       continue;
     }

@@ -26,11 +26,14 @@ inline constexpr const char* kRunPrefix = "Exécution instruction : ";
 // reads 0), with "." as the decimal separator.
 //
 // A number that does not convert is not guessed at: `failed_letter` names its axis, and the
-// line must not move the machine.
+// line must not move the machine. Nor is a number beyond any machine's reach (more than
+// kMaxAxisWordMm either way, or not finite): it fails the same way, with `beyond_reach` set.
+inline constexpr double kMaxAxisWordMm = 10000.0;
 struct AxisWords {
   ToolPosition target;
   char failed_letter = 0;   // 'X', 'Y' or 'Z' when that word's number does not convert
   std::string failed_text;  // the number text that did not convert
+  bool beyond_reach = false;  // the failed number converts but lies beyond kMaxAxisWordMm
   bool ok() const { return failed_letter == 0; }
 };
 AxisWords ParseAxisWords(std::string_view line, const ToolPosition& current);

@@ -1,6 +1,12 @@
 #include "core/settings/main_settings.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
 #include "core/text/line_file.h"
+#include "core/text/numbers.h"
+#include "core/text/quoted.h"
 
 namespace pistora {
 
@@ -22,12 +28,50 @@ MainSettings MainSettingsFromLines(const std::vector<std::string>& lines) {
   return s;
 }
 
-Status LoadMainSettings(const std::string& path, MainSettings* settings) {
+std::vector<std::string> CheckJobValues(const std::string& path, MainSettings* settings) {
+  struct JobValue {
+    std::string MainSettings::*field;
+    bool whole_number;
+    double max;
+    const char* what;
+  };
+  static const JobValue kJobValues[] = {
+      {&MainSettings::EngravingDepth, false, kMaxJobDepthMm, "profondeur de gravure (mm)"},
+      {&MainSettings::DrillingDepth, false, kMaxJobDepthMm, "profondeur de perçage (mm)"},
+      {&MainSettings::RetractDistance, false, kMaxRetractMm, "distance de dégagement (mm)"},
+      {&MainSettings::EngravingFeed, true, kMaxJobFeed, "vitesse de gravure (mm/mn)"},
+      {&MainSettings::DrillingFeed, true, kMaxJobFeed, "vitesse de perçage (mm/mn)"},
+  };
+  const MainSettings built_in;
+  std::vector<std::string> problems;
+  for (std::size_t i = 0; i < std::size(kJobValues); ++i) {
+    const JobValue& value = kJobValues[i];
+    std::string& text = settings->*value.field;
+    std::string dotted = text;
+    if (!value.whole_number) std::replace(dotted.begin(), dotted.end(), ',', '.');
+    const bool syntax = value.whole_number ? IsUnsignedInteger(dotted) : IsUnsignedDecimal(dotted);
+    const std::optional<double> number = syntax ? ParseDecimal(dotted, '.') : std::nullopt;
+    if (number && *number > 0.0 && *number <= value.max) {
+      text = dotted;
+      continue;
+    }
+    problems.push_back(Quoted(path) + ", ligne " + std::to_string(i + 1) + " (" + value.what + ") : « " + text +
+                       " » n'est pas un nombre de plus de 0 et d'au plus " + FormatGeneral(value.max) +
+                       " ; la valeur par défaut " + built_in.*value.field + " est utilisée.");
+    text = built_in.*value.field;
+  }
+  return problems;
+}
+
+Status LoadMainSettings(const std::string& path, MainSettings* settings, std::vector<std::string>* problems) {
   std::vector<std::string> lines;
   // The file holds seven short lines; anything much larger is not a settings file.
   Status status = ReadLatin1Lines(path, &lines, 1024 * 1024);
   if (!status) return status;
-  *settings = MainSettingsFromLines(lines);
+  MainSettings read = MainSettingsFromLines(lines);
+  std::vector<std::string> found = CheckJobValues(path, &read);
+  if (problems != nullptr) *problems = std::move(found);
+  *settings = std::move(read);
   return Status::Ok();
 }
 

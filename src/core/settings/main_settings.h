@@ -29,9 +29,20 @@ std::vector<std::string> MainSettingsLines(const MainSettings& settings);
 // exactly "TRUE"; missing lines read as empty texts.
 MainSettings MainSettingsFromLines(const std::vector<std::string>& lines);
 
-// Reads param.txt. When the file cannot be read, `settings` is left untouched and the
-// status says why.
-Status LoadMainSettings(const std::string& path, MainSettings* settings);
+// The job values (lines 1 to 5) go into every program as they stand, so only numbers in range
+// are taken: depths and retract digits with at most one "." (a "," is read as "."), above 0 and
+// at most kMaxJobDepthMm / kMaxRetractMm; feeds digits only, 1 to kMaxJobFeed mm/min. Any other
+// line gets the built-in value and a message naming the file, the line and the value.
+inline constexpr double kMaxJobDepthMm = 10.0;
+inline constexpr double kMaxRetractMm = 100.0;
+inline constexpr double kMaxJobFeed = 10000.0;
+std::vector<std::string> CheckJobValues(const std::string& path, MainSettings* settings);
+
+// Reads param.txt and checks its job values (CheckJobValues; `problems`, when given, receives
+// the messages). When the file cannot be read, `settings` is left untouched and the status
+// says why.
+Status LoadMainSettings(const std::string& path, MainSettings* settings,
+                        std::vector<std::string>* problems = nullptr);
 
 // Writes param.txt (Latin-1, CR LF) through a temporary file: a failed save keeps the old file.
 Status SaveMainSettings(const std::string& path, const MainSettings& settings);

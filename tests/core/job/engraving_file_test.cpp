@@ -79,21 +79,22 @@ TEST_F(EngravingFileTest, RoundTripKeepsEveryFieldFlagAndText) {
       for (bool closed : {false, true}) {
         Contour c;
         c.PathText = texts[static_cast<std::size_t>(k) % texts.size()];
-        c.StartX = -k;
-        c.StartY = 100000 + k;
-        c.EndX = k * 3;
-        c.EndY = -2147483647 - 1 + k;
+        // Points on the 7 x 9 picture; the other integers at the ends of their range.
+        c.StartX = k;
+        c.StartY = 9 - k;
+        c.EndX = 7 - k;
+        c.EndY = k;
         c.PointCount = 2147483647 - k;
         c.IsClosed = closed;
         c.IsPad = pad;
         c.IsUseless = useless;
-        c.CenterX = k + 1;
-        c.CenterY = k + 2;
-        c.JobOrder = k * 7;
-        c.MinX = -k - 1;
-        c.MaxX = k + 5;
-        c.MinY = k - 9;
-        c.MaxY = k + 9;
+        c.CenterX = (k + 1) % 8;
+        c.CenterY = k + 1;
+        c.JobOrder = -2147483647 - 1 + k;
+        c.MinX = k % 7;
+        c.MaxX = 7;
+        c.MinY = 0;
+        c.MaxY = 9 - k % 2;
         ws.Table.items.push_back(c);
         ++k;
       }
@@ -182,6 +183,16 @@ TEST_F(EngravingFileTest, BadFilesLeaveTheWorkspaceUntouched) {
       {"bad field in the last record", 29, "z", 0, "ligne 30 (contour 1, CenterY)"},
       {"cut inside the head", -1, "", 3, "ligne 4 (nombre de contours) : le fichier s'arrête"},
       {"cut inside a record", -1, "", 30, "ligne 4 (nombre de contours) : 1 contours annoncés"},
+      // Meaning: a size or a point that would turn into INF, mirrored or off-board moves.
+      {"pixel size of 1e308", 0, "1e308", 0, "ligne 1 (taille d'un pixel en mm) : « 1e308 » : la taille"},
+      {"zero pixel size", 0, "0", 0, "ligne 1 (taille d'un pixel en mm) : « 0 »"},
+      {"negative pixel size", 0, "-0.0254", 0, "ligne 1 (taille d'un pixel en mm) : « -0.0254 »"},
+      {"pixel size of 10 mm", 0, "10", 0, "moins de 10 mm"},
+      {"count below the records", 3, "0", 0, "ligne 4 (nombre de contours) : 0 contours annoncés (plus l'enregistrement final), mais le fichier a 2"},
+      {"pad 54 km to the left", 12, "-2126000", 0, "ligne 13 (contour 0, CenterX) : -2126000 hors de l'image (0 à 5)"},
+      {"start above the picture", 6, "5", 0, "ligne 7 (contour 0, StartY) : 5 hors de l'image (0 à 4)"},
+      {"path walking off the picture", 4, "(1;2)+*+*+*+*+*CLOSED Points : 5Fin(6,2)", 0,
+       "ligne 5 (contour 0, PathText) : le tracé passe par (6 ; 2)"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -218,6 +229,7 @@ TEST_F(EngravingFileTest, BadFilesLeaveTheWorkspaceUntouched) {
 
 TEST_F(EngravingFileTest, FailedSaveKeepsThePreviousFile) {
   Workspace ws;
+  ws.PixelSizeMm = 0.0254;
   ws.EngravingBitmap = Bitmap(5, 4);
   ws.Table.items.push_back(SinglePixelPad());
   Write(PathOf("keep.grv"), "old contents");

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <locale>
 #include <string>
 #include <vector>
@@ -237,6 +238,39 @@ TEST_F(GenerateProgram, FailedWriteKeepsTheOlderFile) {
     EXPECT_EQ(Bytes(path), "older program\r\n");
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(GenerateProgram, NoProgramFromAnUnusableSizeOrAPointOffThePicture) {
+  // Neither program is written (nor an older one replaced) from a size that would give INF,
+  // all-zero or mirrored moves, or from a contour that leaves the 40 x 30 picture.
+  struct Row {
+    const char* name;
+    double pixel_size;
+    int centre_x;
+    const char* expected;
+  } rows[] = {
+      {"infinite size", std::numeric_limits<double>::infinity(), 5, "taille d'un pixel"},
+      {"zero size", 0.0, 5, "taille d'un pixel"},
+      {"negative size", -0.1, 5, "taille d'un pixel"},
+      {"pad 54 km to the left", 0.1, -540000, "le contour 1 sort de l'image (40 x 30 pixels)"},
+      {"pad past the right edge", 0.1, 41, "le contour 1 sort de l'image"},
+  };
+  const std::string path = Path("old.iso");
+  ASSERT_TRUE(WriteFileAtomically(path, "older program\r\n").ok());
+  testing::JobTestHost host;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Workspace ws = SmallJob();
+    ws.PixelSizeMm = row.pixel_size;
+    ws.Table.items[1].CenterX = row.centre_x;
+    for (bool drilling : {false, true}) {
+      const Status status = drilling ? GenerateDrillingProgram(ws, host, JobParameters{}, path)
+                                     : GenerateEngravingProgram(ws, host, JobParameters{}, path);
+      EXPECT_FALSE(status.ok());
+      EXPECT_NE(status.message().find(row.expected), std::string::npos) << status.message();
+      EXPECT_EQ(Bytes(path), "older program\r\n");
+    }
+  }
 }
 
 TEST_F(GenerateProgram, GoldenPrograms) {

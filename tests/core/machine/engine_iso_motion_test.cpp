@@ -58,9 +58,9 @@ TEST_F(EngineIsoMotionTest, TwoByTwoCopiesLandOnTheSimulatedMachine) {
   for (double position : rig_.state.Position) EXPECT_NEAR(position, 0, 1e-9);
 }
 
-// A refused move is an alarm: the program and its remaining copies end there, latched, and the
-// message names the line; the program's feed word does not outlive the run.
-TEST_F(EngineIsoMotionTest, ARefusedMoveEndsTheProgramAndItsCopies) {
+// A target beyond any machine's reach refuses the program and its remaining copies before the
+// first move, and the message names the line; the program's feed word is never taken.
+TEST_F(EngineIsoMotionTest, AFarTargetRefusesTheProgramAndItsCopies) {
   const std::vector<std::string> program = {"G00 Z1 F300", "G01 X5", "G01 X99999999", "G01 X0 Y0"};
   std::vector<IsoRunResult> runs;
   const bool ran = RunStartSequence(
@@ -72,13 +72,11 @@ TEST_F(EngineIsoMotionTest, ARefusedMoveEndsTheProgramAndItsCopies) {
       motion_);
   EXPECT_FALSE(ran);
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].outcome, IsoRunOutcome::kStopped);
-  EXPECT_EQ(runs[0].status.message(),
-            std::string("Programme arrêté à la ligne 3 (« G01 X99999999 ») : ") + kBadTargetMessage);
-  EXPECT_EQ(rig_.display.message, runs[0].status.message());
-  EXPECT_TRUE(rig_.state.StopFlag);
-  EXPECT_TRUE(rig_.display.disc_red);
-  EXPECT_EQ(rig_.machine.PositionSteps(Axis::X), 667);  // X5: nothing after the refused line
+  EXPECT_EQ(runs[0].outcome, IsoRunOutcome::kRefused);
+  EXPECT_EQ(runs[0].status.message().rfind("Ligne 3 du programme : le mot X \xC2\xAB 99999999 \xC2\xBB d\xC3\xA9passe 10 m", 0), 0u)
+      << runs[0].status.message();
+  EXPECT_EQ(rig_.machine.PositionSteps(Axis::X), 0);
+  EXPECT_EQ(rig_.machine.PositionSteps(Axis::Z), 0);
   EXPECT_EQ(rig_.state.WorkFeed, 150);
   EXPECT_EQ(slider_.Position(), 150);
 }

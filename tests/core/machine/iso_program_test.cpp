@@ -41,19 +41,25 @@ TEST(ParseAxisWords, WordsAreFoundInTheOrderXYZ) {
 }
 
 TEST(ParseAxisWords, MalformedNumberNamesItsWord) {
+  // A number beyond any machine's reach (10 m) is refused like one that does not convert.
   struct Row {
     const char* line;
     char letter;
     const char* text;
+    bool beyond_reach;
   };
-  for (const Row& row : {Row{"G01 X1,5 Y2", 'X', "1,5"}, Row{"G01 X5 Y2a Z1", 'Y', "2a"},
-                         Row{"G01 X5 Y2 Z--1", 'Z', "--1"}, Row{"G01 X1..2 Yq", 'X', "1..2"}}) {
+  for (const Row& row : {Row{"G01 X1,5 Y2", 'X', "1,5", false}, Row{"G01 X5 Y2a Z1", 'Y', "2a", false},
+                         Row{"G01 X5 Y2 Z--1", 'Z', "--1", false}, Row{"G01 X1..2 Yq", 'X', "1..2", false},
+                         Row{"G00 X1e308 Y0", 'X', "1e308", true}, Row{"G00 X0 Y-10000.001", 'Y', "-10000.001", true},
+                         Row{"G01 Z99999", 'Z', "99999", true}}) {
     SCOPED_TRACE(row.line);
     const AxisWords words = ParseAxisWords(row.line, {});
     EXPECT_FALSE(words.ok());
     EXPECT_EQ(words.failed_letter, row.letter);
     EXPECT_EQ(words.failed_text, row.text);
+    EXPECT_EQ(words.beyond_reach, row.beyond_reach);
   }
+  EXPECT_TRUE(ParseAxisWords("G00 X10000 Y-10000 Z0", {}).ok());
 }
 
 TEST(ParseFeedWord, TextAfterTheFirstFMustBeANumber) {
