@@ -167,9 +167,12 @@ void MainWindow::StartUp() {
   ListLanguages();
   program_options_ = LoadProgramOptions();
   MainSettings settings = SettingsFromControls();
-  const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings);
+  std::vector<std::string> problems;
+  const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings, &problems);
   if (status) {
     SettingsToControls(settings);
+    // Job values that could not go into a program: the built-in ones stand in, said once each.
+    for (const std::string& problem : problems) prompts_.ShowError(QString::fromStdString(problem));
   } else {
     prompts_.ShowError(QString::fromStdString(status.message()));
   }

@@ -476,6 +476,16 @@ class MainWindowTest : public QObject {
     QVERIFY(!FindControl<QCheckBox>(again, MainControl::kSpindleControl)->isChecked());
     QCOMPARE(FindControl<QComboBox>(again, MainControl::kLanguageList)->currentText(),
              QStringLiteral("fr.lng ( Français )"));
+
+    // A job value that is no number in range: said, naming it, and the built-in value stands in.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0.25 X300 Y300\r\n1.7\r\n1.5\r\n350\r\n100\r\nTRUE\r\nfr.lng ( Fran\xE7" "ais )\r\n");
+    file.close();
+    prompts_.ClearMessages();
+    MainWindow slipped(prompts_, folder_.path());
+    QCOMPARE(prompts_.Errors().size(), 1);
+    QVERIFY(prompts_.Errors()[0].contains(QStringLiteral("X300")));
+    QCOMPARE(FindControl<QLineEdit>(slipped, MainControl::kEngravingDepth)->text(), QStringLiteral("0.25"));
   }
 
   void ProgramOptionsGoIntoTheProgramsAndAreKept() {
