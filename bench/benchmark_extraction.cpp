@@ -6,6 +6,8 @@
 //                                                  timing `pistora-cli analyse` on it
 #include <benchmark/benchmark.h>
 
+#include "artwork_folder.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -155,17 +157,7 @@ void BM_ExtractArtwork(benchmark::State& state, const std::string& path) {
 
 // One benchmark per picture of the artworks folder; none when the folder is absent.
 void RegisterArtworks() {
-  const char* env = std::getenv("PISTORA_ARTWORKS");
-  const std::filesystem::path folder =
-      env != nullptr ? std::filesystem::path(env) : std::filesystem::path(PISTORA_SOURCE_DIR) / ".." / "shared" / "artworks";
-  std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) return;
-  std::vector<std::filesystem::path> pictures;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string ext = entry.path().extension().string();
-    if (ext == ".bmp" || ext == ".gif") pictures.push_back(entry.path());
-  }
-  std::sort(pictures.begin(), pictures.end());
+  const std::vector<std::filesystem::path> pictures = pistora::bench::ArtworkPictures(true);
   for (const auto& p : pictures) {
     benchmark::RegisterBenchmark(("BM_ExtractArtwork/" + p.filename().string()).c_str(), BM_ExtractArtwork, p.string())
         ->Unit(benchmark::kMillisecond);

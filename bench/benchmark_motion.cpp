@@ -19,6 +19,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "artwork_folder.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -205,25 +207,7 @@ BENCHMARK(BM_MoveTo)
     ->UseRealTime();
 
 // The largest picture of the artworks folder; empty when there is none.
-std::string LargestArtwork() {
-  const char* env = std::getenv("PISTORA_ARTWORKS");
-  const std::filesystem::path folder =
-      env != nullptr ? std::filesystem::path(env) : std::filesystem::path(PISTORA_SOURCE_DIR) / ".." / "shared" / "artworks";
-  std::error_code error;
-  std::string largest;
-  std::uintmax_t largest_size = 0;
-  if (!std::filesystem::is_directory(folder, error)) return largest;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string ext = entry.path().extension().string();
-    if (ext != ".bmp" && ext != ".gif") continue;
-    const std::uintmax_t size = entry.file_size(error);
-    if (!error && size > largest_size) {
-      largest_size = size;
-      largest = entry.path().string();
-    }
-  }
-  return largest;
-}
+std::string LargestArtwork() { return pistora::bench::LargestArtwork(true).string(); }
 
 void BM_SessionMove(benchmark::State& state) {
   const std::int32_t feed = static_cast<std::int32_t>(state.range(0));

@@ -5,6 +5,8 @@
 // work feed of cn.dat, as `info` and `convert` state it): total, cutting, travel, up_down.
 #include <benchmark/benchmark.h>
 
+#include "artwork_folder.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -61,16 +63,7 @@ void BM_EngravingTime(benchmark::State& state, const std::string& path, bool les
 }
 
 void RegisterArtworks() {
-  const char* env = std::getenv("PISTORA_ARTWORKS");
-  const std::filesystem::path folder =
-      env != nullptr ? std::filesystem::path(env) : std::filesystem::path(PISTORA_SOURCE_DIR) / ".." / "shared" / "artworks";
-  std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) return;
-  std::vector<std::filesystem::path> pictures;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (entry.path().extension() == ".bmp") pictures.push_back(entry.path());
-  }
-  std::sort(pictures.begin(), pictures.end());
+  const std::vector<std::filesystem::path> pictures = pistora::bench::ArtworkPictures(false);
   for (const auto& p : pictures) {
     for (const bool less_air : {false, true}) {
       const std::string name = "BM_EngravingTime/" + p.filename().string() + (less_air ? "/air0.5+2opt" : "/default");

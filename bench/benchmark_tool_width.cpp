@@ -3,6 +3,8 @@
 // stay within twice the first. Nothing runs when the folder is absent.
 #include <benchmark/benchmark.h>
 
+#include "artwork_folder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -31,20 +33,7 @@ void BM_Convert(benchmark::State& state, const std::string& path, const std::str
 }
 
 void RegisterLargestArtwork() {
-  const char* env = std::getenv("PISTORA_ARTWORKS");
-  const fs::path folder = env != nullptr ? fs::path(env) : fs::path(PISTORA_SOURCE_DIR) / ".." / "shared" / "artworks";
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) return;
-  fs::path largest;
-  std::uintmax_t largest_size = 0;
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
-    if (entry.path().extension() != ".bmp") continue;
-    const std::uintmax_t size = entry.file_size(error);
-    if (!error && size > largest_size) {
-      largest = entry.path();
-      largest_size = size;
-    }
-  }
+  const fs::path largest = pistora::bench::LargestArtwork(false);
   if (largest.empty()) return;
   // The resolution is in the name ("…_1200dpi.bmp"); 600 dpi otherwise.
   const std::string stem = largest.stem().string();
