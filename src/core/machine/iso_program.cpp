@@ -108,6 +108,11 @@ Status LoadIsoProgram(const std::string& path, std::vector<std::string>* lines) 
   return ReadLatin1Lines(path, lines);
 }
 
+Status LoadMachineProgram(const std::string& path, std::vector<std::string>* lines) {
+  if (Status loaded = LoadIsoProgram(path, lines); !loaded) return loaded;
+  return CheckIsoDialect(*lines);
+}
+
 Status CheckIsoDialect(const std::vector<std::string>& lines) {
   // Lines looked at, and the modal words that only a standard program's header holds.
   constexpr std::size_t kHeadLines = 6;

@@ -65,6 +65,9 @@ Status CheckIsoProgram(const std::vector<std::string>& lines);
 // its plunges are G01 moves meant for a controller that runs G00 at rapid speed.
 Status CheckIsoDialect(const std::vector<std::string>& lines);
 
+// What the machine window loads: the program read, then refused when it shows another dialect.
+Status LoadMachineProgram(const std::string& path, std::vector<std::string>* lines);
+
 // Called for each line read: the 1-based line number, the line count and the message line.
 using IsoLineObserver = std::function<void(long line, long line_count, const std::string& message)>;
 

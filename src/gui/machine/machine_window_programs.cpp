@@ -54,9 +54,7 @@ void MachineWindow::LoadDrillingProgramFile() {
 
 bool MachineWindow::LoadEngravingProgram(const QString& path) {
   std::vector<std::string> lines;
-  Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
-  if (loaded) loaded = CheckIsoDialect(lines);
-  if (!loaded) {
+  if (const Status loaded = LoadMachineProgram(QFile::encodeName(path).toStdString(), &lines); !loaded) {
     prompts_.ShowError(QString::fromStdString(loaded.message()));
     return false;
   }
@@ -96,9 +94,7 @@ bool MachineWindow::LoadDrillingProgram(const QString& path) {
     return false;
   }
   std::vector<std::string> lines;
-  Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &lines);
-  if (loaded) loaded = CheckIsoDialect(lines);
-  if (!loaded) {
+  if (const Status loaded = LoadMachineProgram(QFile::encodeName(path).toStdString(), &lines); !loaded) {
     prompts_.ShowError(QString::fromStdString(loaded.message()));
     return false;
   }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <cstdint>
 #include <limits>
 
@@ -11,6 +12,19 @@
 
 namespace pistora {
 namespace {
+
+// What the machine window loads: its own programs, not a program for another controller.
+TEST(LoadMachineProgram, RefusesAnotherDialectAndAMissingFile) {
+  const std::string own = ::testing::TempDir() + "own.iso";
+  const std::string other = ::testing::TempDir() + "other.iso";
+  std::ofstream(own, std::ios::binary) << "(Debut)\r\n%\r\nG00 X1\r\n";
+  std::ofstream(other, std::ios::binary) << "(Debut)\r\nG21 G90 G94 G17\r\nG00 X1\r\n";
+  std::vector<std::string> lines;
+  EXPECT_TRUE(LoadMachineProgram(own, &lines).ok());
+  EXPECT_EQ(lines.size(), 3u);
+  EXPECT_FALSE(LoadMachineProgram(other, &lines).ok());
+  EXPECT_FALSE(LoadMachineProgram(::testing::TempDir() + "absent.iso", &lines).ok());
+}
 
 TEST(ParseAxisWords, WordsAreFoundInTheOrderXYZ) {
   struct Row {
