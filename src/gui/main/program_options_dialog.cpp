@@ -10,6 +10,7 @@
 #include "core/windows/program_options_controls.h"
 #include "gui/adapters/prompts.h"
 #include "gui/widgets/named_control.h"
+#include "gui/app/user_settings.h"
 
 namespace pistora {
 namespace {
@@ -22,8 +23,6 @@ constexpr const char* kDialectCaptions[] = {"Pistora (ce programme)", "LinuxCNC"
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string Utf8(const QString& text) { return text.trimmed().toStdString(); }
-
-QSettings UserSettings() { return QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")); }
 
 }  // namespace
 

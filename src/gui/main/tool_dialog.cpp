@@ -13,6 +13,7 @@
 
 #include "core/windows/tool_dialog_controls.h"
 #include "gui/widgets/named_control.h"
+#include "gui/app/user_settings.h"
 
 namespace pistora {
 namespace {
@@ -23,8 +24,6 @@ using R = ToolDialogControl;
 constexpr double kHoleBoxMinMm = 0.05;
 constexpr double kHoleBoxMaxMm = 10.0;
 constexpr double kMaxToolWidthMm = 5.0;
-
-QSettings UserSettings() { return QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")); }
 
 QDoubleSpinBox* DoubleBox(QWidget* parent, R role, double minimum, double maximum, double step, int decimals,
                           QRect place) {
