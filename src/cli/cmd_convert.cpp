@@ -51,7 +51,7 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
     return 1;
   }
   if (!notice.empty()) err << "pistora-cli convert : " << notice << "\n";
-  ApplyAnalysisRewrites(analysis, &ws, err);
+  const ToolPathReport tool_paths = ApplyAnalysisRewrites(analysis, &ws, err);
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   if (error) {
@@ -80,7 +80,7 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   if (analysis.tool.tool_width_mm > 0.0) {
     IsolationReport report;
     if (Status s = CheckPrograms(ws.ArtworkBitmap, ws.PixelSizeMm, analysis.tool.tool_width_mm, targets.engraving,
-                                 targets.drilling, &report);
+                                 targets.drilling, &report, tool_paths.copper.get());
         !s) {
       err << "pistora-cli convert : " << s.message() << "\n";
       return 1;

@@ -5,44 +5,33 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/artwork/bands.h"
+
 namespace pistora {
 
 CopperMap::CopperMap(const Bitmap& artwork, bool with_distances, double max_distance_px)
     : width_(artwork.Width()), height_(artwork.Height()) {
-  std::vector<std::uint8_t> mask(static_cast<std::size_t>(width_) * height_, 0);
-  for (int row = 0; row < height_; ++row) {
+  std::vector<std::uint8_t> line(static_cast<std::size_t>(width_));
+  const ComponentRuns components = LabelRuns(width_, height_, [&](int row) {
     const std::uint8_t* p = artwork.Row(row);
     for (int x = 0; x < width_; ++x, p += 3) {
       // Blue first: black (0, 0, 0) or blue (255, 0, 0 in memory).
-      if (p[1] == 0 && p[2] == 0 && (p[0] == 0 || p[0] == 255)) {
-        mask[IndexOf(x, row)] = 1;
-        ++copper_pixels_;
-      }
+      const bool copper = p[1] == 0 && p[2] == 0 && (p[0] == 0 || p[0] == 255);
+      line[static_cast<std::size_t>(x)] = copper ? 1 : 0;
+      copper_pixels_ += copper ? 1 : 0;
     }
-  }
-  island_ = LabelComponents(mask, width_, height_, &island_count_);
-  nearest_.assign(island_.size(), -1);
+    return line.data();
+  });
+  island_ = LabelsOf(components, width_, height_);
+  island_count_ = components.count;
   if (with_distances) TransformDistances(max_distance_px);
 }
 
-std::int64_t CopperMap::SquaredDistance(std::size_t i) const {
-  if (nearest_[i] < 0) return std::numeric_limits<std::int64_t>::max() / 4;
-  const auto n = static_cast<std::size_t>(nearest_[i]);
-  const std::int64_t dx = static_cast<std::int64_t>(i % width_) - static_cast<std::int64_t>(n % width_);
-  const std::int64_t dy = static_cast<std::int64_t>(i / width_) - static_cast<std::int64_t>(n / width_);
-  return dx * dx + dy * dy;
-}
-
-std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask, int width, int height, int* count) {
+ComponentRuns LabelRuns(int width, int height, const RowMask& row_mask) {
   // Runs of each row joined (union-find) with the runs of the row above that touch them, corners
-  // included; a second pass numbers the roots in scan order and fills the runs.
-  struct Run {
-    int row;
-    int left;
-    int right;  // inclusive
-    std::int32_t label;
-  };
-  std::vector<Run> runs;
+  // included; then the roots are numbered in scan order.
+  ComponentRuns result;
+  std::vector<ComponentRun>& runs = result.runs;
   std::vector<std::int32_t> parent;
   auto find = [&parent](std::int32_t a) {
     while (parent[static_cast<std::size_t>(a)] != a) {
@@ -54,7 +43,7 @@ std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask,
   std::size_t above_begin = 0;  // runs of the previous row: [above_begin, above_end)
   std::size_t above_end = 0;
   for (int row = 0; row < height; ++row) {
-    const std::uint8_t* line = mask.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+    const std::uint8_t* line = row_mask(row);
     const std::size_t row_begin = runs.size();
     std::size_t k = above_begin;
     for (int x = 0; x < width;) {
@@ -68,7 +57,7 @@ std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask,
       std::int32_t label = -1;
       while (k < above_end && runs[k].right < left - 1) ++k;
       for (std::size_t j = k; j < above_end && runs[j].left <= right + 1; ++j) {
-        const std::int32_t root = find(runs[j].label);
+        const std::int32_t root = find(runs[j].component);
         if (label < 0) {
           label = root;
         } else if (root != label) {
@@ -85,83 +74,126 @@ std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask,
     above_begin = row_begin;
     above_end = runs.size();
   }
-  std::vector<std::int32_t> labels(mask.size(), 0);
   std::vector<std::int32_t> number(parent.size(), 0);
   int n = 0;
-  for (const Run& r : runs) {
-    const auto root = static_cast<std::size_t>(find(r.label));
+  for (ComponentRun& r : runs) {
+    const auto root = static_cast<std::size_t>(find(r.component));
     if (number[root] == 0) number[root] = ++n;
-    const std::size_t base = static_cast<std::size_t>(r.row) * static_cast<std::size_t>(width);
-    std::fill(labels.begin() + static_cast<std::ptrdiff_t>(base + static_cast<std::size_t>(r.left)),
-              labels.begin() + static_cast<std::ptrdiff_t>(base + static_cast<std::size_t>(r.right) + 1), number[root]);
+    r.component = number[root];
   }
-  *count = n;
+  result.count = n;
+  return result;
+}
+
+ComponentRuns LabelRuns(const std::vector<std::uint8_t>& mask, int width, int height) {
+  return LabelRuns(width, height, [&](int row) {
+    return mask.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+  });
+}
+
+std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height) {
+  std::vector<std::int32_t> labels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  for (const ComponentRun& r : components.runs) {
+    std::int32_t* line = labels.data() + static_cast<std::size_t>(r.row) * static_cast<std::size_t>(width);
+    std::fill(line + r.left, line + r.right + 1, r.component);
+  }
   return labels;
+}
+
+std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask, int width, int height, int* count) {
+  const ComponentRuns components = LabelRuns(mask, width, height);
+  *count = components.count;
+  return LabelsOf(components, width, height);
 }
 
 // Exact Euclidean distance transform with the nearest site (Felzenszwalb and Huttenlocher): the
 // nearest copper row in each column, then per row the lower envelope of the parabolas
 // (x - q)^2 + g(q)^2. Linear in the number of pixels.
 void CopperMap::TransformDistances(double max_distance_px) {
+  offset_.assign(island_.size(), Offset{kNone, kNone});
   if (copper_pixels_ == 0) return;
-  constexpr int kNone = -1;
+  // First offset_[i].drow holds the column's nearest copper, then each row is replaced by the
+  // nearest copper in the plane.
   // A column's copper farther than the bound cannot be the nearest copper of a pixel closer than
   // it: left out of the envelopes.
-  const long bound = max_distance_px >= static_cast<double>(height_) ? long{height_}
-                                                                      : static_cast<long>(std::ceil(max_distance_px));
-  // Nearest copper row in the pixel's own column, kNone when the column has no copper; both
-  // sweeps go row by row, all columns at once, to read memory in order.
-  std::vector<int> column_nearest(island_.size(), kNone);
-  std::vector<int> last(static_cast<std::size_t>(width_), kNone);
-  for (int row = 0; row < height_; ++row) {
-    for (int x = 0; x < width_; ++x) {
-      if (island_[IndexOf(x, row)] != 0) last[static_cast<std::size_t>(x)] = row;
-      column_nearest[IndexOf(x, row)] = last[static_cast<std::size_t>(x)];
-    }
-  }
-  std::fill(last.begin(), last.end(), kNone);
-  for (int row = height_ - 1; row >= 0; --row) {
-    for (int x = 0; x < width_; ++x) {
-      int& below = last[static_cast<std::size_t>(x)];
-      if (island_[IndexOf(x, row)] != 0) below = row;
-      int& best = column_nearest[IndexOf(x, row)];
-      if (below != kNone && (best == kNone || below - row < row - best)) best = below;
-      if (best != kNone && std::abs(best - row) > bound) best = kNone;
-    }
-  }
-  std::vector<int> sites(static_cast<std::size_t>(width_));
-  std::vector<std::int64_t> heights(static_cast<std::size_t>(width_));
-  std::vector<double> bounds(static_cast<std::size_t>(width_) + 1);
-  for (int row = 0; row < height_; ++row) {
-    int count = 0;  // parabolas in the envelope
-    auto height_of = [&](int q) {
-      const std::int64_t g = row - column_nearest[IndexOf(q, row)];
-      return g * g;
-    };
-    for (int q = 0; q < width_; ++q) {
-      if (column_nearest[IndexOf(q, row)] == kNone) continue;
-      const std::int64_t fq = height_of(q);
-      double s = 0.0;
-      while (count > 0) {
-        const int p = sites[count - 1];
-        s = (static_cast<double>(fq + std::int64_t{q} * q) - static_cast<double>(heights[count - 1] + std::int64_t{p} * p)) /
-            (2.0 * (q - p));
-        if (s > bounds[count - 1]) break;
-        --count;
+  const int bound = max_distance_px >= static_cast<double>(height_) ? height_
+                                                                     : static_cast<int>(std::ceil(max_distance_px));
+  // Nearest copper row in the pixel's own column, as an offset from the pixel's row (kNone when
+  // there is none within the bound; above wins a tie). Columns go by bands, each band's sweeps
+  // row by row to read memory in order.
+  const int bands = BandCount();
+  ForEachBand(width_, bands, [&](int, int x0, int x1) {
+    constexpr int kNoRow = -1;
+    std::vector<int> last(static_cast<std::size_t>(x1 - x0), kNoRow);
+    for (int row = 0; row < height_; ++row) {
+      const std::int32_t* island = island_.data() + IndexOf(x0, row);
+      Offset* out = offset_.data() + IndexOf(x0, row);
+      for (int x = 0; x < x1 - x0; ++x) {
+        int& above = last[static_cast<std::size_t>(x)];
+        if (island[x] != 0) above = row;
+        if (above != kNoRow && row - above <= bound) out[x].drow = static_cast<std::int16_t>(above - row);
       }
-      sites[count] = q;
-      heights[count] = fq;
-      bounds[count] = count == 0 ? -std::numeric_limits<double>::infinity() : s;
-      ++count;
     }
-    if (count == 0) continue;  // no copper within the bound: nearest stays -1
-    int k = 0;
-    for (int x = 0; x < width_; ++x) {
-      while (k + 1 < count && bounds[k + 1] <= x) ++k;
-      const int q = sites[k];
-      nearest_[IndexOf(x, row)] = static_cast<std::int32_t>(IndexOf(q, column_nearest[IndexOf(q, row)]));
+    std::fill(last.begin(), last.end(), kNoRow);
+    for (int row = height_ - 1; row >= 0; --row) {
+      const std::int32_t* island = island_.data() + IndexOf(x0, row);
+      Offset* out = offset_.data() + IndexOf(x0, row);
+      for (int x = 0; x < x1 - x0; ++x) {
+        int& below = last[static_cast<std::size_t>(x)];
+        if (island[x] != 0) below = row;
+        if (below == kNoRow || below - row > bound) continue;
+        std::int16_t& g = out[x].drow;
+        if (g == kNone || below - row < -g) g = static_cast<std::int16_t>(below - row);
+      }
     }
-  }
+  });
+  // Per row, the lower envelope of the parabolas (x - q)^2 + g(q)^2 over the columns q that have
+  // copper within the bound (Felzenszwalb and Huttenlocher): linear in the number of pixels.
+  ForEachBand(height_, bands, [&](int, int first_row, int end_row) {
+    std::vector<int> sites(static_cast<std::size_t>(width_));
+    std::vector<std::int64_t> heights(static_cast<std::size_t>(width_));
+    std::vector<double> bounds(static_cast<std::size_t>(width_) + 1);
+    std::vector<std::int16_t> column_row(static_cast<std::size_t>(width_));
+    for (int row = first_row; row < end_row; ++row) {
+      Offset* out = offset_.data() + IndexOf(0, row);
+      std::int16_t* g = column_row.data();
+      for (int x = 0; x < width_; ++x) g[x] = out[x].drow;
+      int count = 0;  // parabolas in the envelope
+      for (int q = 0; q < width_; ++q) {
+        if (g[q] == kNone) continue;
+        const std::int64_t fq = std::int64_t{g[q]} * g[q];
+        double s = 0.0;
+        while (count > 0) {
+          const int p = sites[count - 1];
+          s = (static_cast<double>(fq + std::int64_t{q} * q) -
+               static_cast<double>(heights[count - 1] + std::int64_t{p} * p)) /
+              (2.0 * (q - p));
+          if (s > bounds[count - 1]) break;
+          --count;
+        }
+        sites[count] = q;
+        heights[count] = fq;
+        bounds[count] = count == 0 ? -std::numeric_limits<double>::infinity() : s;
+        ++count;
+      }
+      if (count == 0) continue;  // no copper within the bound
+      // Parabola k is lowest from bounds[k] to bounds[k + 1]: the pixels x with bounds[k] <= x <
+      // bounds[k + 1] take its site.
+      bounds[count] = std::numeric_limits<double>::infinity();
+      int x = 0;
+      for (int k = 0; k < count && x < width_; ++k) {
+        const int q = sites[k];
+        const std::int16_t drow = g[q];
+        const double end = bounds[k + 1];
+        int stop = width_;
+        if (end < static_cast<double>(width_)) {
+          stop = static_cast<int>(end);  // towards zero, then up: the ceiling
+          if (stop < end) ++stop;
+        }
+        for (; x < stop; ++x) out[x] = Offset{static_cast<std::int16_t>(q - x), drow};
+      }
+    }
+  });
 }
 
 }  // namespace pistora

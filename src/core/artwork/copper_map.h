@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -34,25 +36,63 @@ class CopperMap {
   std::int32_t IslandAt(std::size_t i) const { return island_[i]; }
   bool IsCopper(std::size_t i) const { return island_[i] != 0; }
 
-  // Index of the nearest copper pixel (-1 when the artwork has no copper).
-  std::int32_t NearestCopper(std::size_t i) const { return nearest_[i]; }
-  // Island of the nearest copper pixel (0 when there is no copper).
+  // Index of the nearest copper pixel (-1 when there is none, or without distances).
+  std::int32_t NearestCopper(std::size_t i) const {
+    if (offset_.empty() || offset_[i].dx == kNone) return -1;
+    return static_cast<std::int32_t>(static_cast<std::ptrdiff_t>(i) + std::ptrdiff_t{offset_[i].drow} * width_ +
+                                     offset_[i].dx);
+  }
+  // Island of the nearest copper pixel (0 when there is none).
   std::int32_t NearestIsland(std::size_t i) const {
-    return nearest_[i] < 0 ? 0 : island_[static_cast<std::size_t>(nearest_[i])];
+    const std::int32_t n = NearestCopper(i);
+    return n < 0 ? 0 : island_[static_cast<std::size_t>(n)];
   }
   // Squared distance in pixels to the nearest copper pixel (a huge value when there is none).
-  std::int64_t SquaredDistance(std::size_t i) const;
+  std::int64_t SquaredDistance(std::size_t i) const {
+    if (offset_.empty() || offset_[i].dx == kNone) return kFar;
+    const std::int64_t dx = offset_[i].dx;
+    const std::int64_t drow = offset_[i].drow;
+    return dx * dx + drow * drow;
+  }
 
  private:
   void TransformDistances(double max_distance_px);
+
+  // From a pixel to its nearest copper pixel, in pixels; sides up to kMaxImageSide fit.
+  struct Offset {
+    std::int16_t dx;
+    std::int16_t drow;
+  };
+  static constexpr std::int16_t kNone = std::numeric_limits<std::int16_t>::min();
+  static constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max() / 4;
+  static_assert(kMaxImageSide < std::numeric_limits<std::int16_t>::max());
 
   int width_ = 0;
   int height_ = 0;
   int island_count_ = 0;
   long copper_pixels_ = 0;
   std::vector<std::int32_t> island_;
-  std::vector<std::int32_t> nearest_;  // kMaxImageSide squared fits
+  std::vector<Offset> offset_;  // empty without distances
 };
+
+// A run of pixels of one row in one 8-connected component (numbered from 1 in scan order of
+// their first pixel), from left to right inclusive.
+struct ComponentRun {
+  int row;
+  int left;
+  int right;
+  std::int32_t component;
+};
+struct ComponentRuns {
+  std::vector<ComponentRun> runs;  // row after row, left to right
+  int count = 0;                   // components
+};
+// The set's pixels of one row (non-zero bytes, `width` of them); asked once per row, in order.
+using RowMask = std::function<const std::uint8_t*(int row)>;
+ComponentRuns LabelRuns(int width, int height, const RowMask& row_mask);
+ComponentRuns LabelRuns(const std::vector<std::uint8_t>& mask, int width, int height);
+// Each pixel's component number (0 outside the set), row after row.
+std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height);
 
 // 8-connected components of the pixels where mask is non-zero (row after row, width per row):
 // numbers from 1 in scan order of their first pixel, 0 elsewhere. `count` receives how many.

@@ -50,32 +50,32 @@ IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double 
     MarkCapsule(cut, width, height, s.x0 / pixel_mm, height - s.y0 / pixel_mm, s.x1 / pixel_mm,
                 height - s.y1 / pixel_mm, groove_radius_px);
   }
+  // Components of what the groove leaves; an island sharing one with another island leaks.
   for (std::size_t i = 0; i < cut.size(); ++i) {
     if (cut[i] && copper.IsCopper(i)) ++report.copper_cut;
   }
-
-  // Components of what the groove leaves; an island sharing one with another island leaks.
-  std::vector<std::uint8_t> left(cut.size());
-  for (std::size_t i = 0; i < cut.size(); ++i) left[i] = cut[i] ? 0 : 1;
-  int components = 0;
-  const std::vector<std::int32_t> component = LabelComponents(left, width, height, &components);
+  std::vector<std::uint8_t> left(static_cast<std::size_t>(width));
+  const ComponentRuns components = LabelRuns(width, height, [&](int row) {
+    const std::uint8_t* grooved = cut.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
+    for (int x = 0; x < width; ++x) left[static_cast<std::size_t>(x)] = grooved[x] ^ 1;
+    return left.data();
+  });
   constexpr std::int32_t kShared = -1;
-  std::vector<std::int32_t> island_of(static_cast<std::size_t>(components) + 1, 0);  // 0, an island, or kShared
-  for (std::size_t i = 0; i < cut.size(); ++i) {
-    const std::int32_t island = copper.IslandAt(i);
-    if (island == 0 || component[i] == 0) continue;
-    std::int32_t& owner = island_of[static_cast<std::size_t>(component[i])];
-    if (owner == 0) {
-      owner = island;
-    } else if (owner != island) {
-      owner = kShared;
-    }
-  }
+  std::vector<std::int32_t> island_of(static_cast<std::size_t>(components.count) + 1, 0);  // 0, an island, or kShared
   std::vector<std::uint8_t> leaks(static_cast<std::size_t>(report.islands) + 1, 0);
-  for (std::size_t i = 0; i < cut.size(); ++i) {
-    const std::int32_t island = copper.IslandAt(i);
-    if (island != 0 && component[i] != 0 && island_of[static_cast<std::size_t>(component[i])] == kShared) {
+  for (const ComponentRun& run : components.runs) {
+    std::int32_t& owner = island_of[static_cast<std::size_t>(run.component)];
+    for (int x = run.left; x <= run.right; ++x) {
+      const std::int32_t island = copper.IslandAt(copper.IndexOf(x, run.row));
+      if (island == 0 || island == owner) continue;
+      if (owner == 0) {
+        owner = island;
+        continue;
+      }
+      // A second island in the component: both leak, and so does every later one there.
+      if (owner != kShared) leaks[static_cast<std::size_t>(owner)] = 1;
       leaks[static_cast<std::size_t>(island)] = 1;
+      owner = kShared;
     }
   }
   if (groove) *groove = cut;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <utility>
 
+#include "core/artwork/bands.h"
 #include "core/artwork/path_text.h"
 #include "core/text/numbers.h"
 
@@ -63,12 +65,14 @@ std::map<int, Contour> TraceDilatedOutlines(const CopperMap& copper, const std::
   // pixel in scan order.
   std::vector<std::int32_t> island_of(static_cast<std::size_t>(component_count) + 1, 0);
   std::vector<std::int64_t> first(static_cast<std::size_t>(component_count) + 1, -1);
+  std::vector<std::uint8_t> is_wanted(static_cast<std::size_t>(copper.IslandCount()) + 1, 0);
+  for (const auto& entry : wanted) is_wanted[static_cast<std::size_t>(entry.first)] = 1;
   for (std::size_t i = 0; i < component.size(); ++i) {
     const auto c = static_cast<std::size_t>(component[i]);
     if (c == 0) continue;
     if (first[c] < 0) first[c] = static_cast<std::int64_t>(i);
     const int island = copper.IslandAt(i);
-    if (island != 0 && island_of[c] == 0 && wanted.count(island) != 0) island_of[c] = island;
+    if (island != 0 && island_of[c] == 0 && is_wanted[static_cast<std::size_t>(island)]) island_of[c] = island;
   }
   std::map<int, Contour> outlines;
   for (std::size_t c = 1; c < island_of.size(); ++c) {
@@ -170,41 +174,77 @@ std::vector<std::uint8_t> DilateIslands(const CopperMap& copper, double radius_p
   const int width = copper.Width();
   const int height = copper.Height();
   std::vector<std::uint8_t> dilated(static_cast<std::size_t>(width) * height, 0);
-  const double limit = radius_px * radius_px;
-  const double warn_limit = warn_radius_px * warn_radius_px;
-  auto inside = [&](std::size_t i) { return static_cast<double>(copper.SquaredDistance(i)) < limit; };
+  // Squared distances are whole numbers: d2 < limit exactly when d2 < ceil(limit).
+  const auto whole_limit = [](double l) {
+    return l >= 1e18 ? std::numeric_limits<std::int64_t>::max() : static_cast<std::int64_t>(std::ceil(l));
+  };
+  const std::int64_t limit = whole_limit(radius_px * radius_px);
+  const std::int64_t warn_limit = whole_limit(warn_radius_px * warn_radius_px);
   // Narrowest place of each pair of meeting islands: squared distance between their copper pixels.
-  std::map<IslandPair, std::pair<std::int64_t, std::pair<std::size_t, std::size_t>>> narrowest;
-  for (int row = 0; row < height; ++row) {
-    for (int x = 0; x < width; ++x) {
-      const std::size_t i = copper.IndexOf(x, row);
-      if (!inside(i)) continue;
-      bool border = false;
-      if (!copper.IsCopper(i)) {
-        const int own = copper.NearestIsland(i);
-        for (int nr = std::max(row - 1, 0); nr <= std::min(row + 1, height - 1); ++nr) {
-          for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, width - 1); ++nx) {
-            const std::size_t n = copper.IndexOf(nx, nr);
-            const int other = copper.NearestIsland(n);
-            if (other == own || !inside(n)) continue;
-            border = true;
-            // The path runs closer to the copper than the tool's radius only where both sides of
-            // the border are.
-            if (!warnings || static_cast<double>(copper.SquaredDistance(i)) >= warn_limit ||
-                static_cast<double>(copper.SquaredDistance(n)) >= warn_limit) {
-              continue;
+  using Narrowest = std::map<IslandPair, std::pair<std::int64_t, std::pair<std::size_t, std::size_t>>>;
+  const int bands = BandCount();
+  std::vector<Narrowest> band_narrowest(static_cast<std::size_t>(bands));
+  ForEachBand(height, bands, [&](int band, int first_row, int end_row) {
+    Narrowest& narrowest = band_narrowest[static_cast<std::size_t>(band)];
+    // Three rows of owners: the nearest island of a pixel within the radius, 0 beyond it (row r
+    // at owners[(r + 1) % 3]; rows outside the picture are 0).
+    std::vector<std::int32_t> owners[3];
+    for (auto& o : owners) o.assign(static_cast<std::size_t>(width), 0);
+    const auto owners_of = [&](int row) -> std::vector<std::int32_t>& { return owners[(row + 1) % 3]; };
+    const auto fill_owners = [&](int row) {
+      std::vector<std::int32_t>& o = owners_of(row);
+      if (row < 0 || row >= height) {
+        std::fill(o.begin(), o.end(), 0);
+        return;
+      }
+      for (int x = 0; x < width; ++x) {
+        const std::size_t i = copper.IndexOf(x, row);
+        o[static_cast<std::size_t>(x)] = copper.SquaredDistance(i) < limit ? copper.NearestIsland(i) : 0;
+      }
+    };
+    fill_owners(first_row - 1);
+    fill_owners(first_row);
+    for (int row = first_row; row < end_row; ++row) {
+      fill_owners(row + 1);
+      const std::int32_t* here = owners_of(row).data();
+      for (int x = 0; x < width; ++x) {
+        const int own = here[x];
+        if (own == 0) continue;
+        const std::size_t i = copper.IndexOf(x, row);
+        bool border = false;
+        if (!copper.IsCopper(i)) {
+          for (int nr = row - 1; nr <= row + 1; ++nr) {
+            const std::int32_t* line = owners_of(nr).data();
+            for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, width - 1); ++nx) {
+              const int other = line[nx];
+              if (other == own || other == 0) continue;
+              border = true;
+              // The path runs closer to the copper than the tool's radius only where both sides
+              // of the border are.
+              const std::size_t n = copper.IndexOf(nx, nr);
+              if (!warnings || copper.SquaredDistance(i) >= warn_limit || copper.SquaredDistance(n) >= warn_limit) {
+                continue;
+              }
+              const auto a = static_cast<std::size_t>(copper.NearestCopper(i));
+              const auto b = static_cast<std::size_t>(copper.NearestCopper(n));
+              const std::int64_t dx = static_cast<std::int64_t>(a % width) - static_cast<std::int64_t>(b % width);
+              const std::int64_t dy = static_cast<std::int64_t>(a / width) - static_cast<std::int64_t>(b / width);
+              const IslandPair pair = std::minmax(own, other);
+              auto [it, inserted] = narrowest.try_emplace(pair, dx * dx + dy * dy, std::pair(a, b));
+              if (!inserted && dx * dx + dy * dy < it->second.first) it->second = {dx * dx + dy * dy, {a, b}};
             }
-            const auto a = static_cast<std::size_t>(copper.NearestCopper(i));
-            const auto b = static_cast<std::size_t>(copper.NearestCopper(n));
-            const std::int64_t dx = static_cast<std::int64_t>(a % width) - static_cast<std::int64_t>(b % width);
-            const std::int64_t dy = static_cast<std::int64_t>(a / width) - static_cast<std::int64_t>(b / width);
-            const IslandPair pair = std::minmax(own, other);
-            auto [it, inserted] = narrowest.try_emplace(pair, dx * dx + dy * dy, std::pair(a, b));
-            if (!inserted && dx * dx + dy * dy < it->second.first) it->second = {dx * dx + dy * dy, {a, b}};
           }
         }
+        if (!border) dilated[i] = 1;
       }
-      if (!border) dilated[i] = 1;
+    }
+  });
+  // In band order, the first narrowest place in scan order wins, as in one pass.
+  Narrowest narrowest;
+  for (const Narrowest& band : band_narrowest) {
+    for (const auto& [pair, place] : band) {
+      auto [it, inserted] = narrowest.try_emplace(pair, place);
+      if (!inserted && place.first < it->second.first) it->second = place;
     }
   }
   if (warnings) {
@@ -233,7 +273,8 @@ ToolPathReport RebuildContoursForTool(Workspace& ws, const ToolPathSettings& set
   const double step_px = settings.tool_width_mm * (1.0 - settings.overlap) / ws.PixelSizeMm;
   const int passes = std::clamp(settings.passes, 1, kMaxPasses);
   // Distances matter up to the outer pass's radius (and a pixel beyond, for the neighbours).
-  const CopperMap copper(ws.ArtworkBitmap, true, radius_px + (passes - 1) * step_px + 2.0);
+  report.copper = std::make_shared<const CopperMap>(ws.ArtworkBitmap, true, radius_px + (passes - 1) * step_px + 2.0);
+  const CopperMap& copper = *report.copper;
   const int width = copper.Width();
   const int height = copper.Height();
 

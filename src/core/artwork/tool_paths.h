@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ struct ToolPathReport {
   int rebuilt = 0;  // useful contours given the tool's path
   int added = 0;    // contours of the outer passes, appended to the table
   std::vector<GapWarning> warnings;  // one per pair of islands, ordered by island numbers
+  // The copper the paths were built from (the workspace's artwork at the time), for a check
+  // of the programs that follows without building it again.
+  std::shared_ptr<const CopperMap> copper;
 };
 
 // The islands dilated by `radius_px` (1 inside, 0 outside, CopperMap indices): copper, and the

@@ -49,7 +49,7 @@ ProgramCuts ReadProgramCuts(const std::vector<std::string>& lines) {
 
 IsolationReport CheckProgramLines(const Bitmap& artwork, double pixel_mm, double tool_width_mm,
                                   const std::vector<std::string>& engraving_lines,
-                                  const std::vector<std::string>& drilling_lines) {
+                                  const std::vector<std::string>& drilling_lines, const CopperMap* copper) {
   ProgramCuts engraving = ReadProgramCuts(engraving_lines);
   std::vector<DrillPoint> drills = std::move(engraving.drills);
   const ProgramCuts drilling = ReadProgramCuts(drilling_lines);
@@ -59,8 +59,12 @@ IsolationReport CheckProgramLines(const Bitmap& artwork, double pixel_mm, double
   drills.erase(std::unique(drills.begin(), drills.end(),
                            [](const DrillPoint& a, const DrillPoint& b) { return a.x == b.x && a.y == b.y; }),
                drills.end());
-  const CopperMap copper(artwork, false);  // islands only: the groove needs no distances
-  return CheckIsolation(copper, pixel_mm, tool_width_mm / 2.0 / pixel_mm, engraving.cuts, drills);
+  const double radius_px = tool_width_mm / 2.0 / pixel_mm;
+  if (copper && copper->Width() == artwork.Width() && copper->Height() == artwork.Height()) {
+    return CheckIsolation(*copper, pixel_mm, radius_px, engraving.cuts, drills);
+  }
+  const CopperMap own(artwork, false);  // islands only: the groove needs no distances
+  return CheckIsolation(own, pixel_mm, radius_px, engraving.cuts, drills);
 }
 
 }  // namespace pistora

@@ -65,6 +65,7 @@ constexpr ControlName<MainControl> kRows[] = {
     {R::kRightClickHint, "Label9", 33, "Click droit sur l'objet a sélectionner"},
     {R::kSmoothJaggiesButton, "Button2", 0, "Crénelage"},
     {R::kToolWidth, "ToolWidth"},
+    {R::kToolPasses, "ToolPasses"},
     {R::kRebuildForToolButton, "RebuildForToolButton", 0, "Adapter à l'outil"},
     {R::kNextPadButton, "Button6", 0, "Pastille suivante"},
     {R::kPreviousPadButton, "Button9", 34, "Pastille précédente"},

@@ -71,6 +71,7 @@ enum class MainControl {
   kValidateVerificationLamp,
   kRightClickHint,
   kToolWidth,             // mm, the tool the useful contours are rebuilt for
+  kToolPasses,            // paths per island for that tool
   kRebuildForToolButton,  // rebuilds them at the tool's radius from the copper
   // Browsing the contours by kind (hidden).
   kNextPadButton,

@@ -57,6 +57,9 @@ void MainWindow::ConnectHandlers() {
   connect(program_options_button_, &QPushButton::clicked, this, &MainWindow::OpenProgramOptions);
   connect(program_options_dialog_.get(), &ProgramOptionsDialog::OptionsConfirmed, this, &MainWindow::SetProgramOptions);
   connect(tool_dialog_.get(), &ToolDialog::WarningChosen, this, &MainWindow::CentreOnGapWarning);
+  // The passes in two boxes: each follows the other (setting an equal value sends nothing).
+  connect(tool_passes_spin_, &QSpinBox::valueChanged, tool_dialog_.get(), &ToolDialog::SetPasses);
+  connect(tool_dialog_.get(), &ToolDialog::PassesChanged, tool_passes_spin_, &QSpinBox::setValue);
   connect(language_list_, &QComboBox::activated, this, &MainWindow::LanguageChosen);
   connect(magnifier_toggle_, &QToolButton::clicked, this, &MainWindow::ToggleMagnifier);
   const std::pair<QPushButton*, void (MainWindow::*)()> commands[] = {

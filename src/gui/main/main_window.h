@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "core/artwork/scale.h"
 #include "core/artwork/tool_paths.h"
@@ -294,6 +295,7 @@ class MainWindow : public QWidget {
   QPushButton* previous_useful_track_button_ = nullptr;
   QPushButton* previous_useless_button_ = nullptr;
   QDoubleSpinBox* tool_width_spin_ = nullptr;  // mm
+  QSpinBox* tool_passes_spin_ = nullptr;       // the same as the tool window's
   QPushButton* rebuild_for_tool_button_ = nullptr;
 
   // "Simulation et génération du g-code".
@@ -330,6 +332,7 @@ class MainWindow : public QWidget {
   int tool_added_contours_ = 0;
   int tool_table_size_ = 0;  // the table's size that press left
   std::vector<GapWarning> gap_warnings_;
+  std::set<int> hand_flagged_;  // contours whose pad or useless flag the user set in this table
   // The programs last written, checked together.
   std::string last_engraving_program_;
   std::vector<std::string> last_drilling_programs_;

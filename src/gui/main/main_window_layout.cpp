@@ -160,12 +160,16 @@ void MainWindow::BuildLayout() {
   next_useless_button_ = PlaceCaptioned<QPushButton>(v, R::kNextUselessButton, {8, 132, 170, 22});
   previous_useless_button_ = PlaceCaptioned<QPushButton>(v, R::kPreviousUselessButton, {182, 132, 170, 22});
   // The real tool, beside the counts: its width and the rebuild of the useful contours for it.
-  tool_width_spin_ = Place<QDoubleSpinBox>(v, R::kToolWidth, {254, 16, 99, 22});
+  tool_width_spin_ = Place<QDoubleSpinBox>(v, R::kToolWidth, {254, 16, 64, 22});
   tool_width_spin_->setDecimals(2);
   tool_width_spin_->setRange(0.01, 5.0);
   tool_width_spin_->setSingleStep(0.05);
   tool_width_spin_->setSuffix(QStringLiteral(" mm"));
   tool_width_spin_->setToolTip(QString::fromUtf8("Largeur de l'outil (mm) pour « Adapter à l'outil »"));
+  tool_passes_spin_ = Place<QSpinBox>(v, R::kToolPasses, {320, 16, 33, 22});
+  tool_passes_spin_->setRange(1, kMaxPasses);
+  tool_passes_spin_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+  tool_passes_spin_->setToolTip(QString::fromUtf8("Nombre de passes autour de chaque îlot pour « Adapter à l'outil »"));
   rebuild_for_tool_button_ = PlaceCaptioned<QPushButton>(v, R::kRebuildForToolButton, {254, 38, 99, 21});
   for (QPushButton* hidden : {next_pad_button_, next_useful_track_button_, next_useless_button_, previous_pad_button_,
                               previous_useful_track_button_, previous_useless_button_}) {
@@ -223,6 +227,7 @@ void MainWindow::BuildLayout() {
   tool_settings_button_ = PlaceCaptioned<QPushButton>(job, R::kToolSettingsButton, {238, 150, 117, 28});
   tool_dialog_ = std::make_unique<ToolDialog>();
   tool_width_spin_->setValue(tool_dialog_->Settings().tool_width_mm);
+  tool_passes_spin_->setValue(tool_dialog_->Settings().passes);
 
   contour_log_ = Place<QPlainTextEdit>(this, R::kContourLog, {0, 0, 10, 10});
   run_log_ = Place<QPlainTextEdit>(this, R::kRunLog, {0, 0, 10, 10});

@@ -79,6 +79,7 @@ void MainWindow::ForgetToolPaths() {
   tool_added_contours_ = 0;
   tool_table_size_ = 0;
   gap_warnings_.clear();
+  hand_flagged_.clear();
   last_engraving_program_.clear();
   last_drilling_programs_.clear();
   tool_dialog_->ShowWarnings(gap_warnings_, 0.0);
@@ -87,8 +88,21 @@ void MainWindow::ForgetToolPaths() {
 
 void MainWindow::ClassifyHolesIfAsked() {
   const IsolationSettings settings = tool_dialog_->Settings();
-  if (settings.holes_by_size && work_.PixelSizeMm > 0.0) {
-    ClassifyHolesBySize(work_, settings.hole_min_mm, settings.hole_max_mm);
+  if (!settings.holes_by_size || !(work_.PixelSizeMm > 0.0)) return;
+  // What the user flagged by hand stays as it is.
+  struct Flags {
+    int index;
+    bool pad;
+    bool useless;
+  };
+  std::vector<Flags> by_hand;
+  for (const int i : hand_flagged_) {
+    if (i >= 0 && i < work_.Table.ContourCount()) by_hand.push_back({i, work_.Table[i].IsPad, work_.Table[i].IsUseless});
+  }
+  ClassifyHolesBySize(work_, settings.hole_min_mm, settings.hole_max_mm);
+  for (const Flags& f : by_hand) {
+    work_.Table[f.index].IsPad = f.pad;
+    work_.Table[f.index].IsUseless = f.useless;
   }
 }
 

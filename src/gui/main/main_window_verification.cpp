@@ -63,6 +63,7 @@ void MainWindow::SelectContourAt(QPoint position) {
 }
 
 void MainWindow::TogglePad(bool checked) {
+  hand_flagged_.insert(contour_number_spin_->value());
   SetPadFlag(work_.Table, contour_number_spin_->value(), checked);
   if (checked) {
     const QSignalBlocker block(useless_check_);
@@ -71,6 +72,7 @@ void MainWindow::TogglePad(bool checked) {
 }
 
 void MainWindow::ToggleUseless(bool checked) {
+  hand_flagged_.insert(contour_number_spin_->value());
   if (SetUselessFlag(work_.Table, contour_number_spin_->value(), checked)) useless_check_->setChecked(false);
 }
 

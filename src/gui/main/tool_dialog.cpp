@@ -80,6 +80,7 @@ ToolDialog::ToolDialog(QWidget* parent) : QDialog(parent) {
   for (QDoubleSpinBox* box : {overlap_spin_, hole_min_spin_, hole_max_spin_}) {
     connect(box, &QDoubleSpinBox::valueChanged, this, &ToolDialog::Keep);
   }
+  connect(passes_spin_, &QSpinBox::valueChanged, this, &ToolDialog::PassesChanged);
   connect(holes_by_size_check_, &QCheckBox::toggled, this, &ToolDialog::Keep);
   connect(warnings_list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) emit WarningChosen(row);
@@ -104,6 +105,8 @@ void ToolDialog::KeepToolWidth(double tool_width_mm) {
   tool_width_mm_ = tool_width_mm;
   Keep();
 }
+
+void ToolDialog::SetPasses(int passes) { passes_spin_->setValue(passes); }
 
 void ToolDialog::Keep() { SaveIsolationSettings(Settings()); }
 

@@ -22,7 +22,7 @@ struct IsolationSettings {
   double tool_width_mm = 0.2;
   int passes = 1;
   double overlap = kDefaultOverlap;
-  bool holes_by_size = false;  // off: pads by the point count, as before
+  bool holes_by_size = false;  // at scale validation; off: pads by the point count, as before
   double hole_min_mm = kDefaultHoleMinMm;
   double hole_max_mm = kDefaultHoleMaxMm;
   double threshold_percent = kDefaultThresholdPercent;
@@ -40,6 +40,8 @@ class ToolDialog final : public QDialog {
   IsolationSettings Settings() const;
   // Keeps the width of the verification step's box with the others.
   void KeepToolWidth(double tool_width_mm);
+  // Sets the passes (the verification step has a box for them too).
+  void SetPasses(int passes);
 
   // One entry per warning, in their order.
   void ShowWarnings(const std::vector<GapWarning>& warnings, double tool_width_mm);
@@ -47,6 +49,7 @@ class ToolDialog final : public QDialog {
 
  signals:
   void WarningChosen(int index);
+  void PassesChanged(int passes);
 
  private:
   void Keep();

@@ -662,6 +662,34 @@ class MainWindowFlowTest : public QObject {
     QVERIFY(row - v > kViewHeight / 4 && row - v < kViewHeight);  // the bottom rows stop the scroll
     QCOMPARE(Window().Work().EngravingBitmap.At(x + kGapMarkHalfSide, row), kRed);
 
+    // The passes have a box on each window; each follows the other.
+    auto* passes_here = Control<QSpinBox>(MainControl::kToolPasses);
+    auto* passes_there = FindControl<QSpinBox>(*dialog, ToolDialogControl::kPasses);
+    passes_here->setValue(3);
+    QCOMPARE(passes_there->value(), 3);
+    passes_there->setValue(2);
+    QCOMPARE(passes_here->value(), 2);
+    passes_there->setValue(1);
+
+    // Holes by size, redone when the scale is validated again, unflag a track flagged as a pad
+    // by the point count, but not one the user flagged by hand.
+    int track = -1;
+    for (int i = 0; i < table.ContourCount(); ++i) {
+      if (table[i].PathText != paths_before[static_cast<std::size_t>(i)]) track = i;
+    }
+    Control<QSpinBox>(MainControl::kContourNumber)->setValue(track);
+    Control<QCheckBox>(MainControl::kPadCheck)->click();
+    QVERIFY(table[track].IsPad);
+    auto* by_size = FindControl<QCheckBox>(*dialog, ToolDialogControl::kHolesBySize);
+    by_size->setChecked(true);
+    Window().ValidateScale();
+    QVERIFY(table[track].IsPad);
+    QVERIFY(table[square].IsUseless);
+    by_size->setChecked(false);
+    Control<QSpinBox>(MainControl::kContourNumber)->setValue(track);
+    Control<QCheckBox>(MainControl::kPadCheck)->click();
+    QVERIFY(!table[track].IsPad);
+
     // The engraving program, checked for the tool.
     Control<QPushButton>(MainControl::kValidateVerificationButton)->click();
     prompts_.QueueFileName(PathOf(QStringLiteral("tool-engraving")));
@@ -671,6 +699,7 @@ class MainWindowFlowTest : public QObject {
     QVERIFY2(prompts_.Infos().last().startsWith(QStringLiteral("check: islands=3 not-isolated=0 copper-cut=")),
              qPrintable(prompts_.Infos().last()));
     QCOMPARE(FindControl<QLabel>(*dialog, ToolDialogControl::kCheckLine)->text(), prompts_.Infos().last());
+
     dialog->hide();
   }
 
