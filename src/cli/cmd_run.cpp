@@ -3,7 +3,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <ostream>
+
+#include <unistd.h>
 
 #include "cli/cli_args.h"
 #include "core/machine/engine_iso_motion.h"
@@ -12,6 +15,7 @@
 #include "core/settings/machine_parameters.h"
 #include "core/text/numbers.h"
 #include "hw/port_choice.h"
+#include "hw/privilege_drop.h"
 #include "hw/steady_clock.h"
 #include "hw/virtual_clock.h"
 
@@ -132,6 +136,19 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     err << "pistora-cli run : --virtual-clock ne sert qu'avec la machine simulée (--port sim)\n";
     return 2;
   }
+  // Under sudo, the files are read with the invoking user's rights, the port is opened as root,
+  // then root is given up before anything moves.
+  const PrivilegePlan privileges = PlanPrivilegeDrop(geteuid(), std::getenv("SUDO_UID"), std::getenv("SUDO_GID"));
+  if (!privileges.error.empty()) {
+    err << "pistora-cli run : " << privileges.error << "\n";
+    return 1;
+  }
+  std::optional<ActingAsUser> as_user(std::in_place, privileges);
+  if (!as_user->ok()) {
+    err << "pistora-cli run : impossible de prendre l'identité de l'utilisateur de sudo pour lire les fichiers : "
+           "rien n'est lu en root.\n";
+    return 1;
+  }
   MachineParameters parameters;
   if (args.Has("params")) {
     if (Status s = LoadMachineParameters(args.Get("params").value_or(""), &parameters); !s) {
@@ -165,6 +182,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     }
   }
 
+  as_user.reset();
   std::unique_ptr<Clock> clock;
   std::string timing;
   if (args.Has("virtual-clock")) {
@@ -190,6 +208,10 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   }
   if (!port_layer.StartPortDriver()) {
     err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
+    return 1;
+  }
+  if (const std::string refused = DropPrivileges(privileges); !refused.empty()) {
+    err << "pistora-cli run : " << refused << "\n";
     return 1;
   }
   MotionEngine engine(state, port_layer, *clock, host, display);

@@ -80,4 +80,29 @@ std::string DropPrivileges(const PrivilegePlan& plan, const PrivilegeCalls& call
   return {};
 }
 
+ActingAsUser::ActingAsUser(const PrivilegePlan& plan) {
+  if (!plan.drop) return;
+  // The group first: once the effective user is not root, it can no longer be changed.
+  if (setegid(plan.gid) != 0) {
+    ok_ = false;
+    return;
+  }
+  if (seteuid(plan.uid) != 0) {
+    if (setegid(0) != 0) {
+      // Left half-switched: the final drop then fails and says so.
+    }
+    ok_ = false;
+    return;
+  }
+  switched_ = true;
+}
+
+ActingAsUser::~ActingAsUser() {
+  if (!switched_) return;
+  // Back to root for what only root may do (opening the port); the final drop follows. Should
+  // this fail, that drop fails too (no supplementary groups can be set without root) and the
+  // caller stops there.
+  if (seteuid(0) == 0 && setegid(0) == 0) return;
+}
+
 }  // namespace pistora

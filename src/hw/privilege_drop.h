@@ -37,4 +37,21 @@ const PrivilegeCalls& SystemPrivilegeCalls();
 // empty text on success, else why (French), and the caller must stop.
 std::string DropPrivileges(const PrivilegePlan& plan, const PrivilegeCalls& calls = SystemPrivilegeCalls());
 
+// For the lifetime of the object, files are opened with the invoking user's rights (effective
+// ids only, root stays the saved id so that the port can still be opened afterwards). Nothing
+// happens when the plan drops nothing. ok() false: the ids could not be taken and the caller
+// must not read anything as root instead.
+class ActingAsUser {
+ public:
+  explicit ActingAsUser(const PrivilegePlan& plan);
+  ~ActingAsUser();
+  ActingAsUser(const ActingAsUser&) = delete;
+  ActingAsUser& operator=(const ActingAsUser&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  bool switched_ = false;
+  bool ok_ = true;
+};
+
 }  // namespace pistora

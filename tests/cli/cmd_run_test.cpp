@@ -10,6 +10,8 @@
 #include <optional>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "cli/command_table.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
@@ -120,6 +122,30 @@ TEST_F(RunCommand, CopiesAndADrillingProgramRunAfterTheEngraving) {
   EXPECT_EQ((*p4)[0], 4 * x1 + 2 * 4667 + 2 * 4667);
   EXPECT_EQ((*pb)[2], 2 * 133);  // the drill goes down 1 mm and back up
   EXPECT_TRUE(l4.rfind("final X=0.000 Y=0.000 Z=0.000", 0) == 0) << l4;
+}
+
+// Under sudo the program is read with the invoking user's rights and root is given up once the
+// port is open. Run in a child, which keeps the ids it ends with (root only: the drop needs it).
+TEST_F(RunCommand, UnderSudoFilesAreReadAsTheUserAndRootIsGivenUp) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, as a run under sudo has";
+  const std::string program = Write("g.iso", "G00 X0 Y0 Z0\r\nG01 X3 Y0\r\n");
+  fs::permissions(program, fs::perms::owner_read | fs::perms::owner_write);  // root's alone
+  const std::string shared = "/tmp/pistora-sudo-run.iso";
+  pistora::testing::TempFolder::Write(shared, "G00 X0 Y0 Z0\r\nG01 X3 Y0\r\n");
+  fs::permissions(shared, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+  ::setenv("SUDO_UID", "65534", 1);
+  ::setenv("SUDO_GID", "65534", 1);
+  const auto child = [&] {
+    const Outcome refused = Cli({"run", program, "--port", "sim", "--virtual-clock"});
+    const bool still_root = ::geteuid() == 0;
+    const Outcome ran = Cli({"run", shared, "--port", "sim", "--virtual-clock"});
+    const bool dropped = ::getuid() == 65534 && ::geteuid() == 65534 && ::getegid() == 65534 && ::setuid(0) != 0;
+    std::_Exit(refused.code == 1 && still_root && ran.code == 0 && dropped ? 0 : 1);
+  };
+  EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
+  ::unsetenv("SUDO_UID");
+  ::unsetenv("SUDO_GID");
+  fs::remove(shared);
 }
 
 TEST_F(RunCommand, AMalformedLineIsReportedAndNothingMoves) {

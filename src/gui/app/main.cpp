@@ -53,12 +53,12 @@ bool ReadPortBase(const pistora::PrivilegePlan& plan, std::uint16_t* base) {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return true;
-  if (plan.drop && (setegid(plan.gid) != 0 || seteuid(plan.uid) != 0)) return false;
+  const pistora::ActingAsUser as_user(plan);
+  if (!as_user.ok()) return false;
   pistora::MachineParameters parameters;
   if (pistora::LoadMachineParameters((exe.parent_path() / "cn.dat").string(), &parameters)) {
     *base = parameters.PortBase;
   }
-  if (plan.drop && (seteuid(0) != 0 || setegid(0) != 0)) return false;
   return true;
 }
 
