@@ -170,6 +170,48 @@ bool SkipSubBlocks(std::string_view b, std::size_t* p) {
   return false;
 }
 
+// Pixels an image's LZW data yield, from its sub-blocks at `p` (the file already known to hold
+// them whole): decoded as far as lengths go, without the pixels themselves. -1 when a code names
+// an entry that does not exist yet.
+long LzwPixelCount(std::string_view b, std::size_t p, unsigned min_code_size) {
+  const unsigned clear = 1u << min_code_size;
+  const unsigned end = clear + 1;
+  std::vector<std::uint32_t> length(4096, 1);
+  unsigned code_size = min_code_size + 1;
+  unsigned next = end + 1;
+  long previous = -1;
+  long pixels = 0;
+  std::uint32_t bits = 0;
+  unsigned held = 0;
+  for (std::size_t n = Byte(b, p++); n != 0; n = Byte(b, p++)) {
+    for (std::size_t k = 0; k < n; ++k) {
+      bits |= static_cast<std::uint32_t>(Byte(b, p++)) << held;
+      held += 8;
+      while (held >= code_size) {
+        const unsigned code = bits & ((1u << code_size) - 1);
+        bits >>= code_size;
+        held -= code_size;
+        if (code == clear) {
+          code_size = min_code_size + 1;
+          next = end + 1;
+          previous = -1;
+          continue;
+        }
+        if (code == end) return pixels;
+        if (code > next || (code == next && previous < 0)) return -1;
+        const std::uint32_t len = code < next ? length[code] : length[static_cast<std::size_t>(previous)] + 1;
+        pixels += len;
+        if (previous >= 0 && next < 4096) {
+          length[next++] = length[static_cast<std::size_t>(previous)] + 1;
+          if (next == (1u << code_size) && code_size < 12) ++code_size;
+        }
+        previous = code;
+      }
+    }
+  }
+  return pixels;
+}
+
 Status CheckGif(std::string_view b) {
   if (b.size() < 13) return GifCut("l'en-tête");
   std::size_t p = 13;
@@ -188,12 +230,24 @@ Status CheckGif(std::string_view b) {
       if (!SkipSubBlocks(b, &p)) return GifCut("un bloc d'extension");
     } else if (kind == 0x2C) {
       if (b.size() - p < 10) return GifCut("un descripteur d'image");
+      const long width = static_cast<long>(Byte(b, p + 4) | Byte(b, p + 5) << 8);
+      const long height = static_cast<long>(Byte(b, p + 6) | Byte(b, p + 7) << 8);
       const unsigned flags = Byte(b, p + 8);
       p += 9;
       if (flags & 0x80) p += 3u << ((flags & 7) + 1);
       if (p + 1 > b.size()) return GifCut("une palette locale");
-      ++p;  // LZW minimum code size
+      const unsigned min_code_size = Byte(b, p++);
+      if (min_code_size < 1 || min_code_size > 11) {
+        return Status::Error("GIF illisible : taille de code LZW " + std::to_string(min_code_size) + " impossible.");
+      }
+      const std::size_t data = p;
       if (!SkipSubBlocks(b, &p)) return GifCut("les données d'une image");
+      const long pixels = LzwPixelCount(b, data, min_code_size);
+      if (pixels < 0) return Status::Error("GIF illisible : les données compressées d'une image sont incohérentes.");
+      if (pixels < width * height) {
+        return Status::Error("GIF tronqué : les données d'une image s'arrêtent après " + std::to_string(pixels) +
+                             " pixels sur " + std::to_string(width * height) + ".");
+      }
       image = true;
     } else {
       return Status::Error("GIF illisible : bloc inconnu (0x" + std::string(1, "0123456789ABCDEF"[kind >> 4]) +

@@ -57,7 +57,7 @@ std::string SixBitBmp(const std::string& pixels) {
 
 // A 4 x 2 GIF: header, a two-colour table, one image and the trailer.
 const std::string kGif = std::string("GIF89a\x04\x00\x02\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff", 19) +
-                         std::string(",\x00\x00\x00\x00\x04\x00\x02\x00\x00\x02\x03\x84\x1d\x05\x00;", 17);
+                         std::string(",\x00\x00\x00\x00\x04\x00\x02\x00\x00\x02\x05\x44\x10\x11\x00\x05\x00;", 19);
 
 TEST(DamagedPicture, RefusedWithWhatIsWrong) {
   const std::string rows = Bytes({0, 1, 0, 1, 1, 1, 0, 0});
@@ -88,6 +88,8 @@ TEST(DamagedPicture, RefusedWithWhatIsWrong) {
        "indice de couleur 9"},
       {"GIF cut in its image data", "cut.gif", kGif.substr(0, 33), "GIF tronqué : le fichier s'arrête dans les données"},
       {"GIF without its trailer", "end.gif", kGif.substr(0, kGif.size() - 1), "GIF tronqué : le fichier s'arrête sans"},
+      {"GIF whose blocks are whole but whose image data stop early", "short.gif",
+       kGif.substr(0, 30) + std::string("\x01\x84\x00;", 4), "GIF tronqué : les données d'une image s'arrêtent après 1 pixels sur 8"},
       {"GIF cut in its header", "head.gif", kGif.substr(0, 11), "GIF tronqué : le fichier s'arrête dans l'en-tête"},
       {"neither BMP nor GIF", "text.bmp", "P1 4 2 0101 1100", "ni une image BMP ni une image GIF"},
       {"6 bits per pixel (found by fuzzing)", "six.bmp", SixBitBmp(rows), "Impossible de lire l'image"},
