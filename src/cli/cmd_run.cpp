@@ -1,11 +1,14 @@
 #include "cli/cmd_run.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/interrupt_host.h"
+#include "cli/sim_plate.h"
+#include "core/machine/height_map_file.h"
+#include "core/machine/height_map_motion.h"
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/homing.h"
 #include "core/machine/iso_program.h"
@@ -18,23 +21,6 @@
 namespace pistora::cli {
 
 namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
-
-// Ctrl-C (SIGINT) and SIGTERM act as the STOP disc: the latch is set at the next tick, and the
-// run ends with every output low.
-class InterruptHost final : public Host {
- public:
-  explicit InterruptHost(MachineState& state) : state_(state) {}
-  void PumpEvents() override {
-    if (g_interrupted) state_.StopFlag = true;
-  }
-
- private:
-  MachineState& state_;
-};
 
 // Messages other than the line being run go to the error stream.
 class ConsoleDisplay final : public MachineDisplay {
@@ -85,6 +71,7 @@ MachineParameters SimulatedWiring() {
 constexpr const char* kUsage =
     "Usage : pistora-cli run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] "
     "[--params cn.dat] --port CHOIX [--virtual-clock]\n"
+    "        [--height-map CARTE.txt] [--sim-surface \"tilt=X,Y;bow=MM\"]\n"
     "        CHOIX : sim (machine simulée), ppdev, direct, auto ou none ; "
     "PISTORA_PORT à défaut de --port\n";
 
@@ -101,7 +88,7 @@ std::optional<std::pair<int, int>> ParseCopies(std::string_view text) {
 
 int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
   ArgSpec options_spec;
-  options_spec.valued = {"drill", "copies", "params", "port"};
+  options_spec.valued = {"drill", "copies", "params", "port", "height-map", "sim-surface"};
   options_spec.flags = {"virtual-clock"};
   Args args;
   if (Status s = ParseArgs(argv, options_spec, &args); !s) {
@@ -131,6 +118,18 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   if (args.Has("virtual-clock") && !simulated) {
     err << "pistora-cli run : --virtual-clock ne sert qu'avec la machine simulée (--port sim)\n";
     return 2;
+  }
+  std::optional<SimulatedSurface> surface;
+  if (Status s = ReadSimulatedSurface(args, simulated, &surface); !s) {
+    err << "pistora-cli run : " << s.message() << "\n";
+    return 2;
+  }
+  HeightMap height_map;
+  if (args.Has("height-map")) {
+    if (Status s = LoadHeightMap(args.Get("height-map").value_or(""), &height_map); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
   }
   MachineParameters parameters;
   if (args.Has("params")) {
@@ -187,6 +186,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     port_layer.SetSignalMapListener(
         [machine](const SignalMap& map, std::uint16_t base) { machine->Configure(map, base); });
     machine->SetRecording(false);
+    if (surface) AttachSurface(*machine, *surface, parameters);
   }
   if (!port_layer.StartPortDriver()) {
     err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
@@ -200,14 +200,18 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
   port_layer.ResetOutputs();
   CountingMotion motion(engine, slider);
+  // Outermost first: the simulated machine told which moves cut, then the map's correction.
+  std::optional<HeightMapMotion> mapped;
+  if (!height_map.Empty()) mapped.emplace(motion, height_map);
+  IsoMotion& corrected = mapped ? static_cast<IsoMotion&>(*mapped) : motion;
+  std::optional<CuttingMarkMotion> marked;
+  if (surface) marked.emplace(corrected, *port.simulated);
+  IsoMotion& program_motion = marked ? static_cast<IsoMotion&>(*marked) : corrected;
   // The machine's pages exist now: locked as the program does once its session is built.
   if (!args.Has("virtual-clock")) LockCurrentMemory();
 
   out << "Port : " << port.description << "\n";
   if (!timing.empty()) out << timing << "\n";
-  g_interrupted = 0;
-  const auto previous_handler = std::signal(SIGINT, OnInterrupt);
-  const auto previous_term_handler = std::signal(SIGTERM, OnInterrupt);
 
   const IsoAnalysis analysis =
       AnalyseIsoProgram(engraving, motion.CurrentPosition(), state.WorkFeed, host, state.StopFlag);
@@ -217,11 +221,11 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   bool refused = false;
   auto run_program = [&](const std::vector<std::string>& lines) {
     // "Valide Réglage niveau Z" where the tool stands, then "Démarrer la gravure".
-    motion.ZeroAxisZ();
+    program_motion.ZeroAxisZ();
     RunStartSequence(
         grid,
         [&] {
-          const IsoRunResult result = RunIsoProgram(lines, motion, host);
+          const IsoRunResult result = RunIsoProgram(lines, program_motion, host);
           if (result.outcome == IsoRunOutcome::kRefused) {
             err << "pistora-cli run : " << result.status.message() << "\n";
             refused = true;
@@ -233,13 +237,11 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
           }
           return true;
         },
-        motion);
+        program_motion);
   };
   run_program(engraving);
   if (!drilling.empty() && !refused && !state.StopFlag) run_program(drilling);
   const std::int64_t elapsed_us = clock->NowMicros() - start_us;
-  std::signal(SIGINT, previous_handler);
-  std::signal(SIGTERM, previous_term_handler);
   port_layer.ResetOutputs();
   port_layer.StopPortDriver();
 
@@ -248,7 +250,12 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   if (state.StopFlag) out << "Arrêt : la machine a été arrêtée avant la fin du programme.\n";
   out << "final X=" << FormatFixed(state.Position[0], 3) << " Y=" << FormatFixed(state.Position[1], 3)
       << " Z=" << FormatFixed(state.Position[2], 3) << " pulses X=" << motion.pulses[0]
-      << " Y=" << motion.pulses[1] << " Z=" << motion.pulses[2] << "\n";
+      << " Y=" << motion.pulses[1] << " Z=" << motion.pulses[2];
+  if (surface) {
+    const SimulatedMachine::DepthRange& depth = port.simulated->CuttingDepth();
+    out << " depth below surface: min=" << FormatFixed(depth.min, 3) << " max=" << FormatFixed(depth.max, 3);
+  }
+  out << "\n";
   return refused || state.StopFlag ? 1 : 0;
 }
 
