@@ -169,6 +169,8 @@ void MachineWindow::ConnectHandlers() {
   connect(validate_z_button_, &QPushButton::clicked, this, &MachineWindow::ValidateZLevel);
   connect(start_button_, &QPushButton::clicked, this, &MachineWindow::StartProgram);
   connect(home_button_, &QPushButton::clicked, this, &MachineWindow::HomeMachine);
+  connect(touch_off_button_, &QPushButton::clicked, this, &MachineWindow::TouchOffZ);
+  connect(height_map_button_, &QPushButton::clicked, this, &MachineWindow::OpenHeightMap);
   connect(switch_mode_button_, &QPushButton::clicked, this, &MachineWindow::SwitchMode);
   connect(copies_x_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(copies_y_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
