@@ -131,6 +131,7 @@ void MachineWindow::Activated() {
     feed_slider_->setValue(feed.Position());
     feed_slider_->blockSignals(false);
     ShowRepetition();
+    ApplyButtonStates();
     // A cn.dat message says nothing true any more once the file reads well.
     if (parameter_message_shown_) ShowMessage("");
     parameter_message_shown_ = false;

@@ -162,6 +162,8 @@ void MachineWindow::ApplyButtonStates() {
   placement_button_->setEnabled(buttons.placement);
   validate_z_button_->setEnabled(buttons.validate_z);
   start_button_->setEnabled(buttons.start);
+  // "Palper Z" only with a probe wired.
+  touch_off_button_->setEnabled(session_.Port().Signals().probe.mask != 0);
 }
 
 void MachineWindow::OpenPlacement() { emit PlateWindowRequested(); }

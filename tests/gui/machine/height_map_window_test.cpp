@@ -65,6 +65,12 @@ class HeightMapWindowTest : public QObject {
 
   void TouchOffPutsZeroOnTheCopperUnderThePlate() {
     SaveProbeSettings({30, 5, 0.5, 2});
+    // Without a probe wired the button is off.
+    QVERIFY(WriteSimulatedCnDat(folder_->path()));
+    rig_->Window().Activated();
+    QVERIFY(!Control<QAbstractButton>(rig_->Window(), MachineControl::kTouchOffButton)->isEnabled());
+    QVERIFY(WriteSimulatedCnDat(folder_->path(), {{CnLine::ProbeInput, "3"}}));
+    rig_->Window().Activated();
     Control<QAbstractButton>(rig_->Window(), MachineControl::kTouchOffButton)->click();
     rig_->Session().Poll();
     // Lifted back to where it started: 1 mm above the copper, plus the plate it touched.
