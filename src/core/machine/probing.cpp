@@ -48,6 +48,9 @@ ProbeResult Descend(MotionEngine& engine, const ProbeSettings& settings) {
     return result;
   }
 
+  // A Z switch already closed (the top one, as homing leaves it near) is left out until it opens:
+  // the descent moves away from it.
+  bool z_switch_left_out = signals.limit[2].mask != 0 && InputActive(start_status, signals.limit[2]);
   const std::int64_t period = RoundHalfEvenToInt(60.0e6 / (settings.feed * scale));
   const std::int64_t max_steps = static_cast<std::int64_t>(std::ceil(settings.max_travel * scale - 1e-9));
   port.SetDirection(Axis::Z, false);
@@ -84,7 +87,9 @@ ProbeResult Descend(MotionEngine& engine, const ProbeSettings& settings) {
       engine.Alarm(kEStopStopMessage);
       break;
     }
-    if (signals.limit[2].mask != 0 && InputActive(status, signals.limit[2])) {
+    const bool z_switch = signals.limit[2].mask != 0 && InputActive(status, signals.limit[2]);
+    if (!z_switch) z_switch_left_out = false;
+    if (z_switch && !z_switch_left_out) {
       engine.Alarm(kLimitStopMessage + std::string("Z."));
       break;
     }

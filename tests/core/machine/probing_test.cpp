@@ -84,6 +84,23 @@ TEST_F(ProbingTest, StopAndEmergencyStopEndTheDescentWithoutLift) {
   }
 }
 
+TEST_F(ProbingTest, TheZSwitchStopsTheDescentUnlessItWasClosedAtTheStart) {
+  MachineParameters p = WiredAxes();
+  p.ProbeInput = 0x20;
+  p.LimitZInput = 0x40;
+  rig_.Apply(p);
+  // Closed at the start (the top switch, just released by the first step): left out, the
+  // descent reaches the copper.
+  rig_.machine.BounceLimit(Axis::Z, {true, true});
+  EXPECT_EQ(ProbeDown(rig_.engine, settings_).outcome, ProbeOutcome::kContact) << rig_.display.message;
+  // Met on the way down: an alarm.
+  rig_.machine.SetTravel(Axis::Z, -50, 100000);
+  const ProbeResult result = ProbeDown(rig_.engine, settings_);
+  EXPECT_EQ(result.outcome, ProbeOutcome::kStopped);
+  EXPECT_EQ(result.steps, 50);
+  EXPECT_EQ(rig_.engine.StopReason(), std::string(kLimitStopMessage) + "Z.");
+}
+
 TEST_F(ProbingTest, RefusedWithoutWireOrWithTheProbeAlreadyClosed) {
   rig_.machine.SetProbe(true);
   EXPECT_EQ(ProbeDown(rig_.engine, settings_).outcome, ProbeOutcome::kRefused);
