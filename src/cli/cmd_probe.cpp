@@ -69,12 +69,12 @@ int RunProbe(const std::vector<std::string>& argv, std::ostream& out, std::ostre
   std::optional<HeightGrid> grid;
   if (args.Has("grid") == args.Has("spacing")) return usage_error("donner --grid CxR ou --spacing MM (l'un des deux)");
   if (args.Has("grid")) {
-    double columns = 0, rows = 0;
-    if (!ReadPair(args.Get("grid").value_or(""), &columns, &rows) || columns != static_cast<int>(columns) ||
-        rows != static_cast<int>(rows)) {
-      return usage_error("--grid attend COLONNESxLIGNES (ex. 6x5)");
-    }
-    grid = GridByCount(0, 0, extent_x, extent_y, static_cast<int>(columns), static_cast<int>(rows), &grid_error);
+    const std::string text = args.Get("grid").value_or("");
+    const std::size_t x = text.find_first_of("xX");
+    const auto columns = ParseInt32(std::string_view(text).substr(0, x == std::string::npos ? 0 : x));
+    const auto rows = x == std::string::npos ? std::nullopt : ParseInt32(std::string_view(text).substr(x + 1));
+    if (!columns || !rows) return usage_error("--grid attend COLONNESxLIGNES (ex. 6x5)");
+    grid = GridByCount(0, 0, extent_x, extent_y, *columns, *rows, &grid_error);
   } else {
     double spacing = 0;
     if (Status s = GetDecimal(args, "spacing", &spacing); !s) return usage_error(s.message());

@@ -63,6 +63,7 @@ HeightMap::HeightMap(const HeightGrid& grid)
 
 double HeightMap::HeightAt(double x, double y) const {
   if (heights_.empty()) return 0;
+  if (grid_.columns < kMinGridPoints || grid_.rows < kMinGridPoints) return heights_.front();
   // The cell's fractional coordinates, held to the grid (the nearest edge value outside it).
   const auto locate = [](double v, double origin, double step, int count, int* cell, double* t) {
     const double u = std::clamp((v - origin) / step, 0.0, static_cast<double>(count - 1));
