@@ -38,7 +38,9 @@ std::optional<HeightGrid> GridBySpacing(double origin_x, double origin_y, double
                                         double spacing, std::string* error) {
   if (!PositiveExtent(extent_x, extent_y, error)) return std::nullopt;
   if (!std::isfinite(spacing) || spacing <= 0) {
-    if (error) *error = "Carte des hauteurs : le pas de la grille (" + FormatFixed(spacing, 3) + " mm) doit être positif.";
+    if (error) {
+      *error = "Carte des hauteurs : le pas de la grille (" + FormatFixed(spacing, 3) + " mm) doit être positif.";
+    }
     return std::nullopt;
   }
   // A tiny epsilon keeps an extent that is an exact multiple of the spacing at that count.

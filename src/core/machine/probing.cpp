@@ -122,7 +122,8 @@ ProbeResult ProbeDown(MotionEngine& engine, const ProbeSettings& settings) {
     MotionEngine::BusyScope busy(engine);
     result = Descend(engine, settings);
   }
-  if (result.outcome == ProbeOutcome::kContact && engine.MoveTo(start[0], start[1], start[2]) != MoveOutcome::Completed) {
+  if (result.outcome == ProbeOutcome::kContact &&
+      engine.MoveTo(start[0], start[1], start[2]) != MoveOutcome::Completed) {
     result.outcome = ProbeOutcome::kStopped;
   }
   return result;

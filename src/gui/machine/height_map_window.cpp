@@ -182,7 +182,9 @@ void HeightMapWindow::ProbeMap() {
   SaveProbeSettings(*settings);
   ProbeGridChoice choice{by_spacing_radio_->isChecked(), LoadProbeGrid().spacing, columns_spin_->value(),
                          rows_spin_->value()};
-  if (choice.by_spacing) choice.spacing = *ParseDecimal(spacing_edit_->text().trimmed().replace(',', '.').toStdString());
+  if (choice.by_spacing) {
+    choice.spacing = *ParseDecimal(spacing_edit_->text().trimmed().replace(',', '.').toStdString());
+  }
   SaveProbeGrid(choice);
   auto result = std::make_shared<HeightMapProbeResult>();
   MachineSession* session = &session_;
