@@ -71,8 +71,12 @@ class HeightMapWindowTest : public QObject {
     QVERIFY(!Control<QAbstractButton>(rig_->Window(), MachineControl::kTouchOffButton)->isEnabled());
     QVERIFY(WriteSimulatedCnDat(folder_->path(), {{CnLine::ProbeInput, "3"}}));
     rig_->Window().Activated();
+    rig_->Session().PlacementDone();  // the work placed: the Z level is asked for
     Control<QAbstractButton>(rig_->Window(), MachineControl::kTouchOffButton)->click();
     rig_->Session().Poll();
+    // The touch-off validates it: the run may start.
+    QVERIFY(Control<QAbstractButton>(rig_->Window(), MachineControl::kStartButton)->isEnabled());
+    QVERIFY(!Control<QAbstractButton>(rig_->Window(), MachineControl::kValidateZButton)->isEnabled());
     // Lifted back to where it started: 1 mm above the copper, plus the plate it touched.
     QVERIFY2(std::abs(rig_->Session().State().Position[2] - 0.5 - 1.0) < 0.004,
              qPrintable(QString::number(rig_->Session().State().Position[2])));
