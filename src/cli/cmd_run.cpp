@@ -1,44 +1,28 @@
 #include "cli/cmd_run.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include <unistd.h>
-
 #include "cli/cli_args.h"
+#include "cli/command_privileges.h"
+#include "cli/interrupt_host.h"
+#include "cli/sim_plate.h"
+#include "core/machine/height_map_file.h"
+#include "core/machine/height_map_motion.h"
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/homing.h"
 #include "core/machine/iso_program.h"
 #include "core/settings/machine_parameters.h"
 #include "core/text/numbers.h"
 #include "hw/port_choice.h"
-#include "hw/privilege_drop.h"
 #include "hw/steady_clock.h"
 #include "hw/virtual_clock.h"
 
 namespace pistora::cli {
 
 namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
-
-// Ctrl-C (SIGINT) and SIGTERM act as the STOP disc: the latch is set at the next tick, and the
-// run ends with every output low.
-class InterruptHost final : public Host {
- public:
-  explicit InterruptHost(MachineState& state) : state_(state) {}
-  void PumpEvents() override {
-    if (g_interrupted) state_.StopFlag = true;
-  }
-
- private:
-  MachineState& state_;
-};
 
 // Messages other than the line being run go to the error stream.
 class ConsoleDisplay final : public MachineDisplay {
@@ -89,6 +73,7 @@ MachineParameters SimulatedWiring() {
 constexpr const char* kUsage =
     "Usage : pistora-cli run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] "
     "[--params cn.dat] --port CHOIX [--virtual-clock]\n"
+    "        [--height-map CARTE.txt] [--sim-surface \"tilt=X,Y;bow=MM\"]\n"
     "        CHOIX : sim (machine simulée), ppdev, direct, auto ou none ; "
     "PISTORA_PORT à défaut de --port\n";
 
@@ -105,7 +90,7 @@ std::optional<std::pair<int, int>> ParseCopies(std::string_view text) {
 
 int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
   ArgSpec options_spec;
-  options_spec.valued = {"drill", "copies", "params", "port"};
+  options_spec.valued = {"drill", "copies", "params", "port", "height-map", "sim-surface"};
   options_spec.flags = {"virtual-clock"};
   Args args;
   if (Status s = ParseArgs(argv, options_spec, &args); !s) {
@@ -138,16 +123,19 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   }
   // Under sudo, the files are read with the invoking user's rights, the port is opened as root,
   // then root is given up before anything moves.
-  const PrivilegePlan privileges = PlanPrivilegeDrop(geteuid(), std::getenv("SUDO_UID"), std::getenv("SUDO_GID"));
-  if (!privileges.error.empty()) {
-    err << "pistora-cli run : " << privileges.error << "\n";
-    return 1;
+  CommandPrivileges privileges;
+  if (!StartReadingAsUser("run", &privileges, err)) return 1;
+  std::optional<SimulatedSurface> surface;
+  if (Status s = ReadSimulatedSurface(args, simulated, &surface); !s) {
+    err << "pistora-cli run : " << s.message() << "\n";
+    return 2;
   }
-  std::optional<ActingAsUser> as_user(std::in_place, privileges);
-  if (!as_user->ok()) {
-    err << "pistora-cli run : impossible de prendre l'identité de l'utilisateur de sudo pour lire les fichiers : "
-           "rien n'est lu en root.\n";
-    return 1;
+  HeightMap height_map;
+  if (args.Has("height-map")) {
+    if (Status s = LoadHeightMap(args.Get("height-map").value_or(""), &height_map); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
   }
   MachineParameters parameters;
   if (args.Has("params")) {
@@ -182,7 +170,7 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     }
   }
 
-  as_user.reset();
+  StopReadingAsUser(&privileges);
   std::unique_ptr<Clock> clock;
   std::string timing;
   if (args.Has("virtual-clock")) {
@@ -205,15 +193,13 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     port_layer.SetSignalMapListener(
         [machine](const SignalMap& map, std::uint16_t base) { machine->Configure(map, base); });
     machine->SetRecording(false);
+    if (surface) AttachSurface(*machine, *surface, parameters);
   }
   if (!port_layer.StartPortDriver()) {
     err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
     return 1;
   }
-  if (const std::string refused = DropPrivileges(privileges); !refused.empty()) {
-    err << "pistora-cli run : " << refused << "\n";
-    return 1;
-  }
+  if (!GiveUpRoot("run", privileges, err)) return 1;
   MotionEngine engine(state, port_layer, *clock, host, display);
   engine.ApplyParameters(parameters);
   state.WorkFeed = parameters.WorkFeed;
@@ -222,14 +208,18 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
   port_layer.ResetOutputs();
   CountingMotion motion(engine, slider);
+  // Outermost first: the simulated machine told which moves cut, then the map's correction.
+  std::optional<HeightMapMotion> mapped;
+  if (!height_map.Empty()) mapped.emplace(motion, height_map);
+  IsoMotion& corrected = mapped ? static_cast<IsoMotion&>(*mapped) : motion;
+  std::optional<CuttingMarkMotion> marked;
+  if (surface) marked.emplace(corrected, *port.simulated);
+  IsoMotion& program_motion = marked ? static_cast<IsoMotion&>(*marked) : corrected;
   // The machine's pages exist now: locked as the program does once its session is built.
   if (!args.Has("virtual-clock")) LockCurrentMemory();
 
   out << "Port : " << port.description << "\n";
   if (!timing.empty()) out << timing << "\n";
-  g_interrupted = 0;
-  const auto previous_handler = std::signal(SIGINT, OnInterrupt);
-  const auto previous_term_handler = std::signal(SIGTERM, OnInterrupt);
 
   const IsoAnalysis analysis =
       AnalyseIsoProgram(engraving, motion.CurrentPosition(), state.WorkFeed, host, state.StopFlag);
@@ -239,11 +229,11 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   bool refused = false;
   auto run_program = [&](const std::vector<std::string>& lines) {
     // "Valide Réglage niveau Z" where the tool stands, then "Démarrer la gravure".
-    motion.ZeroAxisZ();
+    program_motion.ZeroAxisZ();
     RunStartSequence(
         grid,
         [&] {
-          const IsoRunResult result = RunIsoProgram(lines, motion, host);
+          const IsoRunResult result = RunIsoProgram(lines, program_motion, host);
           if (result.outcome == IsoRunOutcome::kRefused) {
             err << "pistora-cli run : " << result.status.message() << "\n";
             refused = true;
@@ -255,13 +245,11 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
           }
           return true;
         },
-        motion);
+        program_motion);
   };
   run_program(engraving);
   if (!drilling.empty() && !refused && !state.StopFlag) run_program(drilling);
   const std::int64_t elapsed_us = clock->NowMicros() - start_us;
-  std::signal(SIGINT, previous_handler);
-  std::signal(SIGTERM, previous_term_handler);
   port_layer.ResetOutputs();
   port_layer.StopPortDriver();
 
@@ -270,7 +258,12 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   if (state.StopFlag) out << "Arrêt : la machine a été arrêtée avant la fin du programme.\n";
   out << "final X=" << FormatFixed(state.Position[0], 3) << " Y=" << FormatFixed(state.Position[1], 3)
       << " Z=" << FormatFixed(state.Position[2], 3) << " pulses X=" << motion.pulses[0]
-      << " Y=" << motion.pulses[1] << " Z=" << motion.pulses[2] << "\n";
+      << " Y=" << motion.pulses[1] << " Z=" << motion.pulses[2];
+  if (surface) {
+    const SimulatedMachine::DepthRange& depth = port.simulated->CuttingDepth();
+    out << " depth below surface: min=" << FormatFixed(depth.min, 3) << " max=" << FormatFixed(depth.max, 3);
+  }
+  out << "\n";
   return refused || state.StopFlag ? 1 : 0;
 }
 

@@ -9,6 +9,7 @@
 #include "cli/cmd_gcode.h"
 #include "cli/cmd_info.h"
 #include "cli/cmd_preprocess.h"
+#include "cli/cmd_probe.h"
 #include "cli/cmd_run.h"
 
 namespace pistora::cli {
@@ -29,8 +30,11 @@ const std::vector<Command>& Commands() {
        RunCheck},
       {"info", "info PROGRAMME.iso [--feed F]",
        "Taille, longueur et temps estimé d'un programme ISO, comme « &Charger gravure ISO ».", RunInfo},
-      {"run", "run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] [--params cn.dat] --port sim [--virtual-clock]",
+      {"run", "run PROGRAMME.iso [--drill PERCAGE.iso] [--copies NXxNY] [--params cn.dat] --port sim [--virtual-clock]"
+              " [--height-map CARTE.txt]",
        "Exécute le programme (et ses copies) sur la machine, comme « Démarrer la gravure ».", RunRun},
+      {"probe", "probe --extent LxH (--grid CxR | --spacing MM) -o CARTE.txt --port sim [--sim-surface ...]",
+       "Palpe la carte des hauteurs du cuivre sur l'étendue du travail et l'écrit dans un fichier texte.", RunProbe},
       {"calibrate", "calibrate [--port P --params cn.dat] [--seconds S]",
        "Mesure le tic de 50 µs de ce PC et propose le TickWaitUs de cn.dat qui le tient.", RunCalibrate},
   };

@@ -65,7 +65,7 @@ std::uint8_t SimulatedMachine::StatusRegister() const {
       {signals_.limit[0], LimitActive(Axis::X)},
       {signals_.limit[1], LimitActive(Axis::Y)},
       {signals_.limit[2], LimitActive(Axis::Z)},
-      {signals_.probe, probe_active_},
+      {signals_.probe, probe_active_ || (surface_ && TipAboveSurface() <= 0)},
       {signals_.estop, estop_active_},
   }};
   for (bool pass_active : {false, true}) {
@@ -128,10 +128,28 @@ void SimulatedMachine::Write(std::uint16_t address, std::uint8_t value) {
       position_[i] += positive ? 1 : -1;
       ++step_count_[i];
       record(axis, EdgeKind::StepActive);
+      if (cutting_ && surface_) {
+        const double depth = -TipAboveSurface();
+        if (depth_.steps == 0 || depth < depth_.min) depth_.min = depth;
+        if (depth_.steps == 0 || depth > depth_.max) depth_.max = depth;
+        ++depth_.steps;
+      }
     } else {
       record(axis, EdgeKind::StepIdle);
     }
   }
+}
+
+void SimulatedMachine::SetSurface(std::function<double(double, double)> height_mm,
+                                  const std::array<double, 3>& steps_per_mm) {
+  surface_ = std::move(height_mm);
+  steps_per_mm_ = steps_per_mm;
+}
+
+double SimulatedMachine::TipAboveSurface() const {
+  if (!surface_) return 0;
+  const auto mm = [this](int i) { return static_cast<double>(position_[i]) / steps_per_mm_[i]; };
+  return mm(2) - surface_(mm(0), mm(1));
 }
 
 std::vector<std::int64_t> SimulatedMachine::StepTimes(Axis axis) const {

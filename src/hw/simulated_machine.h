@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -42,6 +43,21 @@ class SimulatedMachine final : public ReportingPort {
   void SetTravel(Axis axis, std::int64_t min_steps, std::int64_t max_steps);
   void SetEStop(bool active) { estop_active_ = active; }
   void SetProbe(bool active) { probe_active_ = active; }
+
+  // A plate under the tool: its height (mm, in Z from the start point) at X, Y (mm from the
+  // start point). The probe input is then active while the tool tip is at or below it, and
+  // the steps made while cutting record the tool's depth below it. `steps_per_mm` by AxisIndex.
+  void SetSurface(std::function<double(double, double)> height_mm, const std::array<double, 3>& steps_per_mm);
+  // Whether the moves now made are cuts (the depth below the surface is recorded at each step).
+  void SetCutting(bool cutting) { cutting_ = cutting; }
+  struct DepthRange {
+    double min = 0;  // mm below the surface (negative: above it)
+    double max = 0;
+    std::int64_t steps = 0;  // cutting steps recorded
+  };
+  const DepthRange& CuttingDepth() const { return depth_; }
+  // The tool tip's height above the surface (mm); 0 without a surface.
+  double TipAboveSurface() const;
   // A port that vanishes (unplugged adapter, driver gone): reads give 0, writes are lost.
   void SetDisconnected(bool gone);
   // Only reads fail (the status lines lost) while writes still reach the machine.
@@ -80,6 +96,10 @@ class SimulatedMachine final : public ReportingPort {
   std::array<std::int64_t, 3> travel_max_;
   bool estop_active_ = false;
   bool probe_active_ = false;
+  std::function<double(double, double)> surface_;
+  std::array<double, 3> steps_per_mm_ = {1, 1, 1};
+  bool cutting_ = false;
+  DepthRange depth_;
   bool recording_ = true;
   std::vector<Edge> edges_;
 };

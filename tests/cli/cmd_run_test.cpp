@@ -177,6 +177,70 @@ TEST_F(RunCommand, UsageErrors) {
   EXPECT_EQ(Cli({"run", (dir_ / "missing.iso").string(), "--port", "sim", "--virtual-clock"}).code, 1);
 }
 
+// The depth range of a run's last line ("... depth below surface: min=0.248 max=0.261").
+std::pair<double, double> DepthOf(const std::string& line) {
+  double min = -1, max = -1;
+  const std::size_t at = line.find("depth below surface: ");
+  if (at != std::string::npos) std::sscanf(line.c_str() + at, "depth below surface: min=%lf max=%lf", &min, &max);
+  return {min, max};
+}
+
+TEST_F(RunCommand, AHeightMapKeepsTheDepthTrueOverAWarpedPlate) {
+  // Lines 0.25 mm deep across 90 x 70 mm, back and forth, with diagonals.
+  std::string program = "F350\r\nG00 Z1\r\n";
+  for (int row = 0; row <= 7; ++row) {
+    const int y = row * 10;
+    program += "G00 X" + std::to_string(row % 2 ? 90 : 0) + " Y" + std::to_string(y) + "\r\nG00 Z-0.25\r\n";
+    program += "G01 X" + std::to_string(row % 2 ? 0 : 90) + "\r\nG01 X45 Y" + std::to_string(70 - y) + "\r\n";
+    program += "G00 Z1\r\n";
+  }
+  program += "G00 X0 Y0\r\n";
+  const std::string engraving = Write("lines.iso", program);
+  const std::string map = (dir_ / "carte.txt").string();
+  const std::string surface = "tilt=0.2,0.1;bow=0.1";
+
+  const Outcome probed = Cli({"probe", "--extent", "90x70", "--spacing", "10", "--port", "sim", "--sim-surface",
+                              surface, "--virtual-clock", "-o", map});
+  ASSERT_EQ(probed.code, 0) << probed.err;
+  EXPECT_NE(probed.out.find("10 x 8 points"), std::string::npos) << probed.out;
+
+  const Outcome flat = Cli({"run", engraving, "--port", "sim", "--sim-surface", surface, "--virtual-clock"});
+  ASSERT_EQ(flat.code, 0) << flat.err;
+  const auto [flat_min, flat_max] = DepthOf(LastLine(flat.out));
+  EXPECT_GT(flat_max - flat_min, 0.3) << LastLine(flat.out);
+
+  const Outcome mapped =
+      Cli({"run", engraving, "--height-map", map, "--port", "sim", "--sim-surface", surface, "--virtual-clock"});
+  ASSERT_EQ(mapped.code, 0) << mapped.err;
+  const auto [min, max] = DepthOf(LastLine(mapped.out));
+  EXPECT_GE(min, 0.23) << LastLine(mapped.out);
+  EXPECT_LE(max, 0.27) << LastLine(mapped.out);
+  // The same pulses on X and Y: only Z is corrected.
+  EXPECT_EQ(PulsesOf(LastLine(mapped.out)).value()[0], PulsesOf(LastLine(flat.out)).value()[0]);
+}
+
+TEST_F(RunCommand, ProbeAndMapUsageErrors) {
+  const std::string program = Write("ok.iso", "G00 X1\r\n");
+  const std::string map = Write("bad.txt", "grille 2 2 0 0 10 10\r\n0 0 0\r\n10 0 x\r\n");
+  const Outcome bad_map = Cli({"run", program, "--height-map", map, "--port", "sim", "--virtual-clock"});
+  EXPECT_EQ(bad_map.code, 1);
+  EXPECT_NE(bad_map.err.find("ligne 3"), std::string::npos) << bad_map.err;
+  EXPECT_EQ(Cli({"run", program, "--port", "sim", "--sim-surface", "tilt=1"}).code, 2);
+  const std::string out = (dir_ / "m.txt").string();
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"probe", "--extent", "80x60", "--grid", "6x5", "--port", "sim"},                        // no -o
+           {"probe", "--extent", "80", "--grid", "6x5", "--port", "sim", "-o", out},                // one side
+           {"probe", "--extent", "80x60", "--port", "sim", "-o", out},                              // no grid
+           {"probe", "--extent", "80x60", "--grid", "1x5", "--port", "sim", "-o", out},             // too few
+           {"probe", "--extent", "80x60", "--grid", "6x5", "--spacing", "5", "--port", "sim", "-o", out},
+           {"probe", "--extent", "80x60", "--grid", "6x5", "--port", "none", "--sim-surface", "bow=1", "-o", out},
+       }) {
+    const Outcome r = Cli(args);
+    EXPECT_EQ(r.code, 2) << r.err;
+    EXPECT_FALSE(fs::exists(out));
+  }
+}
+
 TEST(ParseCopiesTest, ReadsTwoCountsFromOneToAHundred) {
   EXPECT_EQ(ParseCopies("2x3"), std::make_pair(2, 3));
   EXPECT_EQ(ParseCopies("1X1"), std::make_pair(1, 1));

@@ -232,6 +232,16 @@ JobSize MachineSession::RepetitionTotal() const {
   return {pistora::RepetitionTotal(copies_x_, extent_x_, gap), pistora::RepetitionTotal(copies_y_, extent_y_, gap)};
 }
 
+void MachineSession::SetHeightMap(std::shared_ptr<const HeightMap> map) {
+  const std::lock_guard<std::mutex> lock(height_map_mutex_);
+  height_map_ = std::move(map);
+}
+
+std::shared_ptr<const HeightMap> MachineSession::AppliedHeightMap() const {
+  const std::lock_guard<std::mutex> lock(height_map_mutex_);
+  return height_map_;
+}
+
 void MachineSession::PlacementDone() {
   OnPlacementDone(buttons_);
   relay_.ShowProgramButtons(buttons_);

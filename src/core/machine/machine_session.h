@@ -24,6 +24,7 @@
 namespace pistora {
 
 class Clock;
+class HeightMap;
 class Host;
 class PortIo;
 struct SignalMap;
@@ -130,6 +131,11 @@ class MachineSession final : public SetupMotion {
   // The copies with the gap between them (mm), as the repetition totals show them.
   JobSize RepetitionTotal() const;
 
+  // The height map the program runs follow (null: none); set on the window thread, read by a
+  // run when it starts.
+  void SetHeightMap(std::shared_ptr<const HeightMap> map);
+  std::shared_ptr<const HeightMap> AppliedHeightMap() const;
+
   // The "Code ISO" buttons' states.
   IsoBoxButtons& ProgramButtons() { return buttons_; }
   // The work has been placed on the plate: "Valide &Réglage niveau Z" enabled, the placement
@@ -208,6 +214,8 @@ class MachineSession final : public SetupMotion {
   int copies_x_ = 1;
   int copies_y_ = 1;
   IsoBoxButtons buttons_;
+  mutable std::mutex height_map_mutex_;
+  std::shared_ptr<const HeightMap> height_map_;
   MotionThread motion_;  // last: stopped and joined before anything it uses goes
 };
 

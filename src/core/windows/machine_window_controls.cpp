@@ -103,6 +103,8 @@ constexpr ControlName<MachineControl> kRows[] = {
     {R::kCopperEntry, "MenuCopper", 104, "Réglage &Cuivre", kMenu},
     {R::kStatusTimer, "Timer1"},
     {R::kMotionViewTimer, "MotionViewTimer"},
+    {R::kTouchOffButton, "TouchOffButton", 0, "Palper Z"},
+    {R::kHeightMapButton, "HeightMapButton", 0, "Carte des hauteurs..."},
 };
 
 }  // namespace

@@ -97,6 +97,9 @@ enum class MachineControl {
   // "Commandes"
   kCommandBox,
   kHomeButton,
+  // Probing, under the jog controls.
+  kTouchOffButton,   // "Palper Z": Z 0 on the copper with the probe
+  kHeightMapButton,  // opens the height-map window
   // "Fonction"
   kModeBox,
   kModePicture,

@@ -131,6 +131,7 @@ void MachineWindow::Activated() {
     feed_slider_->setValue(feed.Position());
     feed_slider_->blockSignals(false);
     ShowRepetition();
+    ApplyButtonStates();
     // A cn.dat message says nothing true any more once the file reads well.
     if (parameter_message_shown_) ShowMessage("");
     parameter_message_shown_ = false;
@@ -169,6 +170,8 @@ void MachineWindow::ConnectHandlers() {
   connect(validate_z_button_, &QPushButton::clicked, this, &MachineWindow::ValidateZLevel);
   connect(start_button_, &QPushButton::clicked, this, &MachineWindow::StartProgram);
   connect(home_button_, &QPushButton::clicked, this, &MachineWindow::HomeMachine);
+  connect(touch_off_button_, &QPushButton::clicked, this, &MachineWindow::TouchOffZ);
+  connect(height_map_button_, &QPushButton::clicked, this, &MachineWindow::OpenHeightMap);
   connect(switch_mode_button_, &QPushButton::clicked, this, &MachineWindow::SwitchMode);
   connect(copies_x_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(copies_y_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);

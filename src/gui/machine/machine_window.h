@@ -24,6 +24,7 @@ class QTimer;
 
 namespace pistora {
 
+class HeightMapWindow;
 class HoldArrowButton;
 class JogWorker;
 class LedLamp;
@@ -111,6 +112,8 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   void ValidateZLevel();            // "Valide &Réglage niveau Z"
   void StartProgram();              // "Démarrer la gravure"
   void HomeMachine();               // "Zéro Machine"
+  void TouchOffZ();                 // "Palper Z"
+  void OpenHeightMap();             // "Carte des hauteurs..."
   void SwitchMode();                // "&Bascule"
   void CopiesChanged();
   void FeedSliderMoved(int position);
@@ -165,6 +168,9 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   QLabel* go_to_xy_zero_label_ = nullptr;       // "(0;0)"
   QLabel* go_to_z_zero_label_ = nullptr;        // "Z0"
   QPushButton* spindle_button_ = nullptr;       // "Broche", led1on.bmp / led1off.bmp
+  QPushButton* touch_off_button_ = nullptr;     // "Palper Z"
+  QPushButton* height_map_button_ = nullptr;    // "Carte des hauteurs..."
+  HeightMapWindow* height_map_window_ = nullptr;  // made at its first opening
 
   // "Etat machine"
   QGroupBox* state_box_ = nullptr;

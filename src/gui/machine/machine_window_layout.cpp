@@ -141,6 +141,8 @@ void MachineWindow::BuildPositionBox() {
   Caption(box, "Z-", 408, 98, 20);
 
   spindle_button_ = Button(box, R::kSpindleButton, "Broche", 240, 150, 120, 30);
+  touch_off_button_ = Button(box, R::kTouchOffButton, "Palper Z", 10, 192, 100, 26);
+  height_map_button_ = Button(box, R::kHeightMapButton, "Carte des hauteurs...", 116, 192, 150, 26);
 }
 
 void MachineWindow::BuildStateBox() {

@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <memory>
+#include <optional>
 
 #include "core/machine/engine_iso_motion.h"
+#include "core/machine/height_map_motion.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
 #include "core/machine/machine_session.h"
@@ -160,6 +162,8 @@ void MachineWindow::ApplyButtonStates() {
   placement_button_->setEnabled(buttons.placement);
   validate_z_button_->setEnabled(buttons.validate_z);
   start_button_->setEnabled(buttons.start);
+  // "Palper Z" only with a probe wired.
+  touch_off_button_->setEnabled(session_.Port().Signals().probe.mask != 0);
 }
 
 void MachineWindow::OpenPlacement() { emit PlateWindowRequested(); }
@@ -196,13 +200,19 @@ void MachineWindow::StartProgram() {
   MachineSession* session = &session_;
   const bool submitted = session_.Submit(
       [session, grid, run] {
-        const auto run_one_copy = [session, run] {
+        // Over a warped plate the run follows the applied height map (the work zero set on the
+        // copper at the job's origin, where the map is 0).
+        const std::shared_ptr<const HeightMap> map = session->AppliedHeightMap();
+        std::optional<HeightMapMotion> mapped;
+        if (map) mapped.emplace(session->ProgramMotion(), *map);
+        IsoMotion& motion = mapped ? static_cast<IsoMotion&>(*mapped) : session->ProgramMotion();
+        const auto run_one_copy = [session, run, &motion] {
           if (!run->has_program) return true;
           if (!run->load_error.empty()) {
             run->error = run->load_error;
             return false;
           }
-          const IsoRunResult result = RunIsoProgram(run->lines, session->ProgramMotion(), session->CommandHost());
+          const IsoRunResult result = RunIsoProgram(run->lines, motion, session->CommandHost());
           if (result.outcome == IsoRunOutcome::kRefused) {
             run->error = result.status.message();
             return false;
@@ -211,7 +221,7 @@ void MachineWindow::StartProgram() {
           // copies after it do not run.
           return result.outcome == IsoRunOutcome::kCompleted;
         };
-        run->ran = RunStartSequence(grid, run_one_copy, session->ProgramMotion());
+        run->ran = RunStartSequence(grid, run_one_copy, motion);
       },
       [self = QPointer<MachineWindow>(this), run] {
         if (self) self->FinishProgram(run->ran, run->error);
