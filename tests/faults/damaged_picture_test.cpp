@@ -89,7 +89,8 @@ TEST(DamagedPicture, RefusedWithWhatIsWrong) {
       {"GIF cut in its image data", "cut.gif", kGif.substr(0, 33), "GIF tronqué : le fichier s'arrête dans les données"},
       {"GIF without its trailer", "end.gif", kGif.substr(0, kGif.size() - 1), "GIF tronqué : le fichier s'arrête sans"},
       {"GIF cut in its header", "head.gif", kGif.substr(0, 11), "GIF tronqué : le fichier s'arrête dans l'en-tête"},
-      {"neither BMP nor GIF", "text.bmp", "P1 4 2 0101 1100", "ni une image BMP ni une image GIF"},
+      {"no picture format at all", "text.bmp", "quatre fois deux pixels", "ni une image BMP ni une image GIF"},
+      {"another format, damaged (PBM)", "text.pbm", "P1 4 2 0101 1100", "Impossible de lire l'image"},
       {"6 bits per pixel (found by fuzzing)", "six.bmp", SixBitBmp(rows), "Impossible de lire l'image"},
   };
   testing::TempFolder folder("damaged_picture");
