@@ -286,8 +286,9 @@ class MainWindow : public QWidget {
   void ShowStatedResolution(const std::optional<StatedResolution>& resolution);
   void LoadEngravingFileFrom(const QString& path);
   void FillRecentFilesMenu();
-  // Where a save dialog opens: the artwork's stem with the kind's ending (board.grv,
-  // board-gravure.iso, board-percage.iso) in the last folder used for the kind.
+  // Where a save dialog opens: the stem of the artwork or engraving file opened with the kind's
+  // ending (board.grv, board-gravure.iso, board-percage.iso), in the last folder used for the kind
+  // (at first the opened file's).
   QString ProposedName(FileKind kind, JobMode mode) const;
 
   Prompts& prompts_;
@@ -299,6 +300,7 @@ class MainWindow : public QWidget {
   bool measuring_ = false;  // a button went down on the artwork view in scale mode
   bool artwork_loaded_ = false;  // the artwork bitmap holds a loaded picture (not a .grv blank)
   QString artwork_path_;         // the picture loaded, as messages name it
+  QString job_source_path_;      // the artwork or engraving file last opened: saved names come from it
   bool busy_ = false;
   BusyDelay busy_delay_;
   Drag artwork_drag_;

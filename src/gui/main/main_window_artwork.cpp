@@ -78,6 +78,7 @@ void MainWindow::LoadArtworkFrom(const QString& path) {
   artwork_loaded_ = true;
   UpdateArtworkMenu();
   artwork_path_ = path;
+  job_source_path_ = path;
   ForgetToolPaths();
   ShowStatedResolution(resolution);
   ShowZoomLevel();

@@ -55,14 +55,15 @@ void MainWindow::LoadEngravingFileFrom(const QString& path) {
   RememberFolder(FileKind::kEngravingFile, path);
   RememberRecentFile(path);
   ShowStatedResolution(std::nullopt);  // the file holds its pixel size; no picture's resolution
+  job_source_path_ = path;
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
   ShowEngravingFile(std::move(file));
 }
 
 QString MainWindow::ProposedName(FileKind kind, JobMode mode) const {
-  if (artwork_path_.isEmpty()) return LastFolder(kind);
-  const QString folder = LastFolder(kind, QFileInfo(artwork_path_).absolutePath());
-  const JobFileNames names = JobFileNamesFor(artwork_path_.toStdString());
+  if (job_source_path_.isEmpty()) return LastFolder(kind);
+  const QString folder = LastFolder(kind, QFileInfo(job_source_path_).absolutePath());
+  const JobFileNames names = JobFileNamesFor(job_source_path_.toStdString());
   const std::string& beside = kind == FileKind::kEngravingFile ? names.engraving_file
                               : mode == JobMode::Engraving     ? names.engraving_program
                                                                : names.drilling_program;
