@@ -6,6 +6,7 @@
 #include "core/text/quoted.h"
 #include "image/picture_resolution.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace pistora::cli {
@@ -93,6 +94,8 @@ Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options) {
 
 Status TakeScaleFromArtwork(const std::string& artwork, AnalysisOptions* options, std::string* notice) {
   if (!options->scale_from_file) return Status::Ok();
+  std::error_code error;
+  if (!std::filesystem::exists(artwork, error)) return Status::Error("Le fichier " + Quoted(artwork) + " est introuvable.");
   const std::optional<StatedResolution> resolution = ReadFileResolution(artwork);
   if (!resolution) {
     return Status::Error("l'image " + Quoted(artwork) +
