@@ -3,7 +3,10 @@
 #include "cli/analysis_pipeline.h"
 #include "core/artwork/thickening.h"
 #include "core/host/host.h"
+#include "core/text/quoted.h"
+#include "image/picture_resolution.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace pistora::cli {
@@ -61,9 +64,10 @@ void AddAnalysisOptions(ArgSpec* options_spec) {
 }
 
 Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options) {
-  if (args.Has("pixel-mm") == args.Has("dpi")) {
+  if (args.Has("pixel-mm") && args.Has("dpi")) {
     return Status::Error("donner l'échelle par --pixel-mm ou par --dpi (un seul des deux)");
   }
+  options->scale_from_file = !args.Has("pixel-mm") && !args.Has("dpi");
   double pixel_mm = 0.0;
   double dpi = 0.0;
   long hole_size = ExtractionSettings{}.hole_size;
@@ -78,7 +82,7 @@ Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options) {
   if (args.Has("dpi")) {
     if (!(dpi > 0.0)) return Status::Error("--dpi doit être un nombre positif");
     pixel_mm = kMillimetresPerInch / dpi;
-  } else if (!(pixel_mm > 0.0)) {
+  } else if (args.Has("pixel-mm") && !(pixel_mm > 0.0)) {
     return Status::Error("--pixel-mm doit être un nombre positif");
   }
   options->settings = ExtractionSettings{static_cast<int>(hole_size), static_cast<int>(pad_points)};
@@ -86,6 +90,21 @@ Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options) {
   options->thicken_times = static_cast<int>(thicken_times);
   options->smooth = args.Has("smooth");
   return ReadToolOptions(args, options);
+}
+
+Status TakeScaleFromArtwork(const std::string& artwork, AnalysisOptions* options, std::string* notice) {
+  if (!options->scale_from_file) return Status::Ok();
+  std::error_code error;
+  if (!std::filesystem::exists(artwork, error)) return Status::Error("Le fichier " + Quoted(artwork) + " est introuvable.");
+  const std::optional<StatedResolution> resolution = ReadFileResolution(artwork);
+  if (!resolution) {
+    return Status::Error("l'image " + Quoted(artwork) +
+                         " ne dit pas sa résolution : donner l'échelle par --pixel-mm ou par --dpi");
+  }
+  options->pixel_mm = PixelSizeMmOf(*resolution);
+  *notice = "résolution de " + ResolutionText(*resolution) + " lue dans le fichier " + Quoted(artwork) +
+            " (pixel de " + std::to_string(options->pixel_mm) + " mm)";
+  return Status::Ok();
 }
 
 ToolPathReport ApplyAnalysisRewrites(const AnalysisOptions& options, Workspace* ws, std::ostream& err) {

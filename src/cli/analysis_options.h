@@ -16,7 +16,8 @@ namespace pistora::cli {
 //   (--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] [--thicken [N]] [--smooth]
 struct AnalysisOptions {
   ExtractionSettings settings;
-  double pixel_mm = 0.0;  // millimetres per pixel, > 0
+  double pixel_mm = 0.0;  // millimetres per pixel, > 0 (0 until read from the artwork)
+  bool scale_from_file = false;  // neither --pixel-mm nor --dpi: the artwork's stated resolution
   int thicken_times = 0;  // --thicken [N]: the thickening command N times (1 without N)
   bool smooth = false;    // --smooth: one smoothing pass, before any thickening
   double threshold_percent = kDefaultThresholdPercent;  // --threshold P: grey and colour pictures
@@ -28,15 +29,20 @@ struct AnalysisOptions {
 
 void AddAnalysisOptions(ArgSpec* options_spec);
 
-// Exactly one of --pixel-mm and --dpi, each a positive decimal with "."; the two counts
+// At most one of --pixel-mm and --dpi (neither: the artwork's resolution, TakeScaleFromArtwork), each a positive decimal with "."; the two counts
 // within the ranges of the window's spin boxes; the tool width positive, passes 1..kMaxPasses,
 // overlap 0..kMaxOverlap, hole sizes positive with min <= max, threshold 1..99 %. --passes and
 // --overlap need --tool-width, which does not go with --thicken. The message names the option
 // at fault.
 Status ReadAnalysisOptions(const Args& args, AnalysisOptions* options);
 
+// When the options gave no scale, the pixel size from the resolution the artwork's header states;
+// `notice` receives the line that says which resolution was used. Refused, naming the file, when
+// the file states none.
+Status TakeScaleFromArtwork(const std::string& artwork, AnalysisOptions* options, std::string* notice);
+
 inline constexpr const char* kAnalysisOptionsUsage =
-    "(--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] [--thicken [N]] [--smooth]";
+    "[--pixel-mm MM | --dpi N] [--hole-size N] [--pad-points N] [--thicken [N]] [--smooth]";
 inline constexpr const char* kToolOptionsUsage =
     "[--tool-width MM [--passes N] [--overlap F]] [--hole-min MM] [--hole-max MM] [--threshold P]";
 

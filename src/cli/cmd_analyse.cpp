@@ -29,12 +29,15 @@ int RunAnalyse(const std::vector<std::string>& argv, std::ostream& out, std::ost
   }
   AnalysisOptions options;
   if (status) status = ReadAnalysisOptions(args, &options);
+  std::string scale_notice;
+  if (status) status = TakeScaleFromArtwork(args.positional[0], &options, &scale_notice);
   if (!status) {
     err << "pistora-cli analyse : " << status.message() << "\n" << kUsage << kAnalysisOptionsUsage << "\n";
     return 2;
   }
 
   const auto started = std::chrono::steady_clock::now();
+  if (!scale_notice.empty()) err << "pistora-cli analyse : " << scale_notice << "\n";
   Workspace ws;
   std::string notice;
   if (Status s = AnalyseArtworkFile(args.positional[0], options.settings, options.pixel_mm, &ws,

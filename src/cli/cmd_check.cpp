@@ -13,7 +13,7 @@ namespace pistora::cli {
 namespace {
 
 const char kUsage[] =
-    "Usage : pistora-cli check TYPON GRAVURE.iso (--pixel-mm MM | --dpi N) --tool-width MM [--drill PERCAGE.iso] "
+    "Usage : pistora-cli check TYPON GRAVURE.iso [--pixel-mm MM | --dpi N] --tool-width MM [--drill PERCAGE.iso] "
     "[--threshold P]\n";
 
 }  // namespace
@@ -30,10 +30,13 @@ int RunCheck(const std::vector<std::string>& argv, std::ostream& out, std::ostre
   }
   AnalysisOptions options;
   if (status) status = ReadAnalysisOptions(args, &options);
+  std::string scale_notice;
+  if (status) status = TakeScaleFromArtwork(args.positional[0], &options, &scale_notice);
   if (!status) {
     err << "pistora-cli check : " << status.message() << "\n" << kUsage;
     return 2;
   }
+  if (!scale_notice.empty()) err << "pistora-cli check : " << scale_notice << "\n";
   Bitmap artwork;
   if (Status s = LoadArtwork(args.positional[0], &artwork); !s) {
     err << "pistora-cli check : " << s.message() << "\n";

@@ -30,12 +30,15 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
     return 2;
   }
   if (status) status = ReadAnalysisOptions(args, &analysis);
+  std::string scale_notice;
+  if (status) status = TakeScaleFromArtwork(args.positional[0], &analysis, &scale_notice);
   if (status) status = ReadJobOptions(args, &parameters);
   if (!status) {
     err << "pistora-cli convert : " << status.message() << "\n";
     return 2;
   }
 
+  if (!scale_notice.empty()) err << "pistora-cli convert : " << scale_notice << "\n";
   const std::filesystem::path artwork(args.positional[0]);
   const std::filesystem::path dir(*args.Get("out-dir"));
   const std::string stem = artwork.stem().string();

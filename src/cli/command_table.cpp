@@ -17,15 +17,15 @@ namespace pistora::cli {
 // Subcommands live in files of their own (cmd_<name>.cpp) and are listed here.
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"analyse", "analyse TYPON -o SORTIE.grv (--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N]",
+      {"analyse", "analyse TYPON -o SORTIE.grv [--pixel-mm MM | --dpi N] [--hole-size N] [--pad-points N]",
        "Traitement du typon (pistes et pastilles) et fichier gravure, comme « Traiter » puis « Sauvegarde ».", RunAnalyse},
       {"preprocess", "preprocess TYPON -o SORTIE.bmp",
        "Pré-traitement du typon : lignes médianes blanches des isolements, écrites en BMP 24 bits.", RunPreprocess},
       {"gcode", "gcode FICHIER.grv [--engrave GRAVURE.iso] [--drill PERCAGE.iso] [--depth MM] [--no-spindle] ...",
        "Programmes ISO de gravure et de perçage d'un fichier gravure, comme « Générer G-CODE ».", RunGcode},
-      {"convert", "convert TYPON --out-dir DOSSIER (--pixel-mm MM | --dpi N) [--hole-size N] [--pad-points N] ...",
+      {"convert", "convert TYPON --out-dir DOSSIER [--pixel-mm MM | --dpi N] [--hole-size N] [--pad-points N] ...",
        "Typon vers fichier gravure et programmes de gravure et de perçage, en une fois.", RunConvert},
-      {"check", "check TYPON GRAVURE.iso (--pixel-mm MM | --dpi N) --tool-width MM [--drill PERCAGE.iso]",
+      {"check", "check TYPON GRAVURE.iso [--pixel-mm MM | --dpi N] --tool-width MM [--drill PERCAGE.iso]",
        "Pose le sillon de l'outil le long du programme sur le typon : îlots non isolés, cuivre entamé, perçages sur le cuivre.",
        RunCheck},
       {"info", "info PROGRAMME.iso [--feed F]",

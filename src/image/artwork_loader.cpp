@@ -14,6 +14,7 @@
 #include "core/text/quoted.h"
 #include "image/picture_structure.h"
 #include "image/bitmap_image.h"
+#include "image/picture_resolution.h"
 
 namespace pistora {
 
@@ -67,7 +68,9 @@ Bitmap ToBlackAndWhite(const QImage& image) {
 
 }  // namespace
 
-Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
+Status LoadArtwork(const std::string& path, Bitmap* bitmap) { return LoadArtwork(path, bitmap, nullptr); }
+
+Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<StatedResolution>* resolution) {
   const QString name = QString::fromStdString(path);
   if (!QFileInfo::exists(name)) {
     return Status::Error("Le fichier " + Quoted(path) + " est introuvable.");
@@ -78,21 +81,27 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
   if (Status s = ReadFileBytes(path, &bytes, kMaxPictureBytes); !s) return s;
   // The content tells the type, whatever the name says.
   const PictureKind kind = PictureKindOf(bytes);
-  if (kind == PictureKind::kUnknown) {
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  // Any other format a Qt image plugin recognises by its content (PNG, TIFF, JPEG, ...).
+  const QByteArray other_format = kind == PictureKind::kUnknown ? QImageReader::imageFormat(&buffer) : QByteArray();
+  if (kind == PictureKind::kUnknown && other_format.isEmpty()) {
     return Status::Error("L'image " + Quoted(path) + " ne peut pas être lue : " +
                          CheckPictureStructure(bytes).message());
   }
   const bool gif = kind == PictureKind::kGif;
-  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, gif ? QByteArray("gif") : QByteArray("bmp"));
+  const std::string format_name = kind == PictureKind::kUnknown ? other_format.toUpper().toStdString()
+                                  : gif                         ? std::string("GIF")
+                                                                : std::string("BMP");
+  buffer.seek(0);
+  QImageReader reader(&buffer, kind == PictureKind::kUnknown ? other_format : gif ? QByteArray("gif") : QByteArray("bmp"));
   reader.setDecideFormatFromContent(false);
   reader.setAutoTransform(false);
   // 20000 x 20000 pixels at 4 bytes each, with room to spare.
   QImageReader::setAllocationLimit(2048);
   QSize size = reader.size();
-  const QSize announced = HeaderSize(bytes, gif);
+  const QSize announced = kind == PictureKind::kUnknown ? QSize() : HeaderSize(bytes, gif);
   if (!size.isValid()) {
     size = announced;
   } else if (announced.isValid()) {
@@ -113,20 +122,25 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) {
                          " pixels (16384 x 16384), elle ne peut pas être lue.");
   }
   // A decoder reads a damaged picture's missing part as white (or copper): refused instead.
-  if (Status s = CheckPictureStructure(bytes); !s) {
-    return Status::Error("L'image " + Quoted(path) + " (" + std::string(gif ? "GIF" : "BMP") +
-                         ") est endommagée : " + s.message());
+  // Other formats are checked by their own decoder, which refuses data cut short.
+  if (kind != PictureKind::kUnknown) {
+    if (Status s = CheckPictureStructure(bytes); !s) {
+      return Status::Error("L'image " + Quoted(path) + " (" + format_name + ") est endommagée : " + s.message());
+    }
   }
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
-    return Status::Error("Impossible de lire l'image " + Quoted(path) + " (" +
-                         std::string(gif ? "GIF" : "BMP") + ") : " + reader.errorString().toStdString() + ".");
+    return Status::Error("Impossible de lire l'image " + Quoted(path) + " (" + format_name +
+                         ") : " + reader.errorString().toStdString() + ".");
   }
   if (image.width() > kMaxImageSide || image.height() > kMaxImageSide) {
     return Status::Error("L'image " + Quoted(path) + " est trop grande (plus de " +
                          std::to_string(kMaxImageSide) + " pixels de côté).");
   }
+  // Every format but GIF keeps its colours, as BMP does: only exact black and white take part,
+  // grey and colour pixels are thresholded by the analysis.
   *bitmap = gif ? ToBlackAndWhite(image) : FromQImage(image);
+  if (resolution) *resolution = ReadStatedResolution(bytes);
   return Status::Ok();
 }
 

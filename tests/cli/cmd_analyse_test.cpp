@@ -81,6 +81,23 @@ TEST_F(AnalyseCommand, CompletesTheNameWithGrv) {
   EXPECT_FALSE(fs::exists(PathOf("named")));
 }
 
+TEST_F(AnalyseCommand, WithoutAScaleTakesTheResolutionTheArtworkStates) {
+  // The same board stating 23622 pixels per metre (600 dpi) in its information header.
+  std::string bytes = EncodeBmp24(SmallBoard());
+  for (const int at : {38, 42}) {
+    for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<char>((23622 >> (8 * i)) & 0xFF);
+  }
+  Write(PathOf("stated.bmp"), bytes);
+  const ExtractionSettings settings;
+  ASSERT_EQ(Run({PathOf("stated.bmp"), "-o", PathOf("out.grv")}), 0) << err_.str();
+  EXPECT_EQ(Slurp(PathOf("out.grv")), ExpectedFile(settings, 25.4 / 600));
+  EXPECT_NE(err_.str().find("résolution de 600 dpi lue dans le fichier"), std::string::npos) << err_.str();
+  // A scale given on the command line wins, and nothing is said of the file's.
+  ASSERT_EQ(Run({PathOf("stated.bmp"), "-o", PathOf("out.grv"), "--dpi", "300"}), 0) << err_.str();
+  EXPECT_EQ(Slurp(PathOf("out.grv")), ExpectedFile(settings, 25.4 / 300));
+  EXPECT_EQ(err_.str().find("résolution"), std::string::npos) << err_.str();
+}
+
 TEST_F(AnalyseCommand, BadArgumentsOrArtworkWriteNothing) {
   std::ofstream(PathOf("not_an_image.bmp"), std::ios::binary) << "hello";
   const std::string board = PathOf("board.bmp");

@@ -91,7 +91,8 @@ TEST(DamagedPicture, RefusedWithWhatIsWrong) {
       {"GIF whose blocks are whole but whose image data stop early", "short.gif",
        kGif.substr(0, 30) + std::string("\x01\x84\x00;", 4), "GIF tronqué : les données d'une image s'arrêtent après 1 pixels sur 8"},
       {"GIF cut in its header", "head.gif", kGif.substr(0, 11), "GIF tronqué : le fichier s'arrête dans l'en-tête"},
-      {"neither BMP nor GIF", "text.bmp", "P1 4 2 0101 1100", "ni une image BMP ni une image GIF"},
+      {"no picture format at all", "text.bmp", "quatre fois deux pixels", "ni une image BMP ni une image GIF"},
+      {"another format, damaged (PBM)", "text.pbm", "P1 4 2 0101 1100", "Impossible de lire l'image"},
       {"6 bits per pixel (found by fuzzing)", "six.bmp", SixBitBmp(rows), "Impossible de lire l'image"},
   };
   testing::TempFolder folder("damaged_picture");

@@ -94,6 +94,8 @@ bool PointOnContour(const Workspace& ws, int i, int x, int y, Host* host) {
   return found;
 }
 
+PixelPoint ContourCentre(const Contour& c, int height) { return {c.CenterX, height - c.CenterY}; }
+
 ReadViewColour EngravingViewColours(const Workspace& ws, int hpos, int vpos) {
   return [&ws, hpos, vpos](int view_x, int view_y) -> std::optional<Rgb> {
     const int x = view_x + hpos;

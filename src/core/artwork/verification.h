@@ -5,6 +5,7 @@
 
 #include "core/artwork/bitmap.h"
 #include "core/artwork/contour_drawing.h"
+#include "core/artwork/scale.h"
 #include "core/artwork/workspace.h"
 #include "core/host/host.h"
 
@@ -52,6 +53,10 @@ ReadViewColour EngravingViewColours(const Workspace& ws, int hpos, int vpos);
 // distance below 5 pixels; anything else nothing.
 std::optional<int> ContourAtViewPoint(const Workspace& ws, int view_x, int view_y, int hpos, int vpos,
                                       const ReadViewColour& read_view_colour, Host* host = nullptr);
+
+// Where contour `c` lies in the bitmap, for a view to centre on it: the middle of its bounding
+// box (its CenterX, CenterY) as a column and a row of a bitmap `height` rows high.
+PixelPoint ContourCentre(const Contour& c, int height);
 
 // "Pastille" clicked: the contour's IsPad takes the box's state, and a pad is no longer useless.
 // Out-of-range indices do nothing.

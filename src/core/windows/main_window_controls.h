@@ -53,6 +53,7 @@ enum class MainControl {
   kCopyPitchLengthButton,
   kValidateScaleButton,
   kValidateScaleLamp,
+  kStatedResolutionNote,  // "600 dpi lus dans le fichier" when the artwork states its resolution
 
   // Step panel "Vérification du résultat".
   kVerificationPanel,
@@ -118,6 +119,14 @@ enum class MainControl {
   kSaveSettingsButton,
   kProgramOptionsButton,  // opens the program options (controller, spindle speed, drills, ...)
   kToolSettingsButton,    // opens the tool settings (passes, holes by size, threshold) and the gaps
+
+  // Under the views: the zoom of the view shown, and the files opened lately.
+  kZoomOutButton,
+  kZoomInButton,
+  kZoomFitButton,         // the whole bitmap in the view
+  kZoomOneToOneButton,    // one bitmap pixel per screen pixel
+  kZoomLevel,             // the scale of the view shown, in per cent
+  kRecentFilesButton,     // its menu lists the artworks and engraving files opened lately
 
   // Hidden diagnostic lists (see Workspace) and the artwork view's context menu.
   kContourLog,

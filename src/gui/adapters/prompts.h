@@ -15,6 +15,13 @@ class Prompts {
   // Full path of the chosen file, or an empty string when the dialog was cancelled.
   virtual QString OpenFileName(const QString& caption, const QString& filter) = 0;
   virtual QString SaveFileName(const QString& caption, const QString& filter) = 0;
+  // The same, the dialog opening at `start`: a folder, or a file name proposed in a folder.
+  virtual QString OpenFileNameAt(const QString& caption, const QString& filter, const QString& /*start*/) {
+    return OpenFileName(caption, filter);
+  }
+  virtual QString SaveFileNameAt(const QString& caption, const QString& filter, const QString& /*start*/) {
+    return SaveFileName(caption, filter);
+  }
 
   virtual void ShowError(const QString& text) = 0;
   virtual void ShowInfo(const QString& text) = 0;

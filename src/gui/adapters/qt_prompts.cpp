@@ -7,11 +7,19 @@
 namespace pistora {
 
 QString QtPrompts::OpenFileName(const QString& caption, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent_, caption, QString(), WithUpperCasePatterns(filter));
+  return OpenFileNameAt(caption, filter, QString());
 }
 
 QString QtPrompts::SaveFileName(const QString& caption, const QString& filter) {
-  return QFileDialog::getSaveFileName(parent_, caption, QString(), WithUpperCasePatterns(filter));
+  return SaveFileNameAt(caption, filter, QString());
+}
+
+QString QtPrompts::OpenFileNameAt(const QString& caption, const QString& filter, const QString& start) {
+  return QFileDialog::getOpenFileName(parent_, caption, start, WithUpperCasePatterns(filter));
+}
+
+QString QtPrompts::SaveFileNameAt(const QString& caption, const QString& filter, const QString& start) {
+  return QFileDialog::getSaveFileName(parent_, caption, start, WithUpperCasePatterns(filter));
 }
 
 void QtPrompts::ShowError(const QString& text) {

@@ -15,6 +15,8 @@ class QtPrompts final : public Prompts {
 
   QString OpenFileName(const QString& caption, const QString& filter) override;
   QString SaveFileName(const QString& caption, const QString& filter) override;
+  QString OpenFileNameAt(const QString& caption, const QString& filter, const QString& start) override;
+  QString SaveFileNameAt(const QString& caption, const QString& filter, const QString& start) override;
   void ShowError(const QString& text) override;
   void ShowInfo(const QString& text) override;
   bool Confirm(const QString& question) override;

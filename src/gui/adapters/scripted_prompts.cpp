@@ -8,10 +8,22 @@ QString ScriptedPrompts::Next(const QString& filter) {
 }
 
 QString ScriptedPrompts::OpenFileName(const QString& /*caption*/, const QString& filter) {
+  last_start_.clear();
+  return Next(filter);
+}
+
+QString ScriptedPrompts::OpenFileNameAt(const QString& /*caption*/, const QString& filter, const QString& start) {
+  last_start_ = start;
+  return Next(filter);
+}
+
+QString ScriptedPrompts::SaveFileNameAt(const QString& /*caption*/, const QString& filter, const QString& start) {
+  last_start_ = start;
   return Next(filter);
 }
 
 QString ScriptedPrompts::SaveFileName(const QString& /*caption*/, const QString& filter) {
+  last_start_.clear();
   return Next(filter);
 }
 

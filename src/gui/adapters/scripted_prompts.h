@@ -17,6 +17,8 @@ class ScriptedPrompts final : public Prompts {
 
   QString OpenFileName(const QString& caption, const QString& filter) override;
   QString SaveFileName(const QString& caption, const QString& filter) override;
+  QString OpenFileNameAt(const QString& caption, const QString& filter, const QString& start) override;
+  QString SaveFileNameAt(const QString& caption, const QString& filter, const QString& start) override;
   void ShowError(const QString& text) override { errors_ << text; }
   void ShowInfo(const QString& text) override { infos_ << text; }
   // Answers with the queued answers in order, then no; each question is recorded.
@@ -31,6 +33,8 @@ class ScriptedPrompts final : public Prompts {
   const QStringList& Infos() const { return infos_; }
   // The filter of the last file dialog asked for.
   const QString& LastFilter() const { return last_filter_; }
+  // Where the last file dialog would have opened (a folder or a proposed file; empty: anywhere).
+  const QString& LastStart() const { return last_start_; }
   void ClearMessages() {
     errors_.clear();
     infos_.clear();
@@ -38,6 +42,7 @@ class ScriptedPrompts final : public Prompts {
 
  private:
   QString Next(const QString& filter);
+  QString last_start_;
   QStringList file_names_;
   QStringList errors_;
   QStringList infos_;

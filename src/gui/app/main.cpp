@@ -1,5 +1,6 @@
 // The pistora program: the splash, every window once, the event loop.
-//   pistora                  the windows
+//   pistora [FILE]           the windows, FILE (an artwork or a .grv) opened in the main window
+//   pistora --help|--version prints and exits, without a display
 //   pistora --port=CHOICE    the machine's parallel port: auto (default), ppdev, direct, sim (a
 //                            simulated machine: a dry run) or none; PISTORA_PORT when not given
 //   pistora --screenshots D  writes a PNG of every window into D and exits (no dialog is shown,
@@ -7,6 +8,8 @@
 // Under sudo the port is opened first, then the program becomes the invoking user before it
 // opens a window or a file: only the ioperm call needs root.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <pwd.h>
@@ -24,6 +27,7 @@
 
 #include "gui/adapters/qt_prompts.h"
 #include "gui/adapters/scripted_prompts.h"
+#include "gui/app/command_line.h"
 #include "gui/app/screenshots.h"
 #include "gui/app/safe_shutdown.h"
 #include "core/machine/machine_session.h"
@@ -65,6 +69,16 @@ bool ReadPortBase(const pistora::PrivilegePlan& plan, std::uint16_t* base) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The help and the version need neither the port, nor the rights, nor a display.
+  if (pistora::AsksHelpOrVersion(argc, argv)) {
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pistora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PISTORA_VERSION_TEXT));
+    QCommandLineParser parser;
+    pistora::DescribeCommandLine(parser);
+    parser.process(core);  // prints and exits
+    return 0;
+  }
   std::vector<std::string> arg_list(argv, argv + argc);
   const pistora::PrivilegePlan privileges =
       pistora::PlanPrivilegeDrop(geteuid(), std::getenv("SUDO_UID"), std::getenv("SUDO_GID"));
@@ -104,14 +118,15 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Pistora"));
   pistora::ApplyUiFont();
 
-  const QStringList args = QApplication::arguments();
-  const qsizetype shots = args.indexOf(QStringLiteral("--screenshots"));
-  if (shots >= 0) {
-    if (shots + 1 >= args.size()) {
-      std::fprintf(stderr, "usage: pistora --screenshots FOLDER\n");
-      return 2;
-    }
-    return RunScreenshots(args[shots + 1]);
+  QApplication::setApplicationVersion(QStringLiteral(PISTORA_VERSION_TEXT));
+  QCommandLineParser parser;
+  pistora::DescribeCommandLine(parser);
+  parser.process(app);  // an unknown option or a missing value: said, and the program ends
+  if (parser.isSet(QStringLiteral("screenshots"))) return RunScreenshots(parser.value(QStringLiteral("screenshots")));
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    std::fprintf(stderr, "pistora : un seul fichier à ouvrir (reçu %d)\n", static_cast<int>(files.size()));
+    return 2;
   }
 
   // SIGINT and SIGTERM as a confirmed close: the machine halted (STOP, outputs low), then every
@@ -157,6 +172,7 @@ int main(int argc, char** argv) {
   pistora::MainWindow* main_window = windows->ByKind().main;
   prompts.SetParent(main_window);
   main_window->show();
+  if (!files.isEmpty()) main_window->OpenFile(files.first());
   const int code = QApplication::exec();
   windows.reset();
   return code;

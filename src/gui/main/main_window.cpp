@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -85,6 +86,10 @@ void MainWindow::ConnectHandlers() {
       {simulate_drilling_button_, &MainWindow::SimulateDrilling},
       {rebuild_for_tool_button_, &MainWindow::RebuildForTool},
       {tool_settings_button_, &MainWindow::OpenToolSettings},
+      {zoom_in_button_, &MainWindow::ZoomIn},
+      {zoom_out_button_, &MainWindow::ZoomOut},
+      {zoom_fit_button_, &MainWindow::ZoomFit},
+      {zoom_one_to_one_button_, &MainWindow::ZoomOneToOne},
   };
   for (const auto& [button, handler] : commands) connect(button, &QPushButton::clicked, this, handler);
   // Clicks only: the boxes are also set when a contour is selected, which must not change flags.
@@ -111,6 +116,7 @@ void MainWindow::ConnectHandlers() {
   connect(engraving_view_, &BitmapView::MouseDown, this, [this](QPoint p) { EngravingMouseDown(p); });
   connect(engraving_view_, &BitmapView::MouseMove, this, [this](QPoint p) { EngravingMouseMove(p); });
   connect(engraving_view_, &BitmapView::MouseUp, this, [this](QPoint p) { EngravingMouseUp(p); });
+  connect(recent_files_menu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFilesMenu);
 }
 
 void MainWindow::ApplyStep(StepEvent event) {
@@ -130,6 +136,7 @@ void MainWindow::ApplyStep(StepEvent event) {
   });
   each(step.hide, [](QWidget* w) { w->hide(); });
   each(step.show, [](QWidget* w) { w->show(); });
+  ShowZoomLevel();  // the view shown may have changed
 }
 
 JobParameters MainWindow::JobParametersFromControls() const {

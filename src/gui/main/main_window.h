@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "core/artwork/scale.h"
+#include "core/host/host.h"
 #include "core/artwork/tool_paths.h"
 #include "core/artwork/verification.h"
 #include "core/artwork/workspace.h"
@@ -21,10 +27,14 @@
 #include "core/text/report_gate.h"
 #include "core/windows/main_window_steps.h"
 #include "gui/adapters/qt_host.h"
+#include "gui/main/file_history.h"
+#include "image/picture_resolution.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
@@ -32,6 +42,7 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
+class QResizeEvent;
 class QPushButton;
 class QScrollBar;
 class QSpinBox;
@@ -80,6 +91,9 @@ class MainWindow : public QWidget {
 
   // --- handlers -----------------------------------------------------------------------
   void LoadArtwork();        // "&Charger le typon d'origine"
+  // Opens `path` as the two load buttons would after their dialog: a ".grv" name as an engraving
+  // file, anything else as an artwork (the command line, a drop, the recent files).
+  void OpenFile(const QString& path);
   void ValidateScale();      // "Valide" of the scale step
   void ShowAbout();          // "A Propos de ..."
   void OpenMachineWindow();  // "&Module de Gravure"
@@ -137,6 +151,17 @@ class MainWindow : public QWidget {
   void ListLanguages();             // fills the language list from the program's folder, keeping the text
   void ToggleMagnifier(bool down);  // the "Loupe" toggle: asks for the magnifier shown or closed
 
+  // Zoom of the view shown (main_window_zoom.cpp). The keys + and -, Ctrl + wheel, 0 (fit)
+  // and 1 (1:1) do the same on the view that has the focus.
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomFit();
+  void ZoomOneToOne();
+  // Screen pixels per bitmap pixel of a view.
+  double ViewScale(View view) const;
+  // Scrolls a view so that bitmap pixel (x, row) is at its centre, as near as its ends allow.
+  void CentreViewOn(View view, PixelPoint pixel);
+
   // Copies the visible part of each working bitmap onto its view, at the scroll offsets.
   void ShowArtworkView();
   void ShowEngravingView();
@@ -180,6 +205,13 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   // Runs Activated whenever the window becomes the active window.
   bool event(QEvent* event) override;
+  // The views grow with the window; the right column keeps its places along the right edge.
+  void resizeEvent(QResizeEvent* event) override;
+  // The zoom gestures of the two views.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A file dropped on the window is opened as OpenFile does.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildLayout();
@@ -219,12 +251,46 @@ class MainWindow : public QWidget {
   // Applies the entry of the language list; `chosen`: the user has just chosen it.
   void ApplyLanguage(bool chosen);
 
-  // One drag on a view: pressed at `remembered`, in view pixels.
+  // One drag on a view: pressed at `remembered`, in view pixels (fractions at other scales
+  // than 1, where a move shifts the picture by whole bitmap pixels).
   struct Drag {
     bool active = false;
-    QPoint remembered;
+    QPointF remembered;
   };
   void PanView(Drag& drag, QPoint position, QScrollBar* horizontal, QScrollBar* vertical);
+
+  // The parts of one view (main_window_zoom.cpp).
+  struct ViewParts {
+    BitmapView* view;
+    QScrollBar* horizontal;
+    QScrollBar* vertical;
+    const Bitmap& bitmap;
+    double& scale;
+  };
+  ViewParts Parts(View view);
+  View ShownView() const;
+  // The scroll ranges of a view for its bitmap, size and scale, keeping the positions within.
+  void UpdateScrollRanges(View view);
+  // Sets a view's scale keeping the bitmap point under view pixel `about` in place.
+  void SetViewScale(View view, double scale, QPointF about);
+  // Resets a view to the top-left corner of a new bitmap, keeping its scale.
+  void ResetView(View view);
+  void ShowView(View view);
+  void ShowZoomLevel();
+  void PlaceControlsForSize();
+  // The bitmap pixel under view pixel `position` of a view.
+  PixelPoint ViewPixel(View view, QPoint position);
+
+  // Files (main_window_files.cpp).
+  void LoadArtworkFrom(const QString& path);
+  // Fills the scale step from the resolution the artwork states, or says nothing of it.
+  void ShowStatedResolution(const std::optional<StatedResolution>& resolution);
+  void LoadEngravingFileFrom(const QString& path);
+  void FillRecentFilesMenu();
+  // Where a save dialog opens: the stem of the artwork or engraving file opened with the kind's
+  // ending (board.grv, board-gravure.iso, board-percage.iso), in the last folder used for the kind
+  // (at first the opened file's).
+  QString ProposedName(FileKind kind, JobMode mode) const;
 
   Prompts& prompts_;
   QString settings_folder_;
@@ -235,10 +301,15 @@ class MainWindow : public QWidget {
   bool measuring_ = false;  // a button went down on the artwork view in scale mode
   bool artwork_loaded_ = false;  // the artwork bitmap holds a loaded picture (not a .grv blank)
   QString artwork_path_;         // the picture loaded, as messages name it
+  QString job_source_path_;      // the artwork or engraving file last opened: saved names come from it
   bool busy_ = false;
   BusyDelay busy_delay_;
   Drag artwork_drag_;
   Drag engraving_drag_;
+  double artwork_scale_ = 1.0;    // screen pixels per bitmap pixel
+  double engraving_scale_ = 1.0;
+  // Off while a right click selects: the contour is already under the pointer.
+  bool centre_selection_ = true;
   ReportGate language_report_;
   std::function<void(const LanguageText&)> apply_language_;
 
@@ -276,6 +347,7 @@ class MainWindow : public QWidget {
   QLineEdit* pitch_length_edit_ = nullptr;       // their length, mm
   QPushButton* copy_pitch_length_button_ = nullptr;
   QPushButton* validate_scale_button_ = nullptr;
+  QLabel* stated_resolution_note_ = nullptr;
 
   // "Vérification du résultat".
   QGroupBox* verification_panel_ = nullptr;
@@ -336,6 +408,17 @@ class MainWindow : public QWidget {
   // The programs last written, checked together.
   std::string last_engraving_program_;
   std::vector<std::string> last_drilling_programs_;
+
+  // Under the views.
+  QPushButton* zoom_out_button_ = nullptr;
+  QPushButton* zoom_in_button_ = nullptr;
+  QPushButton* zoom_fit_button_ = nullptr;
+  QPushButton* zoom_one_to_one_button_ = nullptr;
+  QLabel* zoom_level_label_ = nullptr;
+  QToolButton* recent_files_button_ = nullptr;
+  QMenu* recent_files_menu_ = nullptr;
+  // The controls that keep their places along the right edge, at the built-in size.
+  std::vector<std::pair<QWidget*, QRect>> right_column_;
 
   // Hidden diagnostic lists.
   QPlainTextEdit* contour_log_ = nullptr;

@@ -1,6 +1,7 @@
 // The artwork steps of the main window: loading, the two views, panning, the scale.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -14,15 +15,15 @@
 #include "core/artwork/view_geometry.h"
 #include "gui/adapters/prompts.h"
 #include "gui/adapters/view_picture.h"
+#include "gui/main/file_history.h"
 #include "gui/main/main_window.h"
+#include "image/picture_resolution.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
 #include "image/artwork_loader.h"
 
 namespace pistora {
 namespace {
-
-const char kArtworkFilter[] = "Images BitMap(*.bmp)|*.bmp|Images Gif (*.gif)|*.gif";
 
 char RegionalSeparator() {
   const QString point = QLocale().decimalPoint();
@@ -34,16 +35,24 @@ char RegionalSeparator() {
 void MainWindow::LoadArtwork() {
   if (busy_) return;
   artwork_view_->setCursor(Qt::SizeAllCursor);
-  const QString path = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kArtworkFilter)));
+  const QString path = prompts_.OpenFileNameAt(QString(), ArtworkFilter(), LastFolder(FileKind::kArtwork));
   if (path.isEmpty()) return;
+  LoadArtworkFrom(path);
+}
 
+void MainWindow::LoadArtworkFrom(const QString& path) {
+  if (busy_) return;
+  artwork_view_->setCursor(Qt::SizeAllCursor);
   // Read first: a file the reader refuses leaves the window exactly as it was.
   Bitmap artwork;
-  const Status status = pistora::LoadArtwork(path.toStdString(), &artwork);
+  std::optional<StatedResolution> resolution;
+  const Status status = pistora::LoadArtwork(path.toStdString(), &artwork, &resolution);
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
+  RememberFolder(FileKind::kArtwork, path);
+  RememberRecentFile(path);
 
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
   progress_gauge_->setValue(0);
@@ -57,18 +66,8 @@ void MainWindow::LoadArtwork() {
   artwork_drag_ = Drag{};
   engraving_drag_ = Drag{};
 
-  const int h_max = ScrollMaximum(work_.ArtworkBitmap.Width(), kViewWidth);
-  const int v_max = ScrollMaximum(work_.ArtworkBitmap.Height(), kViewHeight);
-  for (QScrollBar* bar : {artwork_h_scroll_, engraving_h_scroll_}) {
-    const QSignalBlocker block(bar);
-    bar->setRange(0, h_max);
-    bar->setValue(0);
-  }
-  for (QScrollBar* bar : {artwork_v_scroll_, engraving_v_scroll_}) {
-    const QSignalBlocker block(bar);
-    bar->setRange(0, v_max);
-    bar->setValue(0);
-  }
+  ResetView(View::Artwork);
+  ResetView(View::Engraving);
   ShowArtworkView();
   ShowEngravingView();
 
@@ -79,7 +78,23 @@ void MainWindow::LoadArtwork() {
   artwork_loaded_ = true;
   UpdateArtworkMenu();
   artwork_path_ = path;
+  job_source_path_ = path;
   ForgetToolPaths();
+  ShowStatedResolution(resolution);
+  ShowZoomLevel();
+}
+
+void MainWindow::ShowStatedResolution(const std::optional<StatedResolution>& resolution) {
+  if (!resolution) {
+    stated_resolution_note_->clear();
+    return;
+  }
+  // The scale step starts filled; a measurement made by hand replaces it.
+  measured_distance_edit_->clear();
+  work_.PixelSizeMm = PixelSizeMmOf(*resolution);
+  pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(work_.PixelSizeMm)));
+  stated_resolution_note_->setText(QString::fromStdString(ResolutionText(*resolution)) +
+                                   QString::fromUtf8(" lus dans le fichier"));
 }
 
 void MainWindow::EnterScalePhase() {
@@ -102,14 +117,16 @@ void MainWindow::ValidateScale() {
 }
 
 void MainWindow::ShowArtworkView() {
-  artwork_view_->SetPicture(ViewPicture(work_.ArtworkBitmap, artwork_h_scroll_->value(), artwork_v_scroll_->value(),
-                                        kViewWidth, kViewHeight));
+  artwork_view_->SetPicture(ZoomedViewPicture(work_.ArtworkBitmap, artwork_h_scroll_->value(),
+                                              artwork_v_scroll_->value(), artwork_scale_, artwork_view_->width(),
+                                              artwork_view_->height()));
   artwork_view_->repaint();
 }
 
 void MainWindow::ShowEngravingView() {
-  engraving_view_->SetPicture(ViewPicture(work_.EngravingBitmap, engraving_h_scroll_->value(),
-                                          engraving_v_scroll_->value(), kViewWidth, kViewHeight));
+  engraving_view_->SetPicture(ZoomedViewPicture(work_.EngravingBitmap, engraving_h_scroll_->value(),
+                                                engraving_v_scroll_->value(), engraving_scale_,
+                                                engraving_view_->width(), engraving_view_->height()));
   engraving_view_->repaint();
 }
 
@@ -121,10 +138,14 @@ void MainWindow::SetScrollPositions(QScrollBar* horizontal, QScrollBar* vertical
 }
 
 void MainWindow::PanView(Drag& drag, QPoint position, QScrollBar* horizontal, QScrollBar* vertical) {
-  const int h = PanPosition(horizontal->value(), position.x(), drag.remembered.x(), horizontal->maximum());
-  const int v = PanPosition(vertical->value(), position.y(), drag.remembered.y(), vertical->maximum());
+  // The picture follows the pointer by whole bitmap pixels; the rest of the move waits for the next.
+  const double scale = horizontal == artwork_h_scroll_ ? artwork_scale_ : engraving_scale_;
+  const int dx = static_cast<int>((position.x() - drag.remembered.x()) / scale);
+  const int dy = static_cast<int>((position.y() - drag.remembered.y()) / scale);
+  const int h = PanPosition(horizontal->value(), dx, 0, horizontal->maximum());
+  const int v = PanPosition(vertical->value(), dy, 0, vertical->maximum());
   SetScrollPositions(horizontal, vertical, h, v);
-  drag.remembered = position;
+  drag.remembered += QPointF(dx * scale, dy * scale);
   if (horizontal == artwork_h_scroll_) {
     ShowArtworkView();
   } else {
@@ -133,7 +154,8 @@ void MainWindow::PanView(Drag& drag, QPoint position, QScrollBar* horizontal, QS
 }
 
 PixelPoint MainWindow::ArtworkPoint(QPoint view_position) const {
-  return PixelPoint{view_position.x() + artwork_h_scroll_->value(), view_position.y() + artwork_v_scroll_->value()};
+  return PixelPoint{BitmapPixelAt(view_position.x(), artwork_h_scroll_->value(), artwork_scale_),
+                    BitmapPixelAt(view_position.y(), artwork_v_scroll_->value(), artwork_scale_)};
 }
 
 void MainWindow::ArtworkMouseDown(QPoint position) {
@@ -186,6 +208,7 @@ void MainWindow::UpdatePixelSize() {
   if (!size) return;
   work_.PixelSizeMm = *size;
   pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(*size)));
+  stated_resolution_note_->clear();  // measured by hand: the file's resolution no longer holds
 }
 
 void MainWindow::PitchCountChanged() {

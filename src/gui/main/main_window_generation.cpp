@@ -1,4 +1,5 @@
 // The engraving file, the two programs and the two simulations.
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include "core/job/engraving_file.h"
 #include "core/job/file_names.h"
 #include "gui/adapters/prompts.h"
+#include "gui/main/file_history.h"
 #include "gui/main/main_window.h"
 #include "gui/main/tool_dialog.h"
 
@@ -32,27 +34,40 @@ bool MayReplace(Prompts& prompts, const QString& chosen, const QString& path) {
                          QString::fromUtf8(" » existe déjà.\nVoulez-vous le remplacer ?"));
 }
 
-void ResetScrollBar(QScrollBar* bar, int maximum) {
-  const QSignalBlocker block(bar);
-  bar->setRange(0, maximum);
-  bar->setValue(0);
-}
-
 }  // namespace
 
 void MainWindow::LoadEngravingFile() {
   if (busy_) return;
-  const QString chosen = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
+  const QString chosen = prompts_.OpenFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)),
+                                                 LastFolder(FileKind::kEngravingFile));
   if (chosen.isEmpty()) return;
+  LoadEngravingFileFrom(EngravingFileName(chosen));
+}
+
+void MainWindow::LoadEngravingFileFrom(const QString& path) {
+  if (busy_) return;
   // Read the whole file first: a file that cannot be read leaves the window as it was.
-  const QString path = EngravingFileName(chosen);
   EngravingFile file;
   if (const Status status = ReadEngravingFile(path.toStdString(), &file); !status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
+  RememberFolder(FileKind::kEngravingFile, path);
+  RememberRecentFile(path);
+  ShowStatedResolution(std::nullopt);  // the file holds its pixel size; no picture's resolution
+  job_source_path_ = path;
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
   ShowEngravingFile(std::move(file));
+}
+
+QString MainWindow::ProposedName(FileKind kind, JobMode mode) const {
+  if (job_source_path_.isEmpty()) return LastFolder(kind);
+  const QString folder = LastFolder(kind, QFileInfo(job_source_path_).absolutePath());
+  const JobFileNames names = JobFileNamesFor(job_source_path_.toStdString());
+  const std::string& beside = kind == FileKind::kEngravingFile ? names.engraving_file
+                              : mode == JobMode::Engraving     ? names.engraving_program
+                                                               : names.drilling_program;
+  return QDir(folder).filePath(QFileInfo(QString::fromStdString(beside)).fileName());
 }
 
 void MainWindow::ShowEngravingFile(EngravingFile&& file) {
@@ -62,8 +77,7 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
   artwork_loaded_ = false;
   UpdateArtworkMenu();
   ShowArtworkView();
-  ResetScrollBar(engraving_h_scroll_, ScrollMaximum(work_.EngravingBitmap.Width(), kViewWidth));
-  ResetScrollBar(engraving_v_scroll_, ScrollMaximum(work_.EngravingBitmap.Height(), kViewHeight));
+  ResetView(View::Engraving);
 
   ApplyStep(StepEvent::EngravingFileLoaded);
   scale_mode_ = false;
@@ -75,10 +89,12 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
 
 void MainWindow::SaveEngravingFile() {
   if (busy_) return;
-  const QString chosen = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)));
+  const QString chosen = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)),
+                                                 ProposedName(FileKind::kEngravingFile, JobMode::Engraving));
   if (chosen.isEmpty()) return;
   const QString path = EngravingFileName(chosen);
   if (!MayReplace(prompts_, chosen, path)) return;
+  RememberFolder(FileKind::kEngravingFile, path);
   // Written through a temporary file: a failed save keeps the previous file whole.
   if (const Status status = pistora::SaveEngravingFile(path.toStdString(), work_); !status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
@@ -93,10 +109,12 @@ void MainWindow::GenerateProgram(JobMode mode) {
     prompts_.ShowError(QString::fromStdString(refusal));
     return;
   }
-  const QString typed = prompts_.SaveFileName(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)));
+  const QString typed = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)),
+                                                ProposedName(FileKind::kProgram, mode));
   if (typed.isEmpty()) return;
   const QString chosen = QString::fromStdString(CompleteFileName(typed.toStdString(), ".iso"));
   if (!MayReplace(prompts_, typed, chosen)) return;
+  RememberFolder(FileKind::kProgram, chosen);
   const JobParameters parameters = JobParametersFromControls();
   Status status;
   std::vector<ProgramReport> drill_programs;
@@ -126,8 +144,14 @@ void MainWindow::GenerateProgram(JobMode mode) {
       text += QStringLiteral("\n") + QString::fromStdString(report.Path) + QString::fromUtf8(" (foret ") +
               QString::fromStdString(report.Drill) + QStringLiteral(" mm, %1 trous)").arg(report.ObjectCount);
     }
+  } else {
+    text = (mode == JobMode::Engraving ? QString::fromUtf8("Programme de gravure écrit :\n")
+                                       : QString::fromUtf8("Programme de perçage écrit :\n")) +
+           QString::fromStdString(CompleteFileName(chosen.toStdString(), ".iso"));
   }
-  ShowProgramCheck(text);
+  // What was written where, then (when a tool's contours are engraved) their check on its own.
+  prompts_.ShowInfo(text);
+  ShowProgramCheck(QString());
 }
 
 void MainWindow::WriteEngravingProgram() { GenerateProgram(JobMode::Engraving); }

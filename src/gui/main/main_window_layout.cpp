@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -62,7 +63,10 @@ LedLamp* PlaceLamp(QWidget* parent, MainControl role, int x, int y) {
 void MainWindow::BuildLayout() {
   setObjectName(QString::fromLatin1(MainWindowControls().WindowName().data()));
   setWindowTitle(QStringLiteral("Pistora ver 2.20 "));
-  setFixedSize(961, 507);
+  // Built at 961 x 507; it may grow (or be maximised), the views growing with it.
+  setMinimumSize(961, 507);
+  resize(961, 507);
+  setAcceptDrops(true);
 
   // Left part: two views in the same place, 561 x 441 pixels each, with their scroll bars.
   constexpr int kBar = 16;
@@ -131,6 +135,8 @@ void MainWindow::BuildLayout() {
   copy_pitch_length_button_ = PlaceCaptioned<QPushButton>(scale_panel_, R::kCopyPitchLengthButton, {218, 102, 96, 28});
   validate_scale_button_ = PlaceCaptioned<QPushButton>(scale_panel_, R::kValidateScaleButton, {8, 136, 130, 28});
   PlaceLamp(scale_panel_, R::kValidateScaleLamp, 146, 142);
+  stated_resolution_note_ = Place<QLabel>(scale_panel_, R::kStatedResolutionNote, {170, 136, 183, 28});
+  stated_resolution_note_->setWordWrap(true);
   for (QLineEdit* edit : {measured_distance_edit_, pixel_size_edit_, pitch_length_edit_}) edit->setReadOnly(true);
   scale_panel_->hide();
 
@@ -228,6 +234,30 @@ void MainWindow::BuildLayout() {
   tool_dialog_ = std::make_unique<ToolDialog>();
   tool_width_spin_->setValue(tool_dialog_->Settings().tool_width_mm);
   tool_passes_spin_->setValue(tool_dialog_->Settings().passes);
+
+  // Under the views: the zoom of the view shown and the files opened lately.
+  zoom_out_button_ = PlaceCaptioned<QPushButton>(this, R::kZoomOutButton, {6, 481, 28, 24});
+  zoom_in_button_ = PlaceCaptioned<QPushButton>(this, R::kZoomInButton, {36, 481, 28, 24});
+  zoom_fit_button_ = PlaceCaptioned<QPushButton>(this, R::kZoomFitButton, {68, 481, 70, 24});
+  zoom_one_to_one_button_ = PlaceCaptioned<QPushButton>(this, R::kZoomOneToOneButton, {140, 481, 40, 24});
+  zoom_level_label_ = Place<QLabel>(this, R::kZoomLevel, {186, 481, 60, 24});
+  zoom_level_label_->setText(QStringLiteral("100 %"));
+  zoom_out_button_->setToolTip(QString::fromUtf8("Zoom arrière (touche -)"));
+  zoom_in_button_->setToolTip(QString::fromUtf8("Zoom avant (touche +, ou Ctrl + molette)"));
+  zoom_fit_button_->setToolTip(QString::fromUtf8("Toute l'image dans la vue (touche 0)"));
+  zoom_one_to_one_button_->setToolTip(QString::fromUtf8("Un pixel de l'image par pixel de l'écran (touche 1)"));
+  recent_files_button_ = PlaceCaptioned<QToolButton>(this, R::kRecentFilesButton, {429, 481, 160, 24});
+  recent_files_menu_ = new QMenu(recent_files_button_);
+  recent_files_button_->setMenu(recent_files_menu_);
+  recent_files_button_->setPopupMode(QToolButton::InstantPopup);
+  for (BitmapView* view : {artwork_view_, engraving_view_}) {
+    view->installEventFilter(this);
+    view->setFocusPolicy(Qt::ClickFocus);
+  }
+  for (QWidget* right : std::initializer_list<QWidget*>{general, progress_gauge_, settings_panel_, scale_panel_,
+                                                        verification_panel_, generation_panel_, job}) {
+    right_column_.emplace_back(right, right->geometry());
+  }
 
   contour_log_ = Place<QPlainTextEdit>(this, R::kContourLog, {0, 0, 10, 10});
   run_log_ = Place<QPlainTextEdit>(this, R::kRunLog, {0, 0, 10, 10});

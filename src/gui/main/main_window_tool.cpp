@@ -61,10 +61,7 @@ void MainWindow::CentreOnGapWarning(int index) {
   if (index < 0 || index >= static_cast<int>(gap_warnings_.size()) || !(work_.PixelSizeMm > 0.0)) return;
   const GapPixel place =
       GapWarningPixel(gap_warnings_[static_cast<std::size_t>(index)], work_.PixelSizeMm, work_.EngravingBitmap.Height());
-  SetScrollPositions(engraving_h_scroll_, engraving_v_scroll_,
-                     CentredScrollPosition(place.x, kViewWidth, engraving_h_scroll_->maximum()),
-                     CentredScrollPosition(place.row, kViewHeight, engraving_v_scroll_->maximum()));
-  ShowEngravingView();
+  CentreViewOn(View::Engraving, PixelPoint{place.x, place.row});
 }
 
 void MainWindow::RedrawWithGapMarks() {

@@ -38,8 +38,11 @@ void MainWindow::SetContourRange() {
 }
 
 void MainWindow::SelectContour() {
-  ShowSelectionPanel(
-      pistora::SelectContour(work_, host_, contour_number_spin_->value(), drill_mark_size_spin_->value()));
+  const int index = contour_number_spin_->value();
+  ShowSelectionPanel(pistora::SelectContour(work_, host_, index, drill_mark_size_spin_->value()));
+  if (centre_selection_ && index >= 0 && index < work_.Table.ContourCount()) {
+    CentreViewOn(View::Engraving, ContourCentre(work_.Table[index], work_.EngravingBitmap.Height()));
+  }
 }
 
 void MainWindow::SelectContourNumber(int index) {
@@ -56,10 +59,16 @@ void MainWindow::SelectContourAt(QPoint position) {
   if (busy_ || !contour_number_spin_->isEnabled()) return;
   const int hpos = engraving_h_scroll_->value();
   const int vpos = engraving_v_scroll_->value();
-  const std::optional<int> index = ContourAtViewPoint(work_, position.x(), position.y(), hpos, vpos,
+  // The click as the bitmap pixel under it, counted from the view's top-left bitmap pixel: at
+  // scale 1 the view pixel itself.
+  const PixelPoint pixel = ViewPixel(View::Engraving, position);
+  const std::optional<int> index = ContourAtViewPoint(work_, pixel.x - hpos, pixel.row - vpos, hpos, vpos,
                                                       EngravingViewColours(work_, hpos, vpos));
   ShowEngravingView();
+  // The contour is under the pointer already: the view stays where it is.
+  centre_selection_ = false;
   if (index) SelectContourNumber(*index);
+  centre_selection_ = true;
 }
 
 void MainWindow::TogglePad(bool checked) {

@@ -5,8 +5,8 @@
 
 namespace pistora {
 
-// A fixed-size picture of part of a working bitmap, unscaled, with its mouse events passed
-// on as signals in view coordinates (pixels from the view's top-left corner).
+// The picture of part of a working bitmap, as its window drew it (at the view's zoom), with its
+// mouse events passed on as signals in view coordinates (pixels from the view's top-left corner).
 class BitmapView final : public QWidget {
   Q_OBJECT
  public:

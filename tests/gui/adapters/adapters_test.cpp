@@ -49,6 +49,24 @@ class AdaptersTest : public QObject {
     QCOMPARE(ViewPicture(Bitmap(), 0, 0, 2, 2).pixel(1, 1), qRgb(255, 255, 255));
   }
 
+  void ZoomedOutPictureKeepsThinTracksSeen() {
+    // A one-pixel track, a lone pixel and a coloured mark on white, seen at 1/3 to 1/9.
+    Bitmap b(90, 60, kWhite);
+    for (int row = 0; row < 60; ++row) b.Set(41, row, kBlack);
+    b.Set(10, 50, kBlack);
+    b.Set(70, 20, Rgb{255, 0, 0});
+    for (const double scale : {1.0 / 3, 0.25, 1.0 / 9}) {
+      const QImage picture = ZoomedViewPicture(b, 0, 0, scale, 30, 20);
+      const auto shown = [&](int x, int row) {
+        return picture.pixel(static_cast<int>(x * scale), static_cast<int>(row * scale));
+      };
+      for (int row = 0; row < 60; row += 7) QCOMPARE(shown(41, row), qRgb(0, 0, 0));
+      QCOMPARE(shown(10, 50), qRgb(0, 0, 0));
+      QCOMPARE(shown(70, 20), qRgb(255, 0, 0));
+      QCOMPARE(shown(25, 5), qRgb(255, 255, 255));
+    }
+  }
+
   void HostDrivesTheMainWindow() {
     QTemporaryDir folder;
     ScriptedPrompts prompts;

@@ -23,6 +23,7 @@
 #include "core/windows/program_options_controls.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/startup.h"
+#include "gui/main/file_history.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
 #include "gui/widgets/named_control.h"
@@ -211,7 +212,7 @@ class MainWindowTest : public QObject {
     const QString path = WriteBmp(folder_, QStringLiteral("board.bmp"), 800, 600);
     Load(path);
     QVERIFY(prompts_.Errors().isEmpty());
-    QCOMPARE(prompts_.LastFilter(), QStringLiteral("Images BitMap(*.bmp);;Images Gif (*.gif)"));
+    QCOMPARE(prompts_.LastFilter(), ArtworkFilter());
     QCOMPARE(Window().windowTitle(), QStringLiteral("Pistora (") + path + QLatin1Char(')'));
 
     const Workspace& ws = Window().Work();
