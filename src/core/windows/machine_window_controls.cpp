@@ -101,6 +101,12 @@ constexpr ControlName<MachineControl> kRows[] = {
     {R::kGeometryEntry, "MenuGeometry", 102, "&Réglage géométrie machine", kMenu},
     {R::kSurfacingEntry, "MenuSurfacing", 103, "&Surfaçage plan de travail", kMenu},
     {R::kCopperEntry, "MenuCopper", 104, "Réglage &Cuivre", kMenu},
+    {R::kLiveView, "LiveView"},
+    {R::kFitViewButton, "FitViewButton", 0, "Ajuster"},
+    {R::kElapsedTime, "ElapsedTime", 0, "Écoulé : 0:00:00"},
+    {R::kRemainingTime, "RemainingTime", 0, "Restant : 0:00:00"},
+    {R::kPercentDone, "PercentDone", 0, "0 %"},
+    {R::kResumeButton, "ResumeButton", 0, "Reprendre"},
     {R::kStatusTimer, "Timer1"},
     {R::kMotionViewTimer, "MotionViewTimer"},
 };
