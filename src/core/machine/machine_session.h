@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,11 @@ class MachineSession final : public SetupMotion {
   // The copies with the gap between them (mm), as the repetition totals show them.
   JobSize RepetitionTotal() const;
 
+  // Where the job's work zero was placed on the copper plate (mm from the plate's lower-left
+  // corner); unset until the copper plate window places it.
+  void SetPlateStart(double x, double y) { plate_start_ = {x, y, 0}; }
+  std::optional<ToolPosition> PlateStart() const { return plate_start_; }
+
   // The "Code ISO" buttons' states.
   IsoBoxButtons& ProgramButtons() { return buttons_; }
   // The work has been placed on the plate: "Valide &Réglage niveau Z" enabled, the placement
@@ -208,6 +214,7 @@ class MachineSession final : public SetupMotion {
   int copies_x_ = 1;
   int copies_y_ = 1;
   IsoBoxButtons buttons_;
+  std::optional<ToolPosition> plate_start_;
   MotionThread motion_;  // last: stopped and joined before anything it uses goes
 };
 

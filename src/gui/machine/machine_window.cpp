@@ -224,7 +224,10 @@ void MachineWindow::ShowMessage(const std::string& text) {
   message_line_->repaint();
 }
 
-void MachineWindow::ShowProgramButtons(const IsoBoxButtons& /*buttons*/) { ApplyButtonStates(); }
+void MachineWindow::ShowProgramButtons(const IsoBoxButtons& /*buttons*/) {
+  ApplyButtonStates();
+  RefreshLiveJob();  // the job may have been placed on the plate
+}
 
 QString MachineWindow::MessageLine() const { return message_line_->text(); }
 

@@ -258,6 +258,7 @@ class MachineWindow final : public QWidget, private MachineDisplay {
     double plate[4] = {};
     int copies_x = 0, copies_y = 0;
     double extent_x = 0, extent_y = 0, gap = 0;
+    double start_x = 0, start_y = 0;
     friend bool operator==(const LiveJobKey&, const LiveJobKey&) = default;
   };
   LiveJobKey live_job_key_;

@@ -79,6 +79,11 @@ void MachineWindow::RefreshLiveJob() {
   key.plate[1] = p.PlateSizeY;
   key.plate[2] = p.PlateBorderX;
   key.plate[3] = p.PlateBorderY;
+  // Where the copper plate window placed the work zero; at first the usable area's lower-left
+  // corner, where that window starts.
+  const ToolPosition start = session_.PlateStart().value_or(ToolPosition{p.PlateBorderX, p.PlateBorderY, 0});
+  key.start_x = start.x;
+  key.start_y = start.y;
   key.copies_x = session_.CopiesX();
   key.copies_y = session_.CopiesY();
   key.extent_x = session_.ExtentX();
@@ -86,9 +91,7 @@ void MachineWindow::RefreshLiveJob() {
   key.gap = p.CopyGap;
   if (key == live_job_key_ && !view_origins_.empty()) return;
   live_job_key_ = key;
-  // The work zero at the lower-left corner of the plate's usable area, where the copper
-  // plate window puts the job at first.
-  live_view_->SetPlate(p.PlateSizeX, p.PlateSizeY, p.PlateBorderX, p.PlateBorderY);
+  live_view_->SetPlate(p.PlateSizeX, p.PlateSizeY, start.x, start.y);
   view_origins_ = CopyOrigins({key.copies_x, key.copies_y, key.extent_x, key.extent_y, key.gap});
   live_view_->SetJob(engraving_path_, drilling_path_, view_origins_);
 }
