@@ -8,9 +8,8 @@
 #include <QSpinBox>
 #include <memory>
 
-#include "core/machine/job_run.h"
-
 #include "core/machine/engine_iso_motion.h"
+#include "core/machine/job_run.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
 #include "core/machine/machine_session.h"
