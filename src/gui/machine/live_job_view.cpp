@@ -91,7 +91,7 @@ void LiveJobView::SetJob(std::shared_ptr<const ProgramPath> engraving, std::shar
   done_copy_ = -1;
   done_line_ = 0;
   UpdateContent();
-  Fit();
+  if (!user_zoomed_) Fit();
 }
 
 void LiveJobView::UpdateContent() {

@@ -33,7 +33,8 @@ class LiveJobView final : public QWidget {
   // The plate (mm) and where the first copy's work zero is on it (mm from its lower-left corner).
   void SetPlate(double width_mm, double height_mm, double zero_x_mm, double zero_y_mm);
   // The programs (either may be null) and the copies' origins (mm from the first copy's work
-  // zero, in run order). Forgets what was done, then fits the view.
+  // zero, in run order). Forgets what was done, and fits the view unless it was zoomed or
+  // panned by hand.
   void SetJob(std::shared_ptr<const ProgramPath> engraving, std::shared_ptr<const ProgramPath> drilling,
               std::vector<CopyOrigin> origins);
   // What is cut: in the drilling program or the engraving one, every copy before `copy` and the

@@ -15,6 +15,7 @@
 #include "core/machine/machine_session.h"
 #include "gui/adapters/prompts.h"
 #include "gui/app/language_applier.h"
+#include "gui/machine/live_job_view.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/machine/machine_window.h"
 
@@ -83,6 +84,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
   copies_x_spin_->setValue(1);
   copies_y_spin_->setValue(1);
   ShowRepetition();
+  live_view_->Fit();  // a new board: all of it in view
   OnEngravingLoaded(session_.ProgramButtons());
   drilling_file_.clear();
   drilling_file_label_->clear();
