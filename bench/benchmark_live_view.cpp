@@ -55,7 +55,7 @@ struct ViewRig {
   explicit ViewRig(const std::vector<std::string>& lines) : image(900, 600, QImage::Format_RGB32) {
     path = std::make_shared<const ProgramPath>(BuildProgramPath(lines));
     view.resize(image.size());
-    view.SetPlate(200, 150, 7, 7);
+    view.SetPlate(200, 150, 7, 7, 7, 7);
     view.SetJob(path, nullptr, CopyOrigins({2, 2, path->max_x, path->max_y, 5}));
     view.render(&image);
   }

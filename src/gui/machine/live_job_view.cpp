@@ -14,7 +14,7 @@ namespace {
 constexpr double kMarginMm = 5;
 const QColor kBackground(60, 60, 60);
 const QColor kCopper(222, 160, 95);
-const QColor kBorder(200, 140, 80);
+const QColor kBorder(150, 90, 40);
 const QColor kCut(20, 40, 170);
 const QColor kTravel(130, 130, 130);
 const QColor kHole(0, 0, 0);
@@ -74,9 +74,12 @@ LiveJobView::Drawn LiveJobView::Prepare(std::shared_ptr<const ProgramPath> path)
   return drawn;
 }
 
-void LiveJobView::SetPlate(double width_mm, double height_mm, double zero_x_mm, double zero_y_mm) {
+void LiveJobView::SetPlate(double width_mm, double height_mm, double border_x_mm, double border_y_mm,
+                           double zero_x_mm, double zero_y_mm) {
   plate_width_ = std::max(width_mm, 0.0);
   plate_height_ = std::max(height_mm, 0.0);
+  border_x_ = std::clamp(border_x_mm, 0.0, plate_width_ / 2);
+  border_y_ = std::clamp(border_y_mm, 0.0, plate_height_ / 2);
   zero_x_ = zero_x_mm;
   zero_y_ = zero_y_mm;
   UpdateContent();
@@ -152,6 +155,7 @@ void LiveJobView::RenderStatic() {
   painter.setPen(LinePen(kBorder));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(0, 0, plate_width_, plate_height_));
+  painter.drawRect(QRectF(border_x_, border_y_, plate_width_ - 2 * border_x_, plate_height_ - 2 * border_y_));
   for (int copy = 0; copy < static_cast<int>(origins_.size()); ++copy) {
     painter.setTransform(CopyToScreen(copy));
     for (const Drawn* drawn : {&engraving_, &drilling_}) {

@@ -30,8 +30,10 @@ class LiveJobView final : public QWidget {
  public:
   explicit LiveJobView(QWidget* parent = nullptr);
 
-  // The plate (mm) and where the first copy's work zero is on it (mm from its lower-left corner).
-  void SetPlate(double width_mm, double height_mm, double zero_x_mm, double zero_y_mm);
+  // The plate and its unusable border strips (mm), and where the first copy's work zero is on
+  // it (mm from its lower-left corner).
+  void SetPlate(double width_mm, double height_mm, double border_x_mm, double border_y_mm, double zero_x_mm,
+                double zero_y_mm);
   // The programs (either may be null) and the copies' origins (mm from the first copy's work
   // zero, in run order). Forgets what was done, and fits the view unless it was zoomed or
   // panned by hand.
@@ -77,6 +79,7 @@ class LiveJobView final : public QWidget {
 
   ViewZoom zoom_;
   double plate_width_ = 0, plate_height_ = 0;
+  double border_x_ = 0, border_y_ = 0;
   double zero_x_ = 0, zero_y_ = 0;
   double left_ = 0, top_ = 0;  // plate mm at the content's top-left corner
   Drawn engraving_, drilling_;

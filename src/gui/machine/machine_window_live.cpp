@@ -91,7 +91,7 @@ void MachineWindow::RefreshLiveJob() {
   key.gap = p.CopyGap;
   if (key == live_job_key_ && !view_origins_.empty()) return;
   live_job_key_ = key;
-  live_view_->SetPlate(p.PlateSizeX, p.PlateSizeY, start.x, start.y);
+  live_view_->SetPlate(p.PlateSizeX, p.PlateSizeY, p.PlateBorderX, p.PlateBorderY, start.x, start.y);
   view_origins_ = CopyOrigins({key.copies_x, key.copies_y, key.extent_x, key.extent_y, key.gap});
   live_view_->SetJob(engraving_path_, drilling_path_, view_origins_);
 }

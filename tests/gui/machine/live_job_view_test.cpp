@@ -33,7 +33,7 @@ class LiveJobViewTest : public QObject {
         {"G00 Z1", "G00 X10 Y10", "G00 Z-0.1", "G01 X40 Y10", "G01 X40 Y30", "G00 Z1", "G00 X0 Y0"}));
     LiveJobView view;
     view.resize(400, 300);
-    view.SetPlate(60, 40, 5, 5);
+    view.SetPlate(60, 40, 3, 3, 5, 5);
     view.SetJob(path, nullptr, CopyOrigins({1, 1, path->max_x, path->max_y, 5}));
     const QColor cut(20, 40, 170), done(0, 200, 60);
     QVERIFY(DrawnNear(view, 25, 10, cut));
