@@ -9,8 +9,14 @@ class ProgressMotion final : public IsoMotion {
   ProgressMotion(IsoMotion& inner, RunProgress& progress) : inner_(inner), progress_(progress) {}
   void MoveTo(double x, double y, double z) override { inner_.MoveTo(x, y, z); }
   ToolPosition CurrentPosition() const override { return inner_.CurrentPosition(); }
-  void ZeroAxisX() override { inner_.ZeroAxisX(); }
-  void ZeroAxisY() override { inner_.ZeroAxisY(); }
+  void ZeroAxisX() override {
+    progress_.ShiftWorkZero(inner_.CurrentPosition().x, 0);
+    inner_.ZeroAxisX();
+  }
+  void ZeroAxisY() override {
+    progress_.ShiftWorkZero(0, inner_.CurrentPosition().y);
+    inner_.ZeroAxisY();
+  }
   void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
   void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
   bool StopLatched() const override { return inner_.StopLatched(); }

@@ -29,7 +29,7 @@ struct JobRunResult {
 };
 
 // Runs the copy sequence of `job` (RunStartSequence), keeping `progress` at the copy and line
-// being run. With `from`, the sequence starts at that copy: feed word in effect set, lead-in
+// being run and its work zero where the walks between copies take it. With `from`, the sequence starts at that copy: feed word in effect set, lead-in
 // to the resume point, the copy's program from the resume line, then the copies after it.
 JobRunResult RunJob(const JobProgram& job, IsoMotion& motion, Host& host, RunProgress& progress,
                     const ResumePoint* from = nullptr);

@@ -30,6 +30,16 @@ RunProgress::Snapshot RunProgress::Read() const {
           static_cast<long>(word & kLineMask)};
 }
 
+void RunProgress::SetWorkZero(CopyOrigin zero) {
+  zero_x_.store(zero.x);
+  zero_y_.store(zero.y);
+}
+
+void RunProgress::ShiftWorkZero(double dx, double dy) {
+  zero_x_.store(zero_x_.load() + dx);
+  zero_y_.store(zero_y_.load() + dy);
+}
+
 void RunProgress::AtLine(long line) {
   Snapshot s = Read();
   s.line = line;

@@ -29,9 +29,17 @@ class RunProgress {
   void End();
   Snapshot Read() const;
 
+  // Where the work zero is (mm from the first copy's): set before a run, moved by the run's
+  // own walks between copies, so the tool is drawn where it is at every moment of a walk too.
+  void SetWorkZero(CopyOrigin zero);
+  void ShiftWorkZero(double dx, double dy);
+  CopyOrigin WorkZero() const { return {zero_x_.load(), zero_y_.load()}; }
+
  private:
   void Store(const Snapshot& snapshot);
   std::atomic<std::uint64_t> word_{0};
+  std::atomic<double> zero_x_{0};
+  std::atomic<double> zero_y_{0};
 };
 
 // The path lengths of a whole start sequence, to count it down.

@@ -241,13 +241,12 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   QLabel* percent_label_ = nullptr;
   QPushButton* resume_button_ = nullptr;
   // The run under way or last run: its progress (written by the motion thread), its job, its
-  // timeline, where its work zero is now (the copy), and where it can resume.
+  // timeline, the copies' origins, and where it can resume.
   std::shared_ptr<RunProgress> run_progress_ = std::make_shared<RunProgress>();
   std::shared_ptr<const JobProgram> run_job_;
   bool run_drilling_ = false;
   RunTimeline run_timeline_;
   std::vector<CopyOrigin> view_origins_;
-  int work_zero_copy_ = 0;
   std::optional<ResumePoint> resume_point_;
   QElapsedTimer run_clock_;
   std::int64_t elapsed_before_ms_ = 0;  // of the run's earlier parts (before a resume)

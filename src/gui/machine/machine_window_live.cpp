@@ -114,6 +114,9 @@ void MachineWindow::RunJobCommand(std::shared_ptr<const JobProgram> job, bool dr
   auto result = std::make_shared<JobRunResult>();
   std::shared_ptr<RunProgress> progress = run_progress_;
   if (from) progress->EnterCopy(from->copy, from->start_line);
+  progress->SetWorkZero(from ? view_origins_[static_cast<std::size_t>(
+                                   std::clamp(from->copy, 0, static_cast<int>(view_origins_.size()) - 1))]
+                             : CopyOrigin{});
   MachineSession* session = &session_;
   const bool submitted = session_.Submit(
       [session, job, from, progress, result] {
@@ -128,9 +131,6 @@ void MachineWindow::RunJobCommand(std::shared_ptr<const JobProgram> job, bool dr
 void MachineWindow::FinishRun(const JobRunResult& result) {
   elapsed_ms_ = elapsed_before_ms_ + run_clock_.elapsed();
   resume_point_ = result.resume;
-  // Where the work zero is now: back at the first copy after a whole sequence, at the stopped
-  // copy otherwise.
-  work_zero_copy_ = result.resume ? result.resume->copy : (result.ran ? 0 : run_progress_->Read().copy);
   LiveViewTick();
   if (result.ran) {
     elapsed_label_->setText(TimeText(R::kElapsedTime, elapsed_ms_ / 1000));
@@ -168,13 +168,10 @@ void MachineWindow::ResumeProgram() {
 void MachineWindow::LiveViewTick() {
   const RunProgress::Snapshot now = run_progress_->Read();
   if (now.running) {
-    work_zero_copy_ = now.copy;
     live_view_->SetDone(run_drilling_, now.copy, now.line);
     ShowRunTimes(now);
   }
-  if (view_origins_.empty()) return;
-  const CopyOrigin& o =
-      view_origins_[static_cast<std::size_t>(std::clamp(work_zero_copy_, 0, static_cast<int>(view_origins_.size()) - 1))];
+  const CopyOrigin o = run_progress_->WorkZero();
   const std::array<double, 3> tool = session_.LivePosition();
   live_view_->SetTool(o.x + tool[0], o.y + tool[1]);
 }

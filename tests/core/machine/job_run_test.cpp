@@ -160,6 +160,8 @@ TEST_F(SimulatedRun, RemainingTimeCountsTheEstimateDown) {
   int samples = 0;
   double worst = 0;
   double worst_percent = 0;
+  double worst_zero = 0;  // mm between the progress's work zero and the copy's origin
+  const std::vector<CopyOrigin> origins = CopyOrigins(job_.grid);
   bool increased = false;
   tick_probe_ = [&] {
     const RunProgress::Snapshot now = progress_.Read();
@@ -171,6 +173,7 @@ TEST_F(SimulatedRun, RemainingTimeCountsTheEstimateDown) {
     worst_percent = std::max(worst_percent, std::fabs(timeline.PercentDone(now.copy, now.line) -
                                                       100.0 * (estimate - remaining) / estimate));
     previous = remaining;
+    worst_zero = std::max(worst_zero, std::fabs(progress_.WorkZero().x - origins[now.copy].x));
     ++samples;
   };
   const JobRunResult result = RunJob(job_, motion_, host, progress_);
@@ -180,8 +183,10 @@ TEST_F(SimulatedRun, RemainingTimeCountsTheEstimateDown) {
   // Left + elapsed stays the estimate, within the longest line (10 mm: 4 s) and the rounding.
   EXPECT_LT(worst, 4.0 + 1.0);
   EXPECT_LT(worst_percent, 100.0 / estimate + 0.01);
+  EXPECT_LT(worst_zero, 1.0 / 133);
   EXPECT_NEAR((rig_.clock.NowMicros() - start_us) / 1e6, estimate, 1.0);
   EXPECT_FALSE(progress_.Read().running);
+  EXPECT_NEAR(progress_.WorkZero().x, 0, 1.0 / 133);  // the walks took it back to the first copy
 }
 
 // STOP in the middle of the second contour of the second copy, "Raz", "Reprendre": the cuts of
@@ -205,6 +210,7 @@ TEST_F(SimulatedRun, ResumedRunCutsTheInterruptedContourOnceMore) {
   ASSERT_FALSE(stopped.ran);
   ASSERT_TRUE(stopped.resume.has_value());
   EXPECT_EQ(stopped.resume->copy, 1);
+  EXPECT_NEAR(progress_.WorkZero().x, CopyOrigins(job_.grid)[1].x, 1.0 / 133);
   EXPECT_EQ(stopped.resume->start_line, kSecondContourPlunge);
   const std::int64_t interrupted = cut_steps_ - cut_before_contour;
   ASSERT_GE(interrupted, 400);
@@ -218,6 +224,7 @@ TEST_F(SimulatedRun, ResumedRunCutsTheInterruptedContourOnceMore) {
   const JobRunResult resumed = RunJob(job_, motion_, host, progress_, &*stopped.resume);
   EXPECT_TRUE(resumed.ran);
   EXPECT_EQ(first_run + cut_steps_, whole_job + interrupted);
+  EXPECT_NEAR(progress_.WorkZero().x, 0, 1.0 / 133);
   // Back at the first copy's work zero, as after a whole run.
   for (Axis axis : kAxes) EXPECT_EQ(rig_.machine.PositionSteps(axis), 0);
 }
