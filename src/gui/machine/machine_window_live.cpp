@@ -109,6 +109,7 @@ void MachineWindow::RunJobCommand(std::shared_ptr<const JobProgram> job, bool dr
   RefreshLiveJob();
   elapsed_before_ms_ = from ? elapsed_ms_ : 0;
   run_clock_.start();
+  const std::optional<ResumePoint> kept = resume_point_;  // until the command is taken
   resume_point_.reset();
   ShowResumeState();
   auto result = std::make_shared<JobRunResult>();
@@ -125,7 +126,10 @@ void MachineWindow::RunJobCommand(std::shared_ptr<const JobProgram> job, bool dr
       [self = QPointer<MachineWindow>(this), result] {
         if (self) self->FinishRun(*result);
       });
-  if (!submitted) FinishProgram(false, {});
+  if (submitted) return;
+  resume_point_ = kept;
+  FinishProgram(false, {});
+  ShowResumeState();
 }
 
 void MachineWindow::FinishRun(const JobRunResult& result) {
