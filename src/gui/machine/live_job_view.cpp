@@ -174,7 +174,6 @@ void LiveJobView::RenderStatic() {
   drawn_copy_ = 0;
   drawn_segments_ = 0;
   drawn_holes_ = 0;
-  drawn_drilling_ = done_drilling_;
   static_valid_ = true;
   ++static_renders_;
 }

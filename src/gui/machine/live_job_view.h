@@ -91,7 +91,6 @@ class LiveJobView final : public QWidget {
   int drawn_copy_ = 0;
   std::size_t drawn_segments_ = 0;
   std::size_t drawn_holes_ = 0;
-  bool drawn_drilling_ = false;
   QPointF tool_;
   std::optional<CopyOrigin> resume_;
   QImage static_image_;
