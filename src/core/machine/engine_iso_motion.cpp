@@ -15,6 +15,7 @@ void EngineIsoMotion::MoveTo(double x, double y, double z) {
 
 std::string EngineIsoMotion::StopReason() const { return engine_.StopReason(); }
 int EngineIsoMotion::CurrentFeed() const { return engine_.State().WorkFeed; }
+std::uint64_t EngineIsoMotion::WorkZeroEpoch() const { return engine_.State().WorkZeroEpoch; }
 
 ToolPosition EngineIsoMotion::CurrentPosition() const {
   const auto& p = engine_.State().Position;

@@ -26,6 +26,7 @@ class EngineIsoMotion final : public IsoMotion {
   bool StopLatched() const override;
   std::string StopReason() const override;
   int CurrentFeed() const override;
+  std::uint64_t WorkZeroEpoch() const override;
   void ShowLine(const std::string& prefix_and_line) override;
   void ShowProgress(long line, long line_count) override;
 

@@ -31,6 +31,7 @@ class HeightMapMotion final : public IsoMotion {
   int CurrentFeed() const override { return inner_.CurrentFeed(); }
   void ShowLine(const std::string& prefix_and_line) override { inner_.ShowLine(prefix_and_line); }
   void ShowProgress(long line, long line_count) override { inner_.ShowProgress(line, line_count); }
+  std::uint64_t WorkZeroEpoch() const override { return inner_.WorkZeroEpoch(); }
 
   // The Z correction (mm) at a point of the program's frame.
   double Correction(double x, double y) const;

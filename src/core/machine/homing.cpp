@@ -76,6 +76,7 @@ void HomeAxis(MotionEngine& engine, Axis axis, bool towards_positive, HomingResu
     engine.Display().PaintStopDisc(true);
   }
   state.Position[i] = 0;
+  ++state.WorkZeroEpoch;
   result.homed[i] = true;
   engine.ShowPositions();
 }
@@ -111,6 +112,7 @@ HomingResult HomeMachine(MotionEngine& engine) {
 
 void ZeroAxis(MotionEngine& engine, Axis axis) {
   engine.State().Position[AxisIndex(axis)] = 0;
+  ++engine.State().WorkZeroEpoch;
   engine.ShowPositions();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pistora {
@@ -39,6 +40,10 @@ class IsoMotion {
   virtual bool StopLatched() const = 0;
   // Why the latch was set ("" when unknown).
   virtual std::string StopReason() const { return {}; }
+
+  // Counts the work zero's changes (an axis made 0, homing): a stopped run resumes only on the
+  // work zero it stopped on. 0 when the machine does not count them.
+  virtual std::uint64_t WorkZeroEpoch() const { return 0; }
 
   // The work feed now (mm/min); 0 when the machine does not say, and nothing is restored.
   virtual int CurrentFeed() const { return 0; }

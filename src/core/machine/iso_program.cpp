@@ -17,11 +17,9 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // Lift above the work zero while the tool walks from one copy to the next (mm).
 constexpr double kWalkHeight = 2.0;
 
-constexpr int kMaxCopies = 100;
-
 enum class WalkAxis { kX, kY };
 
-bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion);
+bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion, int first_copy);
 
 // Moves the work zero along one axis by `offset` mm: lift, travel at the lift height, zero the
 // axis there, come down to the new work zero.
@@ -184,7 +182,8 @@ IsoAnalysis AnalyseIsoProgram(const std::vector<std::string>& lines, const ToolP
   return analysis;
 }
 
-IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& motion, Host& host) {
+IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& motion, Host& host,
+                           std::size_t first_line) {
   IsoRunResult result;
   result.status = CheckIsoProgram(lines);
   if (!result.status) {
@@ -201,7 +200,7 @@ IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& mot
                                   std::to_string(index + 1) + " (\xC2\xAB " + lines[index] + " \xC2\xBB) : " + reason);
     motion.ShowLine(result.status.message());
   };
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  for (std::size_t i = first_line; i < lines.size(); ++i) {
     host.PumpEvents();
     if (motion.StopLatched()) {
       stopped_at(i, true);
@@ -234,9 +233,10 @@ bool RepetitionFits(double total, double plate_size, double border) {
   return plate_size - 2 * border >= total;
 }
 
-bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion) {
+bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion,
+                      int first_copy) {
   const int feed = motion.CurrentFeed();
-  const bool ran = RunCopies(grid, run_one_copy, motion);
+  const bool ran = RunCopies(grid, run_one_copy, motion, first_copy);
   if (feed > 0 && motion.CurrentFeed() != feed) motion.SetFeedFromProgram(feed);
   return ran;
 }
@@ -270,17 +270,25 @@ class PathLengthMotion final : public IsoMotion {
 }  // namespace
 
 double StartSequenceLength(const CopyGrid& grid, double program_length, const ToolPosition& program_end) {
+  return StartSequenceCopyStarts(grid, program_length, program_end).back();
+}
+
+std::vector<double> StartSequenceCopyStarts(const CopyGrid& grid, double program_length,
+                                            const ToolPosition& program_end) {
   PathLengthMotion path;
+  std::vector<double> starts;
   RunCopies(
       grid,
       [&] {
+        starts.push_back(path.length);
         path.length += program_length;
         path.machine = {path.work_zero.x + program_end.x, path.work_zero.y + program_end.y,
                         path.work_zero.z + program_end.z};
         return true;
       },
-      path);
-  return path.length;
+      path, 0);
+  starts.push_back(path.length);
+  return starts;
 }
 
 std::string FormatHoursMinutesSeconds(long seconds) {
@@ -292,15 +300,18 @@ std::string FormatHoursMinutesSeconds(long seconds) {
 
 namespace {
 
-bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion) {
+bool RunCopies(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion, int first_copy) {
   const int cx = std::clamp(grid.copies_x, 1, kMaxCopies);
   const int cy = std::clamp(grid.copies_y, 1, kMaxCopies);
   const double pitch_x = grid.extent_x + grid.gap;
   const double pitch_y = grid.extent_y + grid.gap;
   // A latched stop (STOP, a switch, a refused move) ends the sequence where it stands: a
   // copy shift that did not happen must not be followed by the next copy.
-  for (int j = 1; j <= cy; ++j) {
-    for (int i = 1; i <= cx; ++i) {
+  // A resumed sequence starts in row `first_row` at copy `first_column`, where the work zero is.
+  const int first_row = 1 + std::clamp(first_copy, 0, cx * cy - 1) / cx;
+  const int first_column = 1 + std::clamp(first_copy, 0, cx * cy - 1) % cx;
+  for (int j = first_row; j <= cy; ++j) {
+    for (int i = j == first_row ? first_column : 1; i <= cx; ++i) {
       if (!run_one_copy() || motion.StopLatched()) return false;
       motion.MoveTo(0, 0, 0);
       if (cx != 1 && i != cx) WalkWorkZero(motion, WalkAxis::kX, pitch_x);

@@ -112,7 +112,10 @@ struct IsoRunResult {
 // as a whole before the first move. Lets window events run once per line and ends as soon as
 // the stop latch is set (STOP, a switch, a refused move): kStopped, with a status naming the
 // line and the reason, also shown on the message line.
-IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& motion, Host& host);
+// `first_line` (0-based) > 0 runs the program from that line on (a resumed run): the lines
+// before it are still checked, but not run.
+IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& motion, Host& host,
+                           std::size_t first_line = 0);
 
 // Copies on X and Y: total = copies × extent + (copies − 1) × gap (mm).
 double RepetitionTotal(int copies, double extent, double gap);
@@ -121,7 +124,8 @@ double RepetitionTotal(int copies, double extent, double gap);
 // The total is shown black when it fits, red otherwise.
 bool RepetitionFits(double total, double plate_size, double border);
 
-// The copy grid of "Démarrer la gravure". Copy counts are 1 to 100.
+// The copy grid of "Démarrer la gravure". Copy counts are 1 to kMaxCopies.
+inline constexpr int kMaxCopies = 100;
 struct CopyGrid {
   int copies_x = 1;
   int copies_y = 1;
@@ -138,10 +142,18 @@ struct CopyGrid {
 // whether the whole sequence ran: the stop latch ends it too, before any further copy or move.
 // The feed the sequence started with is the work feed again at its end: a program's F words do
 // not outlive it.
-bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion);
+//
+// `first_copy` > 0 (0-based, in run order) starts the sequence at that copy, with the work zero
+// already there (a resumed run): the copies before it and the walks between them are left out.
+bool RunStartSequence(const CopyGrid& grid, const std::function<bool()>& run_one_copy, IsoMotion& motion,
+                      int first_copy = 0);
 
 // The path length (mm) of the whole sequence of RunStartSequence: each copy's program
 // (`program_length`, ending at `program_end`) and every walk between copies.
 double StartSequenceLength(const CopyGrid& grid, double program_length, const ToolPosition& program_end);
+// The same sequence's path length (mm) run before each copy's program begins, in run order,
+// then the whole length: copy count + 1 values.
+std::vector<double> StartSequenceCopyStarts(const CopyGrid& grid, double program_length,
+                                            const ToolPosition& program_end);
 
 }  // namespace pistora

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,10 @@ class MachineSession final : public SetupMotion {
   // run when it starts.
   void SetHeightMap(std::shared_ptr<const HeightMap> map);
   std::shared_ptr<const HeightMap> AppliedHeightMap() const;
+  // Where the job's work zero was placed on the copper plate (mm from the plate's lower-left
+  // corner); unset until the copper plate window places it.
+  void SetPlateStart(double x, double y) { plate_start_ = {x, y, 0}; }
+  std::optional<ToolPosition> PlateStart() const { return plate_start_; }
 
   // The "Code ISO" buttons' states.
   IsoBoxButtons& ProgramButtons() { return buttons_; }
@@ -216,6 +221,7 @@ class MachineSession final : public SetupMotion {
   IsoBoxButtons buttons_;
   mutable std::mutex height_map_mutex_;
   std::shared_ptr<const HeightMap> height_map_;
+  std::optional<ToolPosition> plate_start_;
   MotionThread motion_;  // last: stopped and joined before anything it uses goes
 };
 

@@ -20,6 +20,9 @@ namespace pistora {
 // the window thread during a move, so they are atomic (lock-free: STOP never waits).
 struct MachineState {
   std::array<double, 3> Position = {0, 0, 0};  // mm from the work zero, by AxisIndex
+  // Counts the work zero's changes (an axis made 0, homing): a stopped run resumes only on
+  // the work zero it stopped on.
+  std::atomic<std::uint64_t> WorkZeroEpoch{0};
   std::atomic<std::int32_t> WorkFeed{150};     // mm/min, the slider's factory position
   std::atomic<bool> StopFlag{false};           // the stop latch; only "Raz" clears it
   double LastMoveLength = 0;                   // mm, commanded length of the last move

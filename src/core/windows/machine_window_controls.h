@@ -105,6 +105,13 @@ enum class MachineControl {
   kModePicture,
   kModeName,
   kSwitchModeButton,
+  // The live view pane beside the boxes: the job as it runs, its time, and the resume.
+  kLiveView,
+  kFitViewButton,
+  kElapsedTime,    // "Écoulé : h:mm:ss"
+  kRemainingTime,  // "Restant : h:mm:ss", counted down during a run
+  kPercentDone,    // "0 %"
+  kResumeButton,   // "Reprendre": a stopped run goes on from the interrupted object
   kStatusTimer,  // the 100 ms status timer
   kMotionViewTimer,  // 40 ms: what the motion thread published, shown
   // The two mode names, kept in memory for the mode label (no control).

@@ -22,6 +22,7 @@
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
 #include "gui/machine/jog_worker.h"
+#include "gui/machine/live_job_view.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/widgets/hold_arrow_button.h"
 #include "gui/widgets/led_lamp.h"
@@ -35,10 +36,13 @@ MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString 
   const std::string_view window_name = MachineWindowControls().WindowName();
   setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
   setWindowTitle(QString::fromUtf8("Gravure de circuits imprimés"));
-  setFixedSize(689, 527);
+  // The boxes keep their fixed 689 x 527 places; the live pane beside them takes what is left.
+  setMinimumSize(689 + 260, 527);
+  resize(689 + 420, 527);
   if (folder_.isEmpty()) folder_ = QCoreApplication::applicationDirPath();
 
   BuildLayout();
+  BuildLivePane();
   status_timer_ = Named(new QTimer(this), MachineControl::kStatusTimer);
   status_timer_->setInterval(100);
   motion_view_timer_ = Named(new QTimer(this), MachineControl::kMotionViewTimer);
@@ -173,6 +177,8 @@ void MachineWindow::ConnectHandlers() {
   connect(touch_off_button_, &QPushButton::clicked, this, &MachineWindow::TouchOffZ);
   connect(height_map_button_, &QPushButton::clicked, this, &MachineWindow::OpenHeightMap);
   connect(switch_mode_button_, &QPushButton::clicked, this, &MachineWindow::SwitchMode);
+  connect(resume_button_, &QPushButton::clicked, this, &MachineWindow::ResumeProgram);
+  connect(fit_view_button_, &QPushButton::clicked, live_view_, &LiveJobView::Fit);
   connect(copies_x_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(copies_y_spin_, &QSpinBox::valueChanged, this, &MachineWindow::CopiesChanged);
   connect(status_timer_, &QTimer::timeout, this, &MachineWindow::StatusTick);
@@ -221,7 +227,10 @@ void MachineWindow::ShowMessage(const std::string& text) {
   message_line_->repaint();
 }
 
-void MachineWindow::ShowProgramButtons(const IsoBoxButtons& /*buttons*/) { ApplyButtonStates(); }
+void MachineWindow::ShowProgramButtons(const IsoBoxButtons& /*buttons*/) {
+  ApplyButtonStates();
+  RefreshLiveJob();  // the job may have been placed on the plate
+}
 
 QString MachineWindow::MessageLine() const { return message_line_->text(); }
 
@@ -235,7 +244,10 @@ void MachineWindow::SetTargetZToZero() { target_edits_[2]->setText(QStringLitera
 
 void MachineWindow::LatchStop() { session_.LatchStop(); }
 
-void MachineWindow::ResetStopLatch() { session_.ResetStopLatch(); }
+void MachineWindow::ResetStopLatch() {
+  session_.ResetStopLatch();
+  ShowResumeState();
+}
 
 void MachineWindow::GoToTarget() {
   if (session_.ProgramRunning()) return;
@@ -279,7 +291,10 @@ void MachineWindow::StatusTick() {
   StatusTimerTick(session_.Engine());
 }
 
-void MachineWindow::MotionViewTick() { session_.Poll(); }
+void MachineWindow::MotionViewTick() {
+  session_.Poll();
+  LiveViewTick();
+}
 
 void MachineWindow::FeedSliderMoved(int position) { session_.Feed().SetPosition(position); }
 

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/machine/iso_motion.h"
 #include "core/machine/jogging.h"
+#include "core/machine/job_run.h"
 #include "core/machine/machine_display.h"
+#include "core/machine/run_progress.h"
 
 class QAction;
 class QGroupBox;
@@ -28,12 +33,14 @@ class HeightMapWindow;
 class HoldArrowButton;
 class JogWorker;
 class LedLamp;
+class LiveJobView;
 class MachineSession;
 class Prompts;
 class StopDisc;
 
-// The machine window "Gravure de circuits imprimés" (689 x 527): manual control, homing,
-// the machine's state and the ISO programs, over the run's one machine session. It is the
+// The machine window "Gravure de circuits imprimés": manual control, homing, the machine's
+// state and the ISO programs in a fixed 689 x 527 area, over the run's one machine session,
+// and beside it a resizable pane with the job as it runs and its resume. It is the
 // session's display while it lives. Controls are named by the machine window's control table
 // (core/windows/machine_window_controls.h).
 class MachineWindow final : public QWidget, private MachineDisplay {
@@ -83,6 +90,7 @@ class MachineWindow final : public QWidget, private MachineDisplay {
  protected:
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -132,6 +140,19 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   // The end of a program run, on this thread: `error` (empty: none) shown and the buttons.
   void FinishProgram(bool ran, const std::string& error);
 
+  // ---- The live pane (machine_window_live.cpp) ------------------------------------------
+  void BuildLivePane();
+  void PlaceLivePane();
+  // The loaded programs, the copies and the plate to the view (only when one of them changed).
+  void RefreshLiveJob();
+  // The job as a motion command, from its start or from `from`; the view follows it.
+  void RunJobCommand(std::shared_ptr<const JobProgram> job, bool drilling, std::optional<ResumePoint> from);
+  void FinishRun(const JobRunResult& result);
+  void ResumeProgram();  // "Reprendre"
+  void LiveViewTick();   // at each motion view: done part, tool, times
+  void ShowRunTimes(const RunProgress::Snapshot& now);
+  void ShowResumeState();
+
   Prompts& prompts_;
   MachineSession& session_;
   QString folder_;
@@ -139,6 +160,8 @@ class MachineWindow final : public QWidget, private MachineDisplay {
 
   QString engraving_file_;
   QString drilling_file_;
+  std::shared_ptr<const ProgramPath> engraving_path_;  // of the loaded files, for the view
+  std::shared_ptr<const ProgramPath> drilling_path_;
   double program_length_ = 0;
   ToolPosition program_end_;
   bool parameter_message_shown_ = false;  // the message line holds a cn.dat error
@@ -215,6 +238,35 @@ class MachineWindow final : public QWidget, private MachineDisplay {
   QLabel* mode_picture_ = nullptr;  // grav.bmp / perc.bmp
   QLabel* mode_name_ = nullptr;
   QPushButton* switch_mode_button_ = nullptr;  // "&Bascule"
+
+  // The live pane
+  LiveJobView* live_view_ = nullptr;
+  QPushButton* fit_view_button_ = nullptr;
+  QLabel* elapsed_label_ = nullptr;
+  QLabel* remaining_label_ = nullptr;
+  QLabel* percent_label_ = nullptr;
+  QPushButton* resume_button_ = nullptr;
+  // The run under way or last run: its progress (written by the motion thread), its job, its
+  // timeline, the copies' origins, and where it can resume.
+  std::shared_ptr<RunProgress> run_progress_ = std::make_shared<RunProgress>();
+  std::shared_ptr<const JobProgram> run_job_;
+  bool run_drilling_ = false;
+  RunTimeline run_timeline_;
+  std::vector<CopyOrigin> view_origins_;
+  std::optional<ResumePoint> resume_point_;
+  QElapsedTimer run_clock_;
+  std::int64_t elapsed_before_ms_ = 0;  // of the run's earlier parts (before a resume)
+  std::int64_t elapsed_ms_ = 0;
+  struct LiveJobKey {
+    const ProgramPath* engraving = nullptr;
+    const ProgramPath* drilling = nullptr;
+    double plate[4] = {};
+    int copies_x = 0, copies_y = 0;
+    double extent_x = 0, extent_y = 0, gap = 0;
+    double start_x = 0, start_y = 0;
+    friend bool operator==(const LiveJobKey&, const LiveJobKey&) = default;
+  };
+  LiveJobKey live_job_key_;
 
   QTimer* status_timer_ = nullptr;  // 100 ms
   QTimer* motion_view_timer_ = nullptr;  // 40 ms: 25 views a second during every motion

@@ -10,12 +10,13 @@
 #include <optional>
 
 #include "core/machine/engine_iso_motion.h"
-#include "core/machine/height_map_motion.h"
+#include "core/machine/job_run.h"
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
 #include "core/machine/machine_session.h"
 #include "gui/adapters/prompts.h"
 #include "gui/app/language_applier.h"
+#include "gui/machine/live_job_view.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/machine/machine_window.h"
 
@@ -73,6 +74,10 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
       });
   session_.SetProgramRunning(false);
   session_.SetJobExtent(analysis.extent_x, analysis.extent_y);
+  engraving_path_ = std::make_shared<const ProgramPath>(BuildProgramPath(lines));
+  drilling_path_.reset();
+  resume_point_.reset();
+  ShowResumeState();
   program_length_ = analysis.length;
   program_end_ = analysis.end;
   ShowProgramInfo();
@@ -80,6 +85,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
   copies_x_spin_->setValue(1);
   copies_y_spin_->setValue(1);
   ShowRepetition();
+  live_view_->Fit();  // a new board: all of it in view
   OnEngravingLoaded(session_.ProgramButtons());
   drilling_file_.clear();
   drilling_file_label_->clear();
@@ -102,6 +108,8 @@ bool MachineWindow::LoadDrillingProgram(const QString& path) {
   }
   drilling_file_ = path;
   drilling_file_label_->setText(path);
+  drilling_path_ = std::make_shared<const ProgramPath>(BuildProgramPath(lines));
+  RefreshLiveJob();
   return true;
 }
 
@@ -135,6 +143,7 @@ void MachineWindow::ShowRepetition() {
   total_y_label_->setText(QString::fromStdString(FormatGeneral(total.height_mm)));
   total_x_label_->setStyleSheet(fits_x ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
   total_y_label_->setStyleSheet(fits_y ? QStringLiteral("color: black;") : QStringLiteral("color: red;"));
+  RefreshLiveJob();
 }
 
 void MachineWindow::ShowMode(const QString& caption) {
@@ -179,54 +188,18 @@ void MachineWindow::ValidateZLevel() {
 void MachineWindow::StartProgram() {
   if (!session_.ProgramButtons().start || session_.Busy()) return;
   // The file is read here, once for every copy; the copies run as one motion command.
-  struct Run {
-    bool has_program = false;
-    std::string load_error;
-    std::vector<std::string> lines;
-    bool ran = false;
-    std::string error;
-  };
-  auto run = std::make_shared<Run>();
+  auto job = std::make_shared<JobProgram>();
   const QString& path = drilling_mode_ ? drilling_file_ : engraving_file_;
-  run->has_program = !path.isEmpty();
-  if (run->has_program) {
-    const Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &run->lines);
-    if (!loaded) run->load_error = loaded.message();
+  if (!path.isEmpty()) {
+    if (const Status loaded = LoadIsoProgram(QFile::encodeName(path).toStdString(), &job->lines); !loaded) {
+      FinishProgram(false, loaded.message());
+      return;
+    }
   }
-  session_.SetProgramRunning(true);
-  start_button_->setEnabled(false);
-  const CopyGrid grid{copies_x_spin_->value(), copies_y_spin_->value(), session_.ExtentX(), session_.ExtentY(),
-                      session_.State().Parameters.CopyGap};
-  MachineSession* session = &session_;
-  const bool submitted = session_.Submit(
-      [session, grid, run] {
-        // Over a warped plate the run follows the applied height map (the work zero set on the
-        // copper at the job's origin, where the map is 0).
-        const std::shared_ptr<const HeightMap> map = session->AppliedHeightMap();
-        std::optional<HeightMapMotion> mapped;
-        if (map) mapped.emplace(session->ProgramMotion(), *map);
-        IsoMotion& motion = mapped ? static_cast<IsoMotion&>(*mapped) : session->ProgramMotion();
-        const auto run_one_copy = [session, run, &motion] {
-          if (!run->has_program) return true;
-          if (!run->load_error.empty()) {
-            run->error = run->load_error;
-            return false;
-          }
-          const IsoRunResult result = RunIsoProgram(run->lines, motion, session->CommandHost());
-          if (result.outcome == IsoRunOutcome::kRefused) {
-            run->error = result.status.message();
-            return false;
-          }
-          // A stopped run (STOP, an alarm) has already said on the message line where and why; the
-          // copies after it do not run.
-          return result.outcome == IsoRunOutcome::kCompleted;
-        };
-        run->ran = RunStartSequence(grid, run_one_copy, motion);
-      },
-      [self = QPointer<MachineWindow>(this), run] {
-        if (self) self->FinishProgram(run->ran, run->error);
-      });
-  if (!submitted) FinishProgram(false, {});
+  job->path = BuildProgramPath(job->lines);
+  job->grid = {copies_x_spin_->value(), copies_y_spin_->value(), session_.ExtentX(), session_.ExtentY(),
+               session_.State().Parameters.CopyGap};
+  RunJobCommand(job, drilling_mode_, std::nullopt);
 }
 
 void MachineWindow::FinishProgram(bool ran, const std::string& error) {

@@ -134,6 +134,7 @@ void PlateWindow::PlaceSpindle() {
   }
   const ToolPosition target = preview_->Preview().SpindleTarget();
   MachineSession* session = &session_;
+  session_.SetPlateStart(preview_->Preview().EngraveStartX(), preview_->Preview().EngraveStartY());
   // The placement runs as a motion command; its buttons change on the window thread.
   session_.Submit([session, target] {
     pistora::PlaceSpindle(target, *session, [session] { session->OnWindowThread([session] { session->PlacementDone(); }); });

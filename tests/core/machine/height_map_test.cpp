@@ -163,6 +163,16 @@ TEST(HeightMapMotionTest, CutsFollowThePlaneInShortSegmentsAcrossCopiesWithoutDr
   EXPECT_NEAR(motion.CurrentPosition().x, 5, 1e-12);
 }
 
+// A resume compares the work zero's epoch at the stop with the machine's: through the map's
+// correction it must be the machine's own.
+TEST(HeightMapMotionTest, PassesTheWorkZeroEpochThrough) {
+  struct Epoch7 : FakeIsoMotion {
+    std::uint64_t WorkZeroEpoch() const override { return 7; }
+  } machine;
+  const HeightMap map = Sampled({0, 0, 10, 10, 2, 2}, [](double, double) { return 0.0; });
+  EXPECT_EQ(HeightMapMotion(machine, map).WorkZeroEpoch(), 7u);
+}
+
 TEST(HeightMapFileTest, RoundTripAndRefusalsNameTheLine) {
   HeightMap map = Sampled(kGrid, [](double x, double y) { return 0.001 * x * y - 0.05; });
   Status status;

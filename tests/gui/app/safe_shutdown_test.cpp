@@ -111,6 +111,41 @@ class SafeShutdownTest : public QObject {
 
   // The main window or the machine window closed during a move: "no" keeps it open and the
   // machine moving; "yes" halts the machine (STOP, every output low) before it closes.
+  // On the motion thread: the live times follow the run, STOP leaves a resume point, and after
+  // "Raz", "Reprendre" ends the job where a whole run ends.
+  void TheLivePaneFollowsARunAndResumesIt() {
+    Make("600");  // 10 mm/s
+    const QString program = QDir(folder_->path()).filePath(QStringLiteral("r.iso"));
+    QFile file(program);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("G00 Z-0.1\r\nG01 X6\r\nG00 Z1\r\nG00 X0\r\nG00 Z0\r\n");
+    file.close();
+    QVERIFY(machine_window_->LoadEngravingProgram(program));
+    MachineSession& session = windows_->Machine();
+    session.PlacementDone();
+    FindControl<QPushButton>(*machine_window_, MachineControl::kValidateZButton)->click();
+    QTRY_VERIFY(!session.MotionBusy());
+    auto* percent = FindControl<QLabel>(*machine_window_, MachineControl::kPercentDone);
+    auto* resume = FindControl<QPushButton>(*machine_window_, MachineControl::kResumeButton);
+    FindControl<QPushButton>(*machine_window_, MachineControl::kStartButton)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(machine_->PositionSteps(Axis::X) > 2 * 133, 20000);  // within the cut
+    session.LatchStop();
+    QTRY_VERIFY_WITH_TIMEOUT(!session.Busy(), 20000);
+    QVERIFY(machine_->PositionSteps(Axis::X) < 6 * 133);
+    // Stopped in the cut (line 2): 14.1 of the 14.2 mm left at 10 mm/s.
+    QCOMPARE(FindControl<QLabel>(*machine_window_, MachineControl::kRemainingTime)->text(),
+             QString::fromUtf8("Restant : 0:00:01"));
+    QVERIFY(resume->isEnabled());
+    FindControl<QPushButton>(*machine_window_, MachineControl::kResetStopButton)->click();
+    resume->click();
+    QVERIFY(session.Busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!session.Busy(), 20000);
+    QCOMPARE(percent->text(), QStringLiteral("100 %"));
+    QVERIFY(!resume->isEnabled());
+    QCOMPARE(machine_->PositionSteps(Axis::X), 0);
+    QCOMPARE(machine_->PositionSteps(Axis::Z), 0);
+  }
+
   void ClosingAWindowDuringAMoveAsksFirst() {
     for (const bool main : {false, true}) {
       Make("1");  // 3 mm at 1 mm/min: minutes

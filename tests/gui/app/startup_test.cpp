@@ -43,7 +43,7 @@ class StartupTest : public QObject {
       } expected[] = {
           {"TForm1", "Pistora ver 2.20 ", 961, 507, false},
           {"TForm2", "A propos de ....", -1, -1, false},
-          {"Tgravefrm", "Gravure de circuits imprimés", 689, 527, false},
+          {"Tgravefrm", "Gravure de circuits imprimés", 689 + 420, 527, false},
           {"Tgestfrm", "Réglage position de gravure", 713, 467, false},
           {"TPagesDlg", "Paramétrage", 603, 300, false},
           {"Tloupefrm", "", -1, -1, true},

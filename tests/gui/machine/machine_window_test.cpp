@@ -96,7 +96,7 @@ class MachineWindowTest : public QObject {
   // Every control of the table is in the window once, built with the table's French caption.
   void HasEveryControlOfItsTableWithItsCaption() {
     Make();
-    QCOMPARE(window_->size(), QSize(689, 527));
+    QCOMPARE(window_->size(), QSize(689 + 420, 527));  // the boxes, then the live pane
     QCOMPARE(window_->objectName(), QStringLiteral("Tgravefrm"));
     for (const ControlName<MachineControl>& row : MachineWindowControls().Rows()) {
       const QString name = QString::fromLatin1(row.object_name.data(), static_cast<qsizetype>(row.object_name.size()));
@@ -260,6 +260,60 @@ class MachineWindowTest : public QObject {
     QCOMPARE(Control<StopDisc>(MachineControl::kStopDisc)->RingColour(), QColor(255, 255, 0));
     session_->MoveTo(0, 0, 0);
     QVERIFY(TotalSteps(*machine_) > steps_at_stop);
+  }
+
+  // STOP inside a contour: "Reprendre" is refused until "Raz", then lifts, goes back to the
+  // contour's plunge and runs on to the end; once the work zero has changed it is refused.
+  void ReprendreGoesOnFromTheInterruptedContour() {
+    Make();
+    prompts_.QueueFileName(WriteFile(folder_->path(), "c.iso",
+                                     "G00 Z1\r\nG00 X5 Y5\r\nG00 Z-0.2\r\nG01 X25 Y5\r\nG01 X25 Y15\r\n"
+                                     "G00 Z1\r\nG00 X0 Y0\r\nG00 Z0\r\n"));
+    Click(MachineControl::kLoadEngravingButton);
+    auto* resume = Control<QAbstractButton>(MachineControl::kResumeButton);
+    const double s = 133.3333;
+    std::int64_t stop_x = -1;
+    const auto stop_in_the_cut = [&] {
+      if (stop_x < 0 && machine_->PositionSteps(Axis::Z) < 0 && machine_->PositionSteps(Axis::X) > 12 * s) {
+        stop_x = machine_->PositionSteps(Axis::X);
+        session_->LatchStop();
+      }
+    };
+    for (const bool change_the_work_zero : {false, true}) {
+      stop_x = -1;
+      session_->PlacementDone();
+      Click(MachineControl::kValidateZButton);
+      QVERIFY(!resume->isEnabled());
+      rig_->SetPumpHook(stop_in_the_cut);
+      Click(MachineControl::kStartButton);
+      rig_->SetPumpHook({});
+      QVERIFY(stop_x > 0);
+      QVERIFY(resume->isEnabled());
+      const std::int64_t x_steps = machine_->StepCount(Axis::X);
+      const std::int64_t all_steps = TotalSteps(*machine_);
+      Click(MachineControl::kResumeButton);
+      QCOMPARE(TotalSteps(*machine_), all_steps);
+      QVERIFY(prompts_.Errors().last().contains(QStringLiteral("Raz")));
+      Click(MachineControl::kResetStopButton);
+      if (change_the_work_zero) {
+        Click(MachineControl::kZeroXButton);
+        Click(MachineControl::kResumeButton);
+        QCOMPARE(TotalSteps(*machine_), all_steps);
+        QVERIFY(prompts_.Errors().last().contains(QString::fromUtf8("zéro pièce a changé")));
+        QVERIFY(window_->MessageLine().contains(QString::fromUtf8("zéro pièce a changé")));
+        continue;
+      }
+      Click(MachineControl::kResumeButton);
+      // Back to X 5 from the stop, the 20 mm side again, then home: X steps of the resumed run.
+      const double expected = (stop_x - 5 * s) + 20 * s + 25 * s;
+      QVERIFY2(std::abs(machine_->StepCount(Axis::X) - x_steps - expected) <= 3,
+               qPrintable(QString::number(machine_->StepCount(Axis::X) - x_steps - expected)));
+      QCOMPARE(machine_->PositionSteps(Axis::X), 0);
+      QCOMPARE(machine_->PositionSteps(Axis::Z), 0);
+      QVERIFY(!resume->isEnabled());
+      QCOMPARE(Text(MachineControl::kPercentDone), QStringLiteral("100 %"));
+      QCOMPARE(Text(MachineControl::kRemainingTime), QString::fromUtf8("Restant : 0:00:00"));
+    }
   }
 
   void GoToZeroAndRazButtons() {
