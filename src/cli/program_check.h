@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/artwork/bitmap.h"
 #include "core/artwork/isolation_check.h"
@@ -13,5 +14,9 @@ namespace pistora::cli {
 // (the drilling program may be ""). A program that cannot be read gives its message.
 Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_mm, const std::string& engraving_iso,
                      const std::string& drilling_iso, IsolationReport* report);
+
+// The same with the drilling split in several programs (one per drill), read one after the other.
+Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_mm, const std::string& engraving_iso,
+                     const std::vector<std::string>& drilling_isos, IsolationReport* report);
 
 }  // namespace pistora::cli
