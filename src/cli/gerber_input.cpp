@@ -1,13 +1,11 @@
 #include "cli/gerber_input.h"
 
-#include <fstream>
 #include <ostream>
 #include <set>
 
 #include "cli/analysis_pipeline.h"
 #include "core/job/drill_placement.h"
 #include "core/job/excellon.h"
-#include "core/job/gerber_extent.h"
 #include "core/text/numbers.h"
 #include "image/gerber_picture.h"
 
@@ -16,14 +14,6 @@ namespace pistora::cli {
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
-
-std::string FileHead(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string head(64, '\0');
-  file.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(file.gcount()));
-  return head;
-}
 
 // The file's diameters as a drill list ("0.8,1,3.2"), each once, to the hundredth of a mm
 // (drills come in such steps; each hole keeps its exact diameter and takes the nearest).
@@ -49,7 +39,7 @@ void AddGerberOptions(ArgSpec* options_spec) {
 
 Status ReadGerberOptions(const std::string& artwork, Args* args, GerberOptions* options) {
   GerberOptions result;
-  result.is_gerber = LooksLikeGerber(FileHead(artwork));
+  result.is_gerber = IsGerberFile(artwork);
   result.drill_path = args->Get("drill").value_or("");
   result.mirror = args->Has("mirror");
   if (!result.is_gerber) {

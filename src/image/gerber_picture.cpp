@@ -118,6 +118,13 @@ Bitmap Thresholded(const QImage& image, PixelBox* copper) {
 
 }  // namespace
 
+bool IsGerberFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(64);
+  return LooksLikeGerber(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+}
+
 Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   QString program = QString::fromStdString(request.program);
   if (!program.contains('/')) program = QStandardPaths::findExecutable(program);

@@ -10,6 +10,9 @@
 
 namespace pistora {
 
+// True when the file begins like an RS-274X layer (LooksLikeGerber on its first bytes).
+bool IsGerberFile(const std::string& path);
+
 // Resolution of a Gerber layer's picture when none is chosen, dots per inch.
 inline constexpr int kDefaultGerberDpi = 1200;
 // White kept around the copper (and the holes) of a rendered layer, mm.

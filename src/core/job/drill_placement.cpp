@@ -37,7 +37,7 @@ PathPixel BoardToPath(const PictureFrame& frame, double x_mm, double y_mm) {
 }
 
 std::string DrillFileHolePath(int x, int y, double diameter_mm) {
-  return "(" + std::to_string(x) + ";" + std::to_string(y) + ")TROU " + FormatFixed(diameter_mm, 4) + " mm";
+  return "(" + std::to_string(x) + ";" + std::to_string(y) + ")TROU " + FormatFixed(diameter_mm, 6) + " mm";
 }
 
 void OpenDrillHoles(Bitmap& picture, const std::vector<DrillHole>& holes, const PictureFrame& frame) {

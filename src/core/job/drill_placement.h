@@ -31,7 +31,7 @@ struct PathPixel {
 PathPixel BoardToPath(const PictureFrame& frame, double x_mm, double y_mm);
 
 // The path text of a hole taken from a drill file: it keeps the hole's exact diameter, so that
-// the engraving file gives it back ("(x;y)TROU 0.8000 mm").
+// the engraving file gives it back ("(x;y)TROU 0.800000 mm").
 std::string DrillFileHolePath(int x, int y, double diameter_mm);
 
 // Opens each hole in a board picture as the drill will: a white disc of its diameter, centred on

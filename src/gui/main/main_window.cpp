@@ -49,6 +49,7 @@ QString MainWindow::SettingsPath() const {
 
 void MainWindow::ConnectHandlers() {
   connect(load_artwork_button_, &QPushButton::clicked, this, &MainWindow::LoadArtwork);
+  connect(gerber_drill_button_, &QPushButton::clicked, this, &MainWindow::ChooseGerberDrillFile);
   connect(validate_scale_button_, &QPushButton::clicked, this, &MainWindow::ValidateScale);
   connect(about_button_, &QPushButton::clicked, this, &MainWindow::ShowAbout);
   connect(machine_window_button_, &QPushButton::clicked, this, &MainWindow::OpenMachineWindow);

@@ -18,11 +18,13 @@
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
 #include "image/artwork_loader.h"
+#include "image/gerber_picture.h"
 
 namespace pistora {
 namespace {
 
-const char kArtworkFilter[] = "Images BitMap(*.bmp)|*.bmp|Images Gif (*.gif)|*.gif";
+const char kArtworkFilter[] =
+    "Images BitMap(*.bmp)|*.bmp|Images Gif (*.gif)|*.gif|Typons Gerber (*.gbr *.gtl *.gbl *.ger *.art *.pho)|*.gbr";
 
 char RegionalSeparator() {
   const QString point = QLocale().decimalPoint();
@@ -39,11 +41,18 @@ void MainWindow::LoadArtwork() {
 
   // Read first: a file the reader refuses leaves the window exactly as it was.
   Bitmap artwork;
-  const Status status = pistora::LoadArtwork(path.toStdString(), &artwork);
+  PictureFrame frame;
+  std::vector<DrillHole> holes;
+  const bool gerber = IsGerberFile(path.toStdString());
+  const Status status = gerber ? LoadGerberLayer(path.toStdString(), &artwork, &frame, &holes)
+                               : pistora::LoadArtwork(path.toStdString(), &artwork);
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
+  gerber_loaded_ = gerber;
+  gerber_frame_ = frame;
+  gerber_holes_ = std::move(holes);
 
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
   progress_gauge_->setValue(0);
@@ -86,6 +95,11 @@ void MainWindow::EnterScalePhase() {
   artwork_view_->setCursor(Qt::CrossCursor);
   ApplyStep(StepEvent::ProcessingDone);
   scale_mode_ = true;
+  if (!gerber_loaded_) return;
+  // A Gerber layer's scale is known: no measuring.
+  work_.PixelSizeMm = gerber_frame_.pixel_mm;
+  pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(work_.PixelSizeMm)));
+  ValidateScale();
 }
 
 void MainWindow::ValidateScale() {
@@ -96,6 +110,7 @@ void MainWindow::ValidateScale() {
   }
   ApplyStep(StepEvent::ScaleValidated);
   ClassifyHolesIfAsked();
+  if (gerber_loaded_) PlaceGerberHoles();
   SetContourRange();
   scale_mode_ = false;
   VerifyView(work_, host_, drill_mark_size_spin_->value());

@@ -211,7 +211,7 @@ class MainWindowTest : public QObject {
     const QString path = WriteBmp(folder_, QStringLiteral("board.bmp"), 800, 600);
     Load(path);
     QVERIFY(prompts_.Errors().isEmpty());
-    QCOMPARE(prompts_.LastFilter(), QStringLiteral("Images BitMap(*.bmp);;Images Gif (*.gif)"));
+    QCOMPARE(prompts_.LastFilter(), QStringLiteral("Images BitMap(*.bmp);;Images Gif (*.gif);;Typons Gerber (*.gbr *.gtl *.gbl *.ger *.art *.pho)"));
     QCOMPARE(Window().windowTitle(), QStringLiteral("Pistora (") + path + QLatin1Char(')'));
 
     const Workspace& ws = Window().Work();
