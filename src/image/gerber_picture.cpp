@@ -57,7 +57,10 @@ Status RunGerbv(const GerberRequest& request, const QString& program, const Wind
       "--border=0",
       "--origin=" + QString::fromStdString(FormatFixed(w.left_in, 6)) + "x" +
           QString::fromStdString(FormatFixed(w.bottom_in, 6)),
-      "--window=" + QString::number(w.width) + "x" + QString::number(w.height),
+      // In inches: gerbv refuses a window of more than 2000 pixels a side. A tenth of a pixel more
+      // keeps the whole number of pixels whichever way gerbv rounds (six decimals: it reads no more).
+      "--window_inch=" + QString::fromStdString(FormatFixed((w.width + 0.1) / request.dpi, 6)) + "x" +
+          QString::fromStdString(FormatFixed((w.height + 0.1) / request.dpi, 6)),
       "--foreground=#000000FF",
       "--background=#FFFFFF",
       "--output=" + png,
@@ -147,7 +150,7 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   const double pixel_mm = kMillimetresPerInch / request.dpi;
   double grow_mm = kGerberMarginMm + 1.0;
   for (int attempt = 0; attempt < kRenderAttempts; ++attempt, grow_mm = 2.0 * grow_mm + 10.0) {
-    const Window window = WindowAround(box, grow_mm, request.dpi);
+    Window window = WindowAround(box, grow_mm, request.dpi);
     if (window.width > kMaxImageSide || window.height > kMaxImageSide) {
       return Status::Error("Le fichier Gerber " + Quoted(request.gerber_path) + " donnerait une image de " +
                            std::to_string(window.width) + " x " + std::to_string(window.height) + " pixels à " +
@@ -157,9 +160,12 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
     QFile::remove(png);
     if (Status s = RunGerbv(request, program, window, png); !s) return s;
     QImage image(png, "PNG");
-    if (image.isNull() || image.width() != window.width || image.height() != window.height) {
+    if (image.isNull() || std::abs(image.width() - window.width) > 1 || std::abs(image.height() - window.height) > 1) {
       return Status::Error("L'image dessinée par gerbv pour " + Quoted(request.gerber_path) + " est illisible.");
     }
+    // The picture's lower-left corner is the origin, whatever its size.
+    window.width = image.width();
+    window.height = image.height();
     PixelBox copper;
     Bitmap full = Thresholded(image, &copper);
     if (copper.Empty()) {

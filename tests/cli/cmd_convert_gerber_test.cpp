@@ -81,6 +81,21 @@ TEST_P(ConvertGerberTest, DrillsWhereTheDrillFileSays) {
   for (int count : drilled) EXPECT_EQ(count, 1);
 }
 
+// A drill file of another board (every hole 30 mm to the right) is drilled as asked but reported.
+TEST_F(ConvertGerberTest, HolesOffThePadsAreReported) {
+  std::ofstream(dir_ + "/autre.drl") << "M48\nMETRIC\nT1C0.8\n%\nT1\nX35.0Y5.0\nX45.0Y12.0\nM30\n";
+  std::ostringstream out, err;
+  ASSERT_EQ(Main({"pistora-cli", "convert", dir_ + "/carte.gbr", "--drill", dir_ + "/autre.drl", "--out-dir",
+                  dir_ + "/out"},
+                 out, err),
+            0)
+      << err.str();
+  EXPECT_NE(err.str().find("ligne 6 du fichier de perçage (X 35.000 Y 5.000 mm, 0.800 mm) ne tombe sur aucune pastille"),
+            std::string::npos)
+      << err.str();
+  EXPECT_NE(err.str().find("ligne 7"), std::string::npos) << err.str();
+}
+
 INSTANTIATE_TEST_SUITE_P(Faces, ConvertGerberTest, ::testing::Bool());
 
 }  // namespace
