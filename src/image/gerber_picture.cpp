@@ -75,7 +75,7 @@ Status RunGerbv(const GerberRequest& request, const QString& program, const Wind
     process.kill();
     process.waitForFinished();
     return Status::Error("gerbv n'a pas fini de dessiner " + Quoted(request.gerber_path) + " en " +
-                         std::to_string(request.timeout_ms / 1000) + " s : abandon.");
+                         FormatFixed(request.timeout_ms / 1000.0, 1) + " s : abandon.");
   }
   const std::string errors = ErrorLines(process);
   const bool unread = errors.find("Could not read") != std::string::npos ||

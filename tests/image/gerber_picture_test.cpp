@@ -4,6 +4,7 @@
 
 #include <QStandardPaths>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -104,14 +105,36 @@ TEST_F(GerberPictureTest, MirroredLayerIsTheSamePictureTurnedOverWithItsHolesFol
   }
 }
 
-TEST(GerberProgramTest, AMissingGerbvNamesThePackage) {
-  GerberRequest request;
-  request.gerber_path = "carte.gbr";
-  request.program = "/chemin/absent/gerbv";
-  GerberPicture picture;
-  const Status s = RenderGerber(request, &picture);
-  ASSERT_FALSE(s);
-  EXPECT_NE(s.message().find("paquet Debian « gerbv »"), std::string::npos) << s.message();
+// A missing, failing or stalled program: a message each, nothing left running.
+class GerberProgramTest : public testing::TempFolderTest {};
+
+TEST_F(GerberProgramTest, AMissingFailingOrStalledGerbvIsReported) {
+  const std::string layer = (folder_.path() / "carte.gbr").string();
+  std::ofstream(layer) << board::kCopperLayer;
+  const struct {
+    const char* name;
+    const char* script;  // empty: no program at all
+    const char* message;
+  } kCases[] = {
+      {"absent", "", "paquet Debian « gerbv »"},
+      {"fails", "echo 'ligne 1' >&2; echo 'mauvais fichier' >&2; exit 3", "ligne 1 / mauvais fichier"},
+      {"stalls", "exec sleep 30", "n'a pas fini de dessiner"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    GerberRequest request;
+    request.gerber_path = layer;
+    request.program = (folder_.path() / c.name).string();
+    request.timeout_ms = 300;
+    if (*c.script) {
+      std::ofstream(request.program) << "#!/bin/sh\n" << c.script << "\n";
+      std::filesystem::permissions(request.program, std::filesystem::perms::owner_all);
+    }
+    GerberPicture picture;
+    const Status s = RenderGerber(request, &picture);
+    ASSERT_FALSE(s);
+    EXPECT_NE(s.message().find(c.message), std::string::npos) << s.message();
+  }
 }
 
 }  // namespace
