@@ -1,7 +1,6 @@
 #include "cli/gerber_input.h"
 
 #include <ostream>
-#include <set>
 
 #include "cli/analysis_pipeline.h"
 #include "core/job/drill_placement.h"
@@ -14,21 +13,6 @@ namespace pistora::cli {
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
-
-// The file's diameters as a drill list ("0.8,1,3.2"), each once, to the hundredth of a mm
-// (drills come in such steps; each hole keeps its exact diameter and takes the nearest).
-std::string DrillListOf(const DrillFile& file) {
-  std::set<double> sizes;
-  for (const DrillHole& hole : file.holes) sizes.insert(*ParseDecimal(FormatFixed(hole.diameter_mm, 2), '.'));
-  std::string list;
-  for (double mm : sizes) {
-    std::string text = FormatFixed(mm, 2);
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-    list += (list.empty() ? "" : ",") + text;
-  }
-  return list;
-}
 
 }  // namespace
 
@@ -98,7 +82,7 @@ Status AnalyseGerberBoard(const std::string& gerber, const GerberOptions& option
   if (Status s = PlaceDrillHoles(*ws, drills.holes, frame, &placement); !s) return s;
   for (const std::string& line : drills.notices) err << "pistora-cli convert : " << line << "\n";
   for (const std::string& line : placement.notices) err << "pistora-cli convert : " << line << "\n";
-  if (parameters->Drills.empty()) parameters->Drills = DrillListOf(drills);
+  if (parameters->Drills.empty()) parameters->Drills = DrillListOfHoles(drills.holes);
   out << "Perçage : " << placement.placed << " trous de " << options.drill_path << " (forets " << parameters->Drills
       << " mm)" << (placement.dropped_pads > 0 ? ", " + std::to_string(placement.dropped_pads) + " pastilles du typon écartées" : "")
       << "\n";

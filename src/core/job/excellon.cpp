@@ -255,6 +255,19 @@ Status ParseDrillFile(std::string_view text, const std::string& name, DrillFile*
   return Status::Ok();
 }
 
+std::string DrillListOfHoles(const std::vector<DrillHole>& holes) {
+  std::map<double, std::string> sizes;
+  for (const DrillHole& hole : holes) {
+    std::string text = FormatFixed(hole.diameter_mm, 2);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    sizes.emplace(*ParseDecimal(text, '.'), text);
+  }
+  std::string list;
+  for (const auto& [mm, text] : sizes) list += (list.empty() ? "" : ",") + text;
+  return list;
+}
+
 Status ReadDrillFile(const std::string& path, DrillFile* file) {
   constexpr std::size_t kMaxDrillFileBytes = std::size_t{64} << 20;
   std::string bytes;

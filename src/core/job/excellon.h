@@ -38,6 +38,10 @@ struct DrillFile {
 // 0..10 mm. `name` names the file in messages.
 Status ParseDrillFile(std::string_view text, const std::string& name, DrillFile* file);
 
+// The holes' diameters as a drill list ("0.8,1,3.2"): each once, to the hundredth of a mm
+// (drills come in such steps; each hole keeps its exact diameter and takes the nearest drill).
+std::string DrillListOfHoles(const std::vector<DrillHole>& holes);
+
 // Reads and parses a file (at most 64 MB); the message names the file.
 Status ReadDrillFile(const std::string& path, DrillFile* file);
 

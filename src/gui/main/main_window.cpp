@@ -133,6 +133,8 @@ void MainWindow::ApplyStep(StepEvent event) {
 JobParameters MainWindow::JobParametersFromControls() const {
   JobParameters parameters = JobParametersFrom(SettingsFromControls());
   ApplyProgramOptions(program_options_, &parameters);
+  // A Gerber layer's drill file gives the drills when the options give none.
+  if (parameters.Drills.empty() && gerber_loaded_) parameters.Drills = DrillListOfHoles(gerber_holes_);
   return parameters;
 }
 

@@ -63,6 +63,12 @@ TEST(ExcellonTest, ModalCoordinateAndSlotEnds) {
   EXPECT_NE(file.notices[0].find("ligne 5"), std::string::npos) << file.notices[0];
 }
 
+TEST(ExcellonTest, DrillListHasEachDiameterOnceToTheHundredth) {
+  EXPECT_EQ(DrillListOfHoles({{0, 0, 1.00076, 1}, {0, 0, 0.8001, 2}, {0, 0, 3.2, 3}, {0, 0, 0.8, 4}, {0, 0, 0.85, 5}}),
+            "0.8,0.85,1,3.2");
+  EXPECT_EQ(DrillListOfHoles({}), "");
+}
+
 TEST(ExcellonTest, BadLinesAreRefusedByNumber) {
   const struct {
     const char* text;
