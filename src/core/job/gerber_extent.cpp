@@ -106,6 +106,7 @@ class ExtentScanner {
 
   // "ADD10C,0.5", "ADD11R,1.2X0.8", "ADD12RoundRect,0.1X...": the aperture's widest reach, mm.
   Status ApertureSpec(std::string_view command) {
+    if (command.size() < 4 || command[2] != 'D') return Refuse(command);
     std::size_t at = 3;
     while (at < command.size() && std::isdigit(static_cast<unsigned char>(command[at]))) ++at;
     const std::optional<std::int32_t> code = ParseInt32(command.substr(3, at - 3));
