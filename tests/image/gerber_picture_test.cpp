@@ -115,17 +115,18 @@ TEST_F(GerberProgramTest, AMissingFailingOrStalledGerbvIsReported) {
     const char* name;
     const char* script;  // empty: no program at all
     const char* message;
+    int timeout_ms;  // long enough for a loaded machine, but for the stall
   } kCases[] = {
-      {"absent", "", "paquet Debian « gerbv »"},
-      {"fails", "echo 'ligne 1' >&2; echo 'mauvais fichier' >&2; exit 3", "ligne 1 / mauvais fichier"},
-      {"stalls", "exec sleep 30", "n'a pas fini de dessiner"},
+      {"absent", "", "paquet Debian « gerbv »", 30000},
+      {"fails", "echo 'ligne 1' >&2; echo 'mauvais fichier' >&2; exit 3", "ligne 1 / mauvais fichier", 30000},
+      {"stalls", "exec sleep 30", "n'a pas fini de dessiner", 300},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     GerberRequest request;
     request.gerber_path = layer;
     request.program = (folder_.path() / c.name).string();
-    request.timeout_ms = 300;
+    request.timeout_ms = c.timeout_ms;
     if (*c.script) {
       std::ofstream(request.program) << "#!/bin/sh\n" << c.script << "\n";
       std::filesystem::permissions(request.program, std::filesystem::perms::owner_all);
