@@ -8,8 +8,9 @@
 
 namespace pistora::cli {
 
-Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& settings, double pixel_mm,
-                          Workspace* ws, double threshold_percent, std::string* notice) {
+namespace {
+
+Status CheckAnalysisSettings(const ExtractionSettings& settings, double pixel_mm) {
   if (settings.hole_size < kMinHoleSize || settings.hole_size > kMaxHoleSize) {
     return Status::Error("taille des trous de perçage " + std::to_string(settings.hole_size) + " hors de " +
                          std::to_string(kMinHoleSize) + " à " + std::to_string(kMaxHoleSize));
@@ -21,8 +22,24 @@ Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& 
   if (!std::isfinite(pixel_mm) || pixel_mm <= 0.0) {
     return Status::Error("la taille d'un pixel doit être un nombre positif");
   }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& settings, double pixel_mm,
+                          Workspace* ws, double threshold_percent, std::string* notice) {
+  if (Status s = CheckAnalysisSettings(settings, pixel_mm); !s) return s;
+  Bitmap picture;
+  if (Status s = LoadArtwork(artwork, &picture); !s) return s;
+  return AnalyseArtworkBitmap(std::move(picture), artwork, settings, pixel_mm, ws, threshold_percent, notice);
+}
+
+Status AnalyseArtworkBitmap(Bitmap artwork_bitmap, const std::string& artwork, const ExtractionSettings& settings,
+                            double pixel_mm, Workspace* ws, double threshold_percent, std::string* notice) {
+  if (Status s = CheckAnalysisSettings(settings, pixel_mm); !s) return s;
   Workspace result;
-  if (Status s = LoadArtwork(artwork, &result.ArtworkBitmap); !s) return s;
+  result.ArtworkBitmap = std::move(artwork_bitmap);
   if (const long others = ThresholdArtwork(result.ArtworkBitmap, threshold_percent); others > 0 && notice) {
     *notice = ThresholdNotice(artwork, others, threshold_percent);
   }

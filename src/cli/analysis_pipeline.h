@@ -20,4 +20,10 @@ Status AnalyseArtworkFile(const std::string& artwork, const ExtractionSettings& 
                           Workspace* ws, double threshold_percent = kDefaultThresholdPercent,
                           std::string* notice = nullptr);
 
+// The same for a picture already in memory (a rendered Gerber layer); `name` names it in
+// messages.
+Status AnalyseArtworkBitmap(Bitmap artwork, const std::string& name, const ExtractionSettings& settings,
+                            double pixel_mm, Workspace* ws, double threshold_percent = kDefaultThresholdPercent,
+                            std::string* notice = nullptr);
+
 }  // namespace pistora::cli

@@ -7,10 +7,13 @@
 #include "cli/analysis_options.h"
 #include "cli/analysis_pipeline.h"
 #include "cli/cli_args.h"
+#include "cli/gerber_input.h"
 #include "cli/job_options.h"
 #include "cli/program_check.h"
 #include "core/artwork/contour_drawing.h"
+#include "core/job/drill_sizes.h"
 #include "core/job/engraving_file.h"
+#include "core/job/file_names.h"
 #include "core/text/line_file.h"
 
 namespace pistora::cli {
@@ -20,15 +23,18 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   options_spec.valued = {"out-dir"};
   AddAnalysisOptions(&options_spec);
   AddJobOptions(&options_spec);
+  AddGerberOptions(&options_spec);
   Args args;
   AnalysisOptions analysis;
   JobParameters parameters;
+  GerberOptions gerber;
   Status status = ParseArgs(argv, options_spec, &args);
   if (status && (args.positional.size() != 1 || args.Get("out-dir").value_or("").empty())) {
     err << "Usage : pistora-cli convert TYPON --out-dir DOSSIER " << kAnalysisOptionsUsage << "\n        "
-        << kJobOptionsUsage << "\n        " << kToolOptionsUsage << "\n";
+        << kJobOptionsUsage << "\n        " << kToolOptionsUsage << "\n        " << kGerberOptionsUsage << "\n";
     return 2;
   }
+  if (status) status = ReadGerberOptions(args.positional[0], &args, &gerber);
   if (status) status = ReadAnalysisOptions(args, &analysis);
   std::string scale_notice;
   if (status) status = TakeScaleFromArtwork(args.positional[0], &analysis, &scale_notice);
@@ -46,15 +52,23 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   const ProgramTargets targets{(dir / (stem + "-gravure.iso")).string(), (dir / (stem + "-percage.iso")).string()};
 
   Workspace ws;
-  std::string notice;
-  if (Status s = AnalyseArtworkFile(artwork.string(), analysis.settings, analysis.pixel_mm, &ws,
-                                    analysis.threshold_percent, &notice);
-      !s) {
-    err << "pistora-cli convert : " << s.message() << "\n";
-    return 1;
+  ToolPathReport tool_paths;
+  if (gerber.is_gerber) {
+    if (Status s = AnalyseGerberBoard(artwork.string(), gerber, analysis, &ws, &parameters, out, err); !s) {
+      err << "pistora-cli convert : " << s.message() << "\n";
+      return 1;
+    }
+  } else {
+    std::string notice;
+    if (Status s = AnalyseArtworkFile(artwork.string(), analysis.settings, analysis.pixel_mm, &ws,
+                                      analysis.threshold_percent, &notice);
+        !s) {
+      err << "pistora-cli convert : " << s.message() << "\n";
+      return 1;
+    }
+    if (!notice.empty()) err << "pistora-cli convert : " << notice << "\n";
+    tool_paths = ApplyAnalysisRewrites(analysis, &ws, err);
   }
-  if (!notice.empty()) err << "pistora-cli convert : " << notice << "\n";
-  const ToolPathReport tool_paths = ApplyAnalysisRewrites(analysis, &ws, err);
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   if (error) {
@@ -82,8 +96,18 @@ int RunConvert(const std::vector<std::string>& argv, std::ostream& out, std::ost
   }
   if (analysis.tool.tool_width_mm > 0.0) {
     IsolationReport report;
+    // With a drill list the drilling is one program per drill that had holes.
+    std::vector<std::string> drilling = {targets.drilling};
+    std::vector<DrillSize> drills;
+    if (ParseDrillList(parameters.Drills, &drills) && !drills.empty()) {
+      drilling.clear();
+      for (const DrillSize& drill : drills) {
+        const std::string name = DrillProgramName(CompleteFileName(targets.drilling, ".iso"), drill);
+        if (std::filesystem::exists(name)) drilling.push_back(name);
+      }
+    }
     if (Status s = CheckPrograms(ws.ArtworkBitmap, ws.PixelSizeMm, analysis.tool.tool_width_mm, targets.engraving,
-                                 targets.drilling, &report, tool_paths.copper.get());
+                                 drilling, &report, tool_paths.copper.get());
         !s) {
       err << "pistora-cli convert : " << s.message() << "\n";
       return 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/artwork/bitmap.h"
 #include "core/artwork/copper_map.h"
@@ -15,5 +16,10 @@ namespace pistora::cli {
 // when given, is this artwork's copper already mapped.
 Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_mm, const std::string& engraving_iso,
                      const std::string& drilling_iso, IsolationReport* report, const CopperMap* copper = nullptr);
+
+// The same with the drilling split in several programs (one per drill), read one after the other.
+Status CheckPrograms(const Bitmap& artwork, double pixel_mm, double tool_width_mm, const std::string& engraving_iso,
+                     const std::vector<std::string>& drilling_isos, IsolationReport* report,
+                     const CopperMap* copper = nullptr);
 
 }  // namespace pistora::cli

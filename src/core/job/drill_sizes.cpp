@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "core/artwork/hole_shape.h"
 #include "core/text/numbers.h"
@@ -19,9 +21,22 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+// The diameter a drill file gave a hole, written after ")TROU ".
+std::optional<double> DrillFileDiameter(const std::string& path_text) {
+  constexpr std::string_view kMark = ")TROU ";
+  const std::size_t at = path_text.find(kMark);
+  if (at == std::string::npos) return std::nullopt;
+  const std::size_t begin = at + kMark.size();
+  const std::size_t end = path_text.find(' ', begin);
+  const std::optional<double> mm = ParseDecimal(std::string_view(path_text).substr(begin, end - begin), '.');
+  if (!mm || !(*mm > 0.0)) return std::nullopt;
+  return mm;
+}
+
 }  // namespace
 
 double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm) {
+  if (const std::optional<double> drilled = DrillFileDiameter(pad.PathText)) return *drilled;
   if (const double measured = HoleDiameterMm(pad, pixel_size_mm); measured > 0) return measured;
   const double width = static_cast<double>(pad.MaxX) - pad.MinX + 1.0;
   const double height = static_cast<double>(pad.MaxY) - pad.MinY + 1.0;

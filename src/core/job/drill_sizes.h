@@ -17,6 +17,8 @@ struct DrillSize {
 // The hole of a pad (mm): the diameter of the disc of the opening's area, as the hole rule
 // measures it (HoleDiameterMm); for a contour whose path cannot be measured (no path text, as in
 // a hand-made table), the mean of its bounding box's width and height, pixels counted inclusively.
+// A hole read from a drill file (path text "(x;y)TROU d mm", DrillFileHolePath) has its
+// diameter d exactly.
 double PadHoleDiameterMm(const Contour& pad, double pixel_size_mm);
 
 // "0.6,0.8,1.0,1.2": diameters in mm written with "." and separated by commas (blanks around

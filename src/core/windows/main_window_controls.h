@@ -38,6 +38,10 @@ enum class MainControl {
   kProcessLamp,
   kPreprocessButton,  // hidden; offered by the artwork view's menu
   kPolygonalButton,   // hidden; offered by the artwork view's menu
+  // A Gerber layer's drill file (Excellon) and its face, read when the layer is loaded.
+  kGerberDrillFile,
+  kGerberDrillFileButton,
+  kGerberMirror,
 
   // Step panel "Mise à l'échelle".
   kScalePanel,

@@ -60,7 +60,10 @@ QString ArtworkFilter() {
   for (const QByteArray& format : QImageReader::supportedImageFormats()) {
     patterns << QStringLiteral("*.") + QString::fromLatin1(format);
   }
-  return QString::fromUtf8("Typons (") + patterns.join(u' ') + QString::fromUtf8(");;Tous les fichiers (*)");
+  // Gerber copper layers are drawn by gerbv, then go the pictures' way.
+  const QString gerber = QStringLiteral("*.gbr *.gtl *.gbl *.ger *.art *.pho");
+  return QString::fromUtf8("Typons (") + patterns.join(u' ') + u' ' + gerber + QString::fromUtf8(");;Typons Gerber (") +
+         gerber + QString::fromUtf8(");;Tous les fichiers (*)");
 }
 
 }  // namespace pistora

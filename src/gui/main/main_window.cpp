@@ -50,6 +50,7 @@ QString MainWindow::SettingsPath() const {
 
 void MainWindow::ConnectHandlers() {
   connect(load_artwork_button_, &QPushButton::clicked, this, &MainWindow::LoadArtwork);
+  connect(gerber_drill_button_, &QPushButton::clicked, this, &MainWindow::ChooseGerberDrillFile);
   connect(validate_scale_button_, &QPushButton::clicked, this, &MainWindow::ValidateScale);
   connect(about_button_, &QPushButton::clicked, this, &MainWindow::ShowAbout);
   connect(machine_window_button_, &QPushButton::clicked, this, &MainWindow::OpenMachineWindow);
@@ -142,6 +143,8 @@ void MainWindow::ApplyStep(StepEvent event) {
 JobParameters MainWindow::JobParametersFromControls() const {
   JobParameters parameters = JobParametersFrom(SettingsFromControls());
   ApplyProgramOptions(program_options_, &parameters);
+  // A Gerber layer's drill file gives the drills when the options give none.
+  if (parameters.Drills.empty() && gerber_loaded_) parameters.Drills = DrillListOfHoles(gerber_holes_);
   return parameters;
 }
 

@@ -17,6 +17,7 @@
 #include "core/artwork/tool_paths.h"
 #include "core/artwork/verification.h"
 #include "core/artwork/workspace.h"
+#include "core/job/drill_placement.h"
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/job/order_job.h"
@@ -214,6 +215,11 @@ class MainWindow : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The Gerber road (main_window_gerber.cpp): the drill file box's "...", the layer's rendering
+  // with its drill file and face, and the holes put in the table once the scale is validated.
+  void ChooseGerberDrillFile();
+  Status LoadGerberLayer(const std::string& path, Bitmap* artwork, PictureFrame* frame, std::vector<DrillHole>* holes);
+  void PlaceGerberHoles();
   void BuildLayout();
   void ConnectHandlers();
   void InstallKeyFilters();
@@ -302,6 +308,11 @@ class MainWindow : public QWidget {
   bool artwork_loaded_ = false;  // the artwork bitmap holds a loaded picture (not a .grv blank)
   QString artwork_path_;         // the picture loaded, as messages name it
   QString job_source_path_;      // the artwork or engraving file last opened: saved names come from it
+  // A Gerber layer loaded: where its picture lies on the board and the holes of its drill file
+  // (empty without one), placed when the scale (known) is validated.
+  bool gerber_loaded_ = false;
+  PictureFrame gerber_frame_;
+  std::vector<DrillHole> gerber_holes_;
   bool busy_ = false;
   BusyDelay busy_delay_;
   Drag artwork_drag_;
@@ -326,6 +337,9 @@ class MainWindow : public QWidget {
 
   // "Contrôle général".
   QPushButton* load_artwork_button_ = nullptr;
+  QLineEdit* gerber_drill_edit_ = nullptr;
+  QPushButton* gerber_drill_button_ = nullptr;
+  QCheckBox* gerber_mirror_check_ = nullptr;
   QPushButton* load_engraving_file_button_ = nullptr;
   QPushButton* stop_button_ = nullptr;
   QProgressBar* progress_gauge_ = nullptr;

@@ -21,6 +21,7 @@
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
 #include "image/artwork_loader.h"
+#include "image/gerber_picture.h"
 
 namespace pistora {
 namespace {
@@ -46,13 +47,20 @@ void MainWindow::LoadArtworkFrom(const QString& path) {
   // Read first: a file the reader refuses leaves the window exactly as it was.
   Bitmap artwork;
   std::optional<StatedResolution> resolution;
-  const Status status = pistora::LoadArtwork(path.toStdString(), &artwork, &resolution);
+  PictureFrame frame;
+  std::vector<DrillHole> holes;
+  const bool gerber = IsGerberFile(path.toStdString());
+  const Status status = gerber ? LoadGerberLayer(path.toStdString(), &artwork, &frame, &holes)
+                               : pistora::LoadArtwork(path.toStdString(), &artwork, &resolution);
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;
   }
   RememberFolder(FileKind::kArtwork, path);
   RememberRecentFile(path);
+  gerber_loaded_ = gerber;
+  gerber_frame_ = frame;
+  gerber_holes_ = std::move(holes);
 
   setWindowTitle(QStringLiteral("Pistora (") + path + QLatin1Char(')'));
   progress_gauge_->setValue(0);
@@ -101,6 +109,11 @@ void MainWindow::EnterScalePhase() {
   artwork_view_->setCursor(Qt::CrossCursor);
   ApplyStep(StepEvent::ProcessingDone);
   scale_mode_ = true;
+  if (!gerber_loaded_) return;
+  // A Gerber layer's scale is known: no measuring.
+  work_.PixelSizeMm = gerber_frame_.pixel_mm;
+  pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(work_.PixelSizeMm)));
+  ValidateScale();
 }
 
 void MainWindow::ValidateScale() {
@@ -111,6 +124,7 @@ void MainWindow::ValidateScale() {
   }
   ApplyStep(StepEvent::ScaleValidated);
   ClassifyHolesIfAsked();
+  if (gerber_loaded_) PlaceGerberHoles();
   SetContourRange();
   scale_mode_ = false;
   VerifyView(work_, host_, drill_mark_size_spin_->value());

@@ -75,6 +75,7 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
   // The artwork is not part of the file: a blank picture of the same size stands for it.
   work_.ArtworkBitmap = Bitmap(work_.EngravingBitmap.Width(), work_.EngravingBitmap.Height(), kWhite);
   artwork_loaded_ = false;
+  gerber_loaded_ = false;
   UpdateArtworkMenu();
   ShowArtworkView();
   ResetView(View::Engraving);

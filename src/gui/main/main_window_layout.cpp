@@ -119,6 +119,11 @@ void MainWindow::BuildLayout() {
   polygonal_button_ = PlaceCaptioned<QPushButton>(settings_panel_, R::kPolygonalButton, {8, 146, 284, 22});
   preprocess_button_->hide();
   polygonal_button_->hide();
+  // Where the hidden buttons would be: the drill file and the face of a Gerber layer.
+  gerber_drill_edit_ = Place<QLineEdit>(settings_panel_, R::kGerberDrillFile, {8, 120, 200, 22});
+  gerber_drill_edit_->setPlaceholderText(QString::fromUtf8("Perçage Excellon d'un Gerber (facultatif)"));
+  gerber_drill_button_ = PlaceCaptioned<QPushButton>(settings_panel_, R::kGerberDrillFileButton, {212, 120, 80, 22});
+  gerber_mirror_check_ = PlaceCaptioned<QCheckBox>(settings_panel_, R::kGerberMirror, {8, 144, 284, 22});
 
   scale_panel_ = PlaceGroup(this, R::kScalePanel, panel);
   PlaceCaptioned<QLabel>(scale_panel_, R::kMeasuredDistanceLabel, {8, 22, 212, 22});

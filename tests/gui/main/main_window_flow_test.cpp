@@ -28,6 +28,7 @@
 #include "core/artwork/gap_marks.h"
 #include "core/artwork/view_geometry.h"
 #include "core/windows/tool_dialog_controls.h"
+#include "core/job/drill_sizes.h"
 #include "core/job/engraving_file.h"
 #include "core/job/gcode_writer.h"
 #include "core/text/line_file.h"
@@ -38,6 +39,7 @@
 #include "gui/widgets/led_lamp.h"
 #include "gui/widgets/named_control.h"
 #include "image/artwork_loader.h"
+#include "support/gerber_board.h"
 
 using namespace pistora;
 
@@ -191,6 +193,28 @@ class MainWindowFlowTest : public QObject {
   void cleanup() {
     window_.reset();
     SetWriteFaultPlanForTesting(WriteFaultPlan{});
+  }
+
+  // A Gerber layer with its drill file: no measuring, the verification step comes right after
+  // the processing, with the drill file's holes (exact diameters) as the only pads.
+  void GerberLayerWithDrillFileSkipsTheMeasuring() {
+    if (QStandardPaths::findExecutable(QStringLiteral("gerbv")).isEmpty()) QSKIP("gerbv absent (paquet Debian gerbv)");
+    Write(PathOf(QStringLiteral("carte.gbr")), testing_board::kCopperLayer);
+    Write(PathOf(QStringLiteral("carte.drl")), testing_board::kDrillFile);
+    prompts_.QueueFileName(PathOf(QStringLiteral("carte.drl")));
+    Control<QPushButton>(MainControl::kGerberDrillFileButton)->click();
+    prompts_.QueueFileName(PathOf(QStringLiteral("carte.gbr")));
+    Control<QPushButton>(MainControl::kLoadArtworkButton)->click();
+    QVERIFY2(prompts_.Errors().isEmpty(), qPrintable(prompts_.Errors().join(QLatin1Char('\n'))));
+    Control<QPushButton>(MainControl::kProcessButton)->click();
+    QVERIFY(!Control<QGroupBox>(MainControl::kVerificationPanel)->isHidden());
+    QCOMPARE(Window().Work().PixelSizeMm, 25.4 / 1200);
+    QCOMPARE(Control<QLabel>(MainControl::kDrillCount)->text(), QStringLiteral("4"));
+    std::vector<double> diameters;
+    for (const Contour& c : Window().Work().Table.items) {
+      if (c.IsPad) diameters.push_back(PadHoleDiameterMm(c, Window().Work().PixelSizeMm));
+    }
+    QCOMPARE(diameters, (std::vector<double>{0.8001, 0.8001, 0.8001, 1.00076}));
   }
 
   void ProcessingFillsTheTableAndOpensTheScaleStep() {
