@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/located_settings.h"
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/homing.h"
 #include "core/machine/iso_program.h"
@@ -140,6 +141,13 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     }
   } else if (simulated) {
     parameters = SimulatedWiring();
+  } else if (const std::string located = LocatedMachineParameters(); !located.empty()) {
+    // The program's own cn.dat: the wiring the windows drive this machine with.
+    if (Status s = LoadMachineParameters(located, &parameters); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
+    err << "Paramètres machine : " << located << "\n";
   } else {
     err << "pistora-cli run : --params cn.dat est nécessaire pour une vraie machine (son câblage)\n";
     return 2;

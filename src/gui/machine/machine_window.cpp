@@ -21,6 +21,7 @@
 #include "core/settings/machine_parameters.h"
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
 #include "gui/machine/jog_worker.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/widgets/hold_arrow_button.h"
@@ -31,7 +32,7 @@
 namespace pistora {
 
 MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString folder, QWidget* parent)
-    : QWidget(parent), prompts_(prompts), session_(session), folder_(std::move(folder)) {
+    : QWidget(parent), prompts_(prompts), session_(session), settings_folder_(folder), folder_(std::move(folder)) {
   const std::string_view window_name = MachineWindowControls().WindowName();
   setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
   setWindowTitle(QString::fromUtf8("Gravure de circuits imprimés"));
@@ -117,7 +118,7 @@ void MachineWindow::Activated() {
   // tool's place. The next activation reads the file.
   if (session_.Busy()) return;
   MachineParameters parameters = session_.State().Parameters;
-  const std::string path = QDir(folder_).filePath(QStringLiteral("cn.dat")).toStdString();
+  const std::string path = SettingsReadPath(kMachineParameterFileName, settings_folder_).toStdString();
   const Status status = LoadMachineParameters(path, &parameters);
   if (status) {
     FeedSlider& feed = session_.Feed();
