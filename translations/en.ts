@@ -220,5 +220,253 @@ Do you want to replace it?</translation>
         <source>vitesse de perçage (mm/mn)</source>
         <translation>drilling feed (mm/min)</translation>
     </message>
+    <message>
+        <source>Le fichier %1 est trop grand (plus de %2).</source>
+        <translation>The file %1 is too large (more than %2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n'est pas un fichier texte de ce programme : %2 lignes pour %3 octets (lignes presque toutes vides).</source>
+        <translation>The file %1 is not a text file of this program: %2 lines for %3 bytes (lines almost all empty).</translation>
+    </message>
+    <message>
+        <source>Impossible d'écrire %1 : %2.</source>
+        <translation>Cannot write %1: %2.</translation>
+    </message>
+    <message>
+        <source>Échec de l'écriture de %1 : %2. Le fichier précédent est conservé.</source>
+        <translation>Writing %1 failed: %2. The previous file is kept.</translation>
+    </message>
+    <message>
+        <source>Impossible de remplacer %1 : %2. Le fichier précédent est conservé.</source>
+        <translation>Cannot replace %1: %2. The previous file is kept.</translation>
+    </message>
+    <message>
+        <source>Impossible de remplacer %1 : %2. Aucun fichier de l'ensemble n'a été remplacé.</source>
+        <translation>Cannot replace %1: %2. No file of the set was replaced.</translation>
+    </message>
+    <message>
+        <source> Les valeurs affichées sont conservées.</source>
+        <translation> The values shown are kept.</translation>
+    </message>
+    <message>
+        <source>cn.dat, ligne %1 (%2)</source>
+        <translation>cn.dat, line %1 (%2)</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un nombre entier.</source>
+        <translation>“%1” is not a whole number.</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est pas un nombre décimal écrit avec un point.</source>
+        <translation>“%1” is not a decimal number written with a point.</translation>
+    </message>
+    <message>
+        <source>le nombre de pas par mm doit être positif (« %1 »).</source>
+        <translation>the number of steps per mm must be positive (“%1”).</translation>
+    </message>
+    <message>
+        <source>« %1 » µs est hors de la plage 0 à %2 µs (une attente plus longue retarderait STOP).</source>
+        <translation>“%1” µs is outside the range 0 to %2 µs (a longer wait would delay STOP).</translation>
+    </message>
+    <message>
+        <source>l'indice « %1 » ne désigne aucune sortie de la liste (0 à 8).</source>
+        <translation>the index “%1” names no output of the list (0 to 8).</translation>
+    </message>
+    <message>
+        <source>la sortie « %1 » sert déjà à « %2 » (ligne %3) ; deux signaux ne peuvent partager une broche.</source>
+        <translation>the output “%1” already serves “%2” (line %3); two signals cannot share a pin.</translation>
+    </message>
+    <message>
+        <source>Adresse du port</source>
+        <translation>Port address</translation>
+    </message>
+    <message>
+        <source>Arrêt d'urgence</source>
+        <translation>Emergency stop</translation>
+    </message>
+    <message>
+        <source>Pas X</source>
+        <translation>X step</translation>
+    </message>
+    <message>
+        <source>Butée axe X</source>
+        <translation>X axis limit</translation>
+    </message>
+    <message>
+        <source>Butée axe Y</source>
+        <translation>Y axis limit</translation>
+    </message>
+    <message>
+        <source>Butée axe Z</source>
+        <translation>Z axis limit</translation>
+    </message>
+    <message>
+        <source>Palpeur Outil</source>
+        <translation>Tool probe</translation>
+    </message>
+    <message>
+        <source>Sens X</source>
+        <translation>X direction</translation>
+    </message>
+    <message>
+        <source>Pas Y</source>
+        <translation>Y step</translation>
+    </message>
+    <message>
+        <source>Sens Y</source>
+        <translation>Y direction</translation>
+    </message>
+    <message>
+        <source>Pas Z</source>
+        <translation>Z step</translation>
+    </message>
+    <message>
+        <source>Sens Z</source>
+        <translation>Z direction</translation>
+    </message>
+    <message>
+        <source>Broche</source>
+        <translation>Spindle</translation>
+    </message>
+    <message>
+        <source>Inversé (Arrêt d'urgence)</source>
+        <translation>Inverted (Emergency stop)</translation>
+    </message>
+    <message>
+        <source>Inversé (Butée axe X)</source>
+        <translation>Inverted (X axis limit)</translation>
+    </message>
+    <message>
+        <source>Inversé (Butée axe Y)</source>
+        <translation>Inverted (Y axis limit)</translation>
+    </message>
+    <message>
+        <source>Inversé (Butée axe Z)</source>
+        <translation>Inverted (Z axis limit)</translation>
+    </message>
+    <message>
+        <source>Inversé (Palpeur Outil)</source>
+        <translation>Inverted (Tool probe)</translation>
+    </message>
+    <message>
+        <source>Inversé (Pas X)</source>
+        <translation>Inverted (X step)</translation>
+    </message>
+    <message>
+        <source>Inversé (Sens X)</source>
+        <translation>Inverted (X direction)</translation>
+    </message>
+    <message>
+        <source>Inversé (Pas Y)</source>
+        <translation>Inverted (Y step)</translation>
+    </message>
+    <message>
+        <source>Inversé (Sens Y)</source>
+        <translation>Inverted (Y direction)</translation>
+    </message>
+    <message>
+        <source>Inversé (Pas Z)</source>
+        <translation>Inverted (Z step)</translation>
+    </message>
+    <message>
+        <source>Inversé (Sens Z)</source>
+        <translation>Inverted (Z direction)</translation>
+    </message>
+    <message>
+        <source>Inversé (Broche)</source>
+        <translation>Inverted (Spindle)</translation>
+    </message>
+    <message>
+        <source>Axe X, Pas par mm</source>
+        <translation>X axis, steps per mm</translation>
+    </message>
+    <message>
+        <source>Axe Y, Pas par mm</source>
+        <translation>Y axis, steps per mm</translation>
+    </message>
+    <message>
+        <source>Axe Z, Pas par mm</source>
+        <translation>Z axis, steps per mm</translation>
+    </message>
+    <message>
+        <source>Avance maximale</source>
+        <translation>Maximum feed</translation>
+    </message>
+    <message>
+        <source>Avance de travail par défaut</source>
+        <translation>Default work feed</translation>
+    </message>
+    <message>
+        <source>Durée minimum d'une impulsion de commande</source>
+        <translation>Shortest control pulse</translation>
+    </message>
+    <message>
+        <source>Offset axe X</source>
+        <translation>X axis offset</translation>
+    </message>
+    <message>
+        <source>Offset axe Y</source>
+        <translation>Y axis offset</translation>
+    </message>
+    <message>
+        <source>Dimenssion X (surfaçage)</source>
+        <translation>X size (surfacing)</translation>
+    </message>
+    <message>
+        <source>Dimenssion Y (surfaçage)</source>
+        <translation>Y size (surfacing)</translation>
+    </message>
+    <message>
+        <source>Profondeur de passe</source>
+        <translation>Pass depth</translation>
+    </message>
+    <message>
+        <source>Encart entre deux passes</source>
+        <translation>Step between two passes</translation>
+    </message>
+    <message>
+        <source>Dimenssion X (plaque)</source>
+        <translation>X size (plate)</translation>
+    </message>
+    <message>
+        <source>Dimenssion Y (plaque)</source>
+        <translation>Y size (plate)</translation>
+    </message>
+    <message>
+        <source>Eppaisseur</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Ecart entre les copies</source>
+        <translation>Gap between copies</translation>
+    </message>
+    <message>
+        <source>Bord inutilisable axe X</source>
+        <translation>Unusable X border</translation>
+    </message>
+    <message>
+        <source>Bord inutilisable axe Y</source>
+        <translation>Unusable Y border</translation>
+    </message>
+    <message>
+        <source>Offset origine X</source>
+        <translation>X origin offset</translation>
+    </message>
+    <message>
+        <source>Offset origine Y</source>
+        <translation>Y origin offset</translation>
+    </message>
+    <message>
+        <source>Durée de la tempo de 50us</source>
+        <translation>Length of the 50 µs wait</translation>
+    </message>
+    <message>
+        <source>Distance retrait fin de course</source>
+        <translation>Back-off distance from a limit switch</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>
