@@ -27,7 +27,10 @@ SettingsLocation::SettingsLocation(std::filesystem::path program_folder, std::fi
 std::filesystem::path SettingsLocation::ReadPath(const std::string& file_name) const {
   const std::filesystem::path mine = user_folder_ / file_name;
   if (!user_folder_.empty() && file_exists_(mine)) return mine;
-  return program_folder_ / file_name;
+  const std::filesystem::path beside = program_folder_ / file_name;
+  if (file_exists_(beside)) return beside;
+  // Neither: the place a save will go, which the message about the missing file then names.
+  return WritePath(file_name);
 }
 
 std::filesystem::path SettingsLocation::WritePath(const std::string& file_name) const {

@@ -9,8 +9,9 @@ namespace pistora {
 // Where the program's own settings files (param.txt, cn.dat, loupe.dat) are read and written.
 // Two folders take part: the program's folder (beside the executable, where every earlier
 // version kept them) and the user's configuration folder (e.g. ~/.config/pistora).
-//   read:  the user's file when it exists, else the one beside the executable (which may not exist:
-//          the reader then says so or starts from the built-in values, as before);
+//   read:  the user's file when it exists, else the one beside the executable; when neither
+//          exists, where the file will be written (the reader then says so or starts from the
+//          built-in values, as before, naming that place);
 //   write: the user's folder when the file is already there or the program's folder cannot be
 //          written (an installed program), else beside the executable as before.
 // So a file saved once is the one read next time, and an installed copy never needs root.

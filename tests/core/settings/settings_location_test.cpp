@@ -26,7 +26,7 @@ TEST(SettingsLocation, ReadsAndWritesByTheRule) {
   };
   const Case cases[] = {
       {false, true, false, false, false}, {false, true, true, false, false},  // as before
-      {false, false, false, false, true}, {false, false, true, false, true},  // installed program
+      {false, false, false, true, true},  {false, false, true, false, true},  // installed program
       {true, true, false, true, true},    {true, true, true, true, true},     // the user's copy wins
       {true, false, false, true, true},   {true, false, true, true, true},
   };
@@ -61,7 +61,7 @@ TEST(SettingsLocation, ReadOnlyProgramFolderSendsWritesToTheUsersFolder) {
   EXPECT_FALSE(FolderWritable(user)) << "a missing folder";
 
   const SettingsLocation location(program, user);
-  EXPECT_EQ(location.ReadPath("param.txt"), program / "param.txt");
+  EXPECT_EQ(location.ReadPath("param.txt"), user / "param.txt") << "nothing to read: the place of the next save";
   const fs::path target = location.WritePath("param.txt");
   ASSERT_EQ(target, user / "param.txt");
   ASSERT_EQ(PrepareFolderFor(target), "");
