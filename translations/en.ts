@@ -135,6 +135,14 @@
         <source>Licence : GNU GPL version 3 ou ultérieure</source>
         <translation>Licence: GNU GPL version 3 or later</translation>
     </message>
+    <message>
+        <source>Offset X : </source>
+        <translation>Offset X: </translation>
+    </message>
+    <message>
+        <source>Offset Y :</source>
+        <translation>Offset Y:</translation>
+    </message>
 </context>
 <context>
     <name>messages</name>

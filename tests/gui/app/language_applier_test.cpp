@@ -17,6 +17,12 @@
 #include "core/text/latin1.h"
 #include "core/windows/about_dialog_controls.h"
 #include "core/windows/machine_window_controls.h"
+#include "core/windows/machine_settings_controls.h"
+#include "core/windows/magnifier_controls.h"
+#include "core/windows/main_window_controls.h"
+#include "core/windows/plate_window_controls.h"
+#include "core/windows/program_options_controls.h"
+#include "core/windows/tool_dialog_controls.h"
 #include "gui/widgets/named_control.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/adapters/translations.h"
@@ -277,6 +283,33 @@ class LanguageApplierTest : public QObject {
     check(false);
     FindControl<QPushButton>(*form, MainControl::kRebuildForToolButton)->click();
     QVERIFY(prompts.Errors().value(2).startsWith(QString::fromUtf8("Le typon d'origine n'est pas chargé")));
+  }
+
+  // Every caption without a language-file line that holds a word has its English translation, so a
+  // new control's caption cannot stay French in English unnoticed.
+  void EveryCaptionOutsideTheFilesHasItsTranslation() {
+    if (!UseTranslationFor(QStringLiteral("en.lng ( English )"))) QSKIP("en.qm was not built (lrelease missing)");
+    QStringList untranslated;
+    const auto check = [&](const auto& table) {
+      for (const auto& row : table.Rows()) {
+        const QString french = FromView(row.built_in);
+        if (row.line != 0 || !french.contains(QRegularExpression(QStringLiteral("[a-zé]{2,}")))) continue;
+        if (french == QStringLiteral("Close")) continue;  // the glass's menu entry is English already
+        if (TrCaption(french) == french) untranslated << FromView(table.WindowName()) + QStringLiteral(": ") + french;
+      }
+    };
+    check(MainWindowControls());
+    check(AboutControls());
+    check(MachineWindowControls());
+    check(MachineSettingsControls());
+    check(PlateWindowControls());
+    check(MagnifierSettingsControls());
+    check(MagnifierGlassControls());
+    check(MagnifierMaskControls());
+    check(ProgramOptionsControls());
+    check(ToolDialogControls());
+    UseTranslationFor(QString::fromUtf8("fr.lng ( Français )"));
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
   }
 
   void ShortFileEmptiesTheCaptionsOfItsMissingLines() {
