@@ -476,5 +476,45 @@ Do you want to replace it?</translation>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Avance de travail nulle ou négative : aucun déplacement n'est possible.</source>
+        <translation>Work feed zero or negative: no move is possible.</translation>
+    </message>
+    <message>
+        <source>Arrêt d'urgence actif, machine arrêtée.</source>
+        <translation>Emergency stop active, machine stopped.</translation>
+    </message>
+    <message>
+        <source>La machine est déjà en mouvement : attendre la fin du déplacement (ou STOP).</source>
+        <translation>The machine is already moving: wait for the end of the move (or STOP).</translation>
+    </message>
+    <message>
+        <source>Coordonnées de destination invalides : déplacement annulé.</source>
+        <translation>Invalid target coordinates: move cancelled.</translation>
+    </message>
+    <message>
+        <source>STOP appuyé : machine arrêtée. « Raz » pour repartir.</source>
+        <translation>STOP pressed: machine stopped. “Reset” to go on.</translation>
+    </message>
+    <message>
+        <source>Zéro Machine impossible : aucune butée n'est câblée (paramètres du port). Rien n'a bougé.</source>
+        <translation>Machine zero impossible: no limit switch is wired (port settings). Nothing moved.</translation>
+    </message>
+    <message>
+        <source>Driver port parallèle correctement chargé !</source>
+        <translation>Parallel port driver loaded.</translation>
+    </message>
+    <message>
+        <source>Impossible de charger le driver du port parallèle !</source>
+        <translation>Cannot load the parallel port driver!</translation>
+    </message>
+    <message>
+        <source>La machine est en mouvement : positionnement de la broche refusé.</source>
+        <translation>The machine is moving: spindle positioning refused.</translation>
+    </message>
+    <message>
+        <source>La machine est en mouvement. Arrêter la machine (STOP, sorties à 0, broche coupée) et fermer ?</source>
+        <translation>The machine is moving. Stop the machine (STOP, outputs at 0, spindle off) and close?</translation>
+    </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
 #include "gui/adapters/settings_files.h"
+#include "gui/adapters/translations.h"
 #include "gui/machine/jog_worker.h"
 #include "gui/machine/machine_pictures.h"
 #include "gui/widgets/hold_arrow_button.h"
@@ -215,7 +216,9 @@ void MachineWindow::PaintStopDisc(bool red) {
 void MachineWindow::SetLamp(Lamp lamp, bool on) { lamps_[static_cast<int>(lamp)]->SetActive(on); }
 
 void MachineWindow::ShowMessage(const std::string& text) {
-  message_line_->setText(QString::fromStdString(text));
+  // A whole message the translation knows (the fixed ones: STOP, busy, no feed, ...) is shown in
+  // the chosen language; one built from values shows as its maker wrote it.
+  message_line_->setText(text.empty() ? QString() : TrMessage(text.c_str()));
   message_line_->repaint();
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/machine/motion_engine.h"
 #include "core/windows/language_table.h"
 #include "core/text/latin1.h"
 #include "core/windows/about_dialog_controls.h"
@@ -278,11 +280,21 @@ class LanguageApplierTest : public QObject {
     FindControl<QComboBox>(*form, MainControl::kLanguageList)->setEditText(QStringLiteral("nothing"));
     Activate(form);
     QCOMPARE(prompts.Errors().value(1), QString::fromUtf8("The language choice « nothing » names no language file."));
+    // A fixed message of the machine window's line.
+    MachineWindow& machine = *set.ByKind().machine;
+    const auto go_to_nowhere = [&] {
+      FindControl<QLineEdit>(machine, MachineControl::kTargetXEdit)->setText(QStringLiteral("x"));
+      FindControl<QPushButton>(machine, MachineControl::kGoToButton)->click();
+    };
+    go_to_nowhere();
+    QCOMPARE(machine.MessageLine(), QStringLiteral("Invalid target coordinates: move cancelled."));
 
     Choose(form, QString::fromUtf8("fr.lng ( Français )"));
     check(false);
     FindControl<QPushButton>(*form, MainControl::kRebuildForToolButton)->click();
     QVERIFY(prompts.Errors().value(2).startsWith(QString::fromUtf8("Le typon d'origine n'est pas chargé")));
+    go_to_nowhere();
+    QCOMPARE(machine.MessageLine(), QString::fromUtf8(kBadTargetMessage));
   }
 
   // Every caption without a language-file line that holds a word has its English translation, so a
