@@ -516,5 +516,21 @@ Do you want to replace it?</translation>
         <source>La machine est en mouvement. Arrêter la machine (STOP, sorties à 0, broche coupée) et fermer ?</source>
         <translation>The machine is moving. Stop the machine (STOP, outputs at 0, spindle off) and close?</translation>
     </message>
+    <message>
+        <source>Butée atteinte, machine arrêtée : axe </source>
+        <translation>Limit switch reached, machine stopped: axis </translation>
+    </message>
+    <message>
+        <source>Port parallèle perdu, machine arrêtée : </source>
+        <translation>Parallel port lost, machine stopped: </translation>
+    </message>
+    <message>
+        <source>Butée active, déplacement vers la butée refusé (s'en éloigner d'abord) : axe </source>
+        <translation>Limit switch active, move toward it refused (move away first): axis </translation>
+    </message>
+    <message>
+        <source>Zéro Machine : butée non trouvée, machine arrêtée : axe </source>
+        <translation>Machine zero: limit switch not found, machine stopped: axis </translation>
+    </message>
 </context>
 </TS>

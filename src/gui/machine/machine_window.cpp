@@ -17,7 +17,9 @@
 
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/iso_box.h"
+#include "core/machine/homing.h"
 #include "core/machine/machine_session.h"
+#include "core/machine/motion_engine.h"
 #include "core/settings/machine_parameters.h"
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
@@ -31,6 +33,21 @@
 #include "gui/widgets/stop_disc.h"
 
 namespace pistora {
+namespace {
+
+// A message of the line in the chosen language: a whole fixed message, or one of the alarms
+// made of a fixed start and a value (the axis, the port's error), whose start is translated.
+QString TranslatedMessage(const std::string& text) {
+  if (text.empty()) return {};
+  const QString whole = TrMessage(text.c_str());
+  if (whole != QString::fromStdString(text)) return whole;
+  for (const char* start : {kLimitStopMessage, kPortLostMessage, kTowardLimitMessage, kSeekGaveUpMessage}) {
+    if (text.rfind(start, 0) == 0) return TrMessage(start) + QString::fromStdString(text.substr(std::string_view(start).size()));
+  }
+  return whole;
+}
+
+}  // namespace
 
 MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString folder, QWidget* parent)
     : QWidget(parent), prompts_(prompts), session_(session), settings_folder_(folder), folder_(std::move(folder)) {
@@ -216,9 +233,7 @@ void MachineWindow::PaintStopDisc(bool red) {
 void MachineWindow::SetLamp(Lamp lamp, bool on) { lamps_[static_cast<int>(lamp)]->SetActive(on); }
 
 void MachineWindow::ShowMessage(const std::string& text) {
-  // A whole message the translation knows (the fixed ones: STOP, busy, no feed, ...) is shown in
-  // the chosen language; one built from values shows as its maker wrote it.
-  message_line_->setText(text.empty() ? QString() : TrMessage(text.c_str()));
+  message_line_->setText(TranslatedMessage(text));
   message_line_->repaint();
 }
 
