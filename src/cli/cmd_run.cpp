@@ -143,11 +143,11 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     parameters = SimulatedWiring();
   } else if (const std::string located = LocatedMachineParameters(); !located.empty()) {
     // The program's own cn.dat: the wiring the windows drive this machine with.
+    err << "Paramètres machine : " << located << "\n";
     if (Status s = LoadMachineParameters(located, &parameters); !s) {
       err << "pistora-cli run : " << s.message() << "\n";
       return 1;
     }
-    err << "Paramètres machine : " << located << "\n";
   } else {
     err << "pistora-cli run : --params cn.dat est nécessaire pour une vraie machine (son câblage)\n";
     return 2;
