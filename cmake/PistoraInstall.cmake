@@ -41,6 +41,7 @@ set(CPACK_PACKAGE_CONTACT "Pistora <pistora@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)  # Qt's own dialog words in French
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the Qt libraries the programs link, found by dpkg-shlibdeps
 set(CPACK_STRIP_FILES ON)  # the debugging data stays in the build folder
 set(CPACK_GENERATOR DEB)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -19,6 +20,8 @@ constexpr const char* kCaptions = "captions";
 struct Loaded {
   QString file;  // the .qm in use, empty for French
   std::unique_ptr<QTranslator> translator;
+  QString qt_language;  // the language of Qt's own words (dialog buttons), "fr" for French
+  std::unique_ptr<QTranslator> qt_translator;
 };
 
 Loaded& Current() {
@@ -29,6 +32,31 @@ Loaded& Current() {
 std::string TranslateCoreMessage(std::string_view french) {
   const std::string source(french);
   return QCoreApplication::translate(kMessages, source.c_str()).toStdString();
+}
+
+// The language code of an entry: "en" for "en.lng ( English )"; "fr" for the built-in French.
+QString LanguageCodeOf(const QString& language_entry) {
+  std::string file_name;
+  if (!LanguageFileNameOfEntry(language_entry.toStdString(), &file_name) || file_name.empty()) return {};
+  return QFileInfo(QString::fromStdString(file_name)).completeBaseName().toLower();
+}
+
+// Qt's own words (the Yes and No of a question, the file dialogs) in the program's language, from
+// the translations Qt ships (Debian qt6-translations-l10n) when they are there: without them, they
+// stay English as before.
+void UseQtTranslationFor(const QString& language_entry) {
+  Loaded& current = Current();
+  const QString language = LanguageCodeOf(language_entry);
+  if (language.isEmpty() || language == current.qt_language) return;
+  if (current.qt_translator) QCoreApplication::removeTranslator(current.qt_translator.get());
+  current.qt_translator.reset();
+  current.qt_language = language;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  current.qt_translator = std::move(translator);
 }
 
 }  // namespace
@@ -45,6 +73,7 @@ QString TranslationFileFor(const QString& language_entry) {
 }
 
 bool UseTranslationFor(const QString& language_entry) {
+  UseQtTranslationFor(language_entry);
   Loaded& current = Current();
   const QString file = TranslationFileFor(language_entry);
   const QString wanted = QFileInfo::exists(file) ? file : QString();

@@ -12,7 +12,8 @@ namespace pistora {
 // Loads the translation that goes with `language_entry` (an entry of the language list,
 // "en.lng ( English )"), replacing the one loaded before; French, or a language without a .qm, goes back to
 // the built-in French. Also sets the core's message translator. Returns whether a translation
-// is loaded now.
+// is loaded now. Qt's own words (dialog buttons) follow too, French included, when Qt's
+// translations are installed.
 bool UseTranslationFor(const QString& language_entry);
 
 // The .qm file that goes with an entry ("en.lng ( English )" -> "<translations>/en.qm"), whether

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPushButton>
@@ -274,6 +275,7 @@ class LanguageApplierTest : public QObject {
     };
     Activate(form);
     check(true);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
     FindControl<QPushButton>(*form, MainControl::kRebuildForToolButton)->click();
     QCOMPARE(prompts.Errors().value(0), QStringLiteral("The original artwork is not loaded: the contours can only be "
                                                        "rebuilt for the tool from the artwork (load it and process it)."));
@@ -295,6 +297,10 @@ class LanguageApplierTest : public QObject {
     QVERIFY(prompts.Errors().value(2).startsWith(QString::fromUtf8("Le typon d'origine n'est pas chargé")));
     go_to_nowhere();
     QCOMPARE(machine.MessageLine(), QString::fromUtf8(kBadTargetMessage));
+    // Qt's own words (a question's buttons) in French too, when Qt's translations are installed.
+    if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm"))) {
+      QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+    }
   }
 
   // Every caption without a language-file line that holds a word has its English translation, so a
