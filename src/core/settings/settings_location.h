@@ -15,6 +15,10 @@ namespace pistora {
 //   write: the user's folder when the file is already there or the program's folder cannot be
 //          written (an installed program), else beside the executable as before.
 // So a file saved once is the one read next time, and an installed copy never needs root.
+// The name of the user's configuration folder inside the system's configuration folder
+// (XDG_CONFIG_HOME, ~/.config): ~/.config/pistora.
+inline constexpr const char* kUserConfigFolderName = "pistora";
+
 class SettingsLocation {
  public:
   using Probe = std::function<bool(const std::filesystem::path&)>;

@@ -26,7 +26,7 @@ SettingsLocation LoupeLocation() { return SettingsLocation(ToPath(QDir::currentP
 
 QString UserConfigFolder() {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-      .filePath(QStringLiteral("pistora"));
+      .filePath(QString::fromLatin1(kUserConfigFolderName));
 }
 
 SettingsLocation ProgramSettingsLocation() {
