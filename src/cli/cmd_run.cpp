@@ -8,10 +8,11 @@
 #include "cli/cli_args.h"
 #include "cli/command_privileges.h"
 #include "cli/interrupt_host.h"
+#include "cli/located_settings.h"
 #include "cli/sim_plate.h"
+#include "core/machine/engine_iso_motion.h"
 #include "core/machine/height_map_file.h"
 #include "core/machine/height_map_motion.h"
-#include "core/machine/engine_iso_motion.h"
 #include "core/machine/homing.h"
 #include "core/machine/iso_program.h"
 #include "core/settings/machine_parameters.h"
@@ -145,6 +146,13 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     }
   } else if (simulated) {
     parameters = SimulatedWiring();
+  } else if (const std::string located = LocatedMachineParameters(); !located.empty()) {
+    // The program's own cn.dat: the wiring the windows drive this machine with.
+    err << "Paramètres machine : " << located << "\n";
+    if (Status s = LoadMachineParameters(located, &parameters); !s) {
+      err << "pistora-cli run : " << s.message() << "\n";
+      return 1;
+    }
   } else {
     err << "pistora-cli run : --params cn.dat est nécessaire pour une vraie machine (son câblage)\n";
     return 2;

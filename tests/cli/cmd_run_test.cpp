@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -34,6 +35,27 @@ Outcome Cli(std::vector<std::string> args) {
   const int code = Main(args, out, err);
   return {code, out.str(), err.str()};
 }
+
+// XDG_CONFIG_HOME pointed at a folder for one test: the user's configuration folder of pistora-cli.
+class ScopedConfigHome {
+ public:
+  explicit ScopedConfigHome(const fs::path& folder) {
+    if (const char* old = std::getenv("XDG_CONFIG_HOME")) previous_ = old;
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  }
+  ~ScopedConfigHome() {
+    if (previous_) {
+      setenv("XDG_CONFIG_HOME", previous_->c_str(), 1);
+    } else {
+      unsetenv("XDG_CONFIG_HOME");
+    }
+  }
+  ScopedConfigHome(const ScopedConfigHome&) = delete;
+  ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
+
+ private:
+  std::optional<std::string> previous_;
+};
 
 std::string LastLine(const std::string& text) {
   std::string trimmed = text;
@@ -167,12 +189,28 @@ TEST_F(RunCommand, AFarTargetRefusesTheRunWithExitCodeOne) {
   EXPECT_EQ(r.out.find("final"), std::string::npos) << r.out;
 }
 
+// A real port without --params takes the cn.dat the windows read, the user's first, and says
+// which; a bad one stops the run before any port is opened.
+TEST_F(RunCommand, ARealPortTakesTheUsersMachineParameters) {
+  const std::string program = Write("ok.iso", "G00 X1\r\n");
+  fs::create_directories(dir_ / "home" / "pistora");
+  TempFolderTest::Write((dir_ / "home" / "pistora" / "cn.dat").string(), "x\r\n");
+  const ScopedConfigHome home(dir_ / "home");
+  const Outcome r = Cli({"run", program, "--port", "none"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find((dir_ / "home" / "pistora" / "cn.dat").string()), std::string::npos) << r.err;
+}
+
 TEST_F(RunCommand, UsageErrors) {
   const std::string program = Write("ok.iso", "G00 X1\r\n");
   EXPECT_EQ(Cli({"run", program, "--port", "sim", "--copies", "0x2"}).code, 2);
   EXPECT_EQ(Cli({"run", program, "--port", "sim", "--copies", "2"}).code, 2);
   EXPECT_EQ(Cli({"run", program, "--port", "none", "--virtual-clock"}).code, 2);
-  EXPECT_EQ(Cli({"run", program, "--port", "none"}).code, 2);  // a real port needs its cn.dat
+  {
+    // A real port needs its cn.dat: none given and none in the user's folder.
+    const ScopedConfigHome home(dir_ / "empty-home");
+    EXPECT_EQ(Cli({"run", program, "--port", "none"}).code, 2);
+  }
   EXPECT_EQ(Cli({"run", program, "--port", "bogus", "--params", Write("x", "")}).code, 1);
   EXPECT_EQ(Cli({"run", (dir_ / "missing.iso").string(), "--port", "sim", "--virtual-clock"}).code, 1);
 }

@@ -9,6 +9,7 @@
 
 #include "core/text/latin1.h"
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/quoted.h"
 
 namespace pistora {
@@ -29,18 +30,18 @@ Status ReadLeadingLines(const std::string& path, std::size_t limit, std::vector<
   lines->clear();
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    return Status::Error("Impossible de lire " + Quoted(path) + " : c'est un dossier.");
+    return Status::Error(Fill(Tr("Impossible de lire %1 : c'est un dossier."), {Quoted(path)}));
   }
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     const int saved = errno;
-    return Status::Error("Impossible d'ouvrir " + Quoted(path) + " : " +
-                         (saved != 0 ? std::strerror(saved) : "erreur d'entrée/sortie") + ".");
+    return Status::Error(Fill(Tr("Impossible d'ouvrir %1 : %2."),
+                              {Quoted(path), saved != 0 ? std::strerror(saved) : Tr("erreur d'entrée/sortie")}));
   }
   std::string bytes(limit + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return Status::Error("Erreur de lecture de " + Quoted(path) + ".");
+  if (in.bad()) return Status::Error(Fill(Tr("Erreur de lecture de %1."), {Quoted(path)}));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   const bool cut = bytes.size() > limit;
   if (cut) bytes.resize(limit);
@@ -92,7 +93,7 @@ LanguageListing ListLanguageFiles(const std::string& folder) {
 Status LanguageFileNameOfEntry(std::string_view entry, std::string* file_name) {
   const std::size_t open = entry.find('(');
   if (open == std::string_view::npos) {
-    return Status::Error("Le choix de langue " + Quoted(entry) + " ne désigne aucun fichier de langue.");
+    return Status::Error(Fill(Tr("Le choix de langue %1 ne désigne aucun fichier de langue."), {Quoted(entry)}));
   }
   // Drop the one character (not byte) before the "(": step back over UTF-8 continuation bytes.
   std::size_t end = open;
@@ -144,7 +145,7 @@ Status LoadLanguage(const std::string& folder, std::string_view entry, LanguageT
   Status status = LanguageFileNameOfEntry(entry, &file_name);
   if (!status) return status;
   if (file_name.empty()) {
-    return Status::Error("Le choix de langue " + Quoted(entry) + " ne désigne aucun fichier de langue.");
+    return Status::Error(Fill(Tr("Le choix de langue %1 ne désigne aucun fichier de langue."), {Quoted(entry)}));
   }
   const std::string path = JoinPath(folder, file_name);
   std::error_code ec;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/text/message_translation.h"
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
 
@@ -63,7 +64,7 @@ constexpr std::array<MachineParameterLine, kMachineParameterLineCount> kLines = 
 }};
 
 std::string LinePrefix(int index) {
-  return "cn.dat, ligne " + std::to_string(index + 1) + " (" + kLines[index].label + ")";
+  return Fill(Tr("cn.dat, ligne %1 (%2)"), {std::to_string(index + 1), Tr(kLines[index].label)});
 }
 
 // Converts the texts one line at a time into a scratch copy; the caller's parameters are
@@ -78,7 +79,7 @@ class Converter {
     if (!error_.empty()) return 0;
     const std::string& text = file_.Text(line);
     std::optional<std::int32_t> value = ParseInt32(text);
-    if (!value) Fail(line, "« " + text + " » n'est pas un nombre entier.");
+    if (!value) Fail(line, Fill(Tr("« %1 » n'est pas un nombre entier."), {text}));
     return value.value_or(0);
   }
 
@@ -90,14 +91,14 @@ class Converter {
     if (!error_.empty()) return 0;
     const std::string& text = file_.Text(line);
     std::optional<double> value = ParseDecimal(text, '.');
-    if (!value) Fail(line, "« " + text + " » n'est pas un nombre décimal écrit avec un point.");
+    if (!value) Fail(line, Fill(Tr("« %1 » n'est pas un nombre décimal écrit avec un point."), {text}));
     return value.value_or(0);
   }
 
   double Scale(CnLine line) {
     double value = Number(line);
     if (error_.empty() && !(value > 0)) {
-      Fail(line, "le nombre de pas par mm doit être positif (« " + file_.Text(line) + " »).");
+      Fail(line, Fill(Tr("le nombre de pas par mm doit être positif (« %1 »)."), {file_.Text(line)}));
     }
     return value;
   }
@@ -106,8 +107,8 @@ class Converter {
   std::int32_t Timing(CnLine line) {
     const std::int32_t value = Integer(line);
     if (error_.empty() && (value < 0 || value > kMaxTimingUs)) {
-      Fail(line, "« " + file_.Text(line) + " » µs est hors de la plage 0 à " + std::to_string(kMaxTimingUs) +
-                     " µs (une attente plus longue retarderait STOP).");
+      Fail(line, Fill(Tr("« %1 » µs est hors de la plage 0 à %2 µs (une attente plus longue retarderait STOP)."),
+                      {file_.Text(line), std::to_string(kMaxTimingUs)}));
     }
     return value;
   }
@@ -117,7 +118,7 @@ class Converter {
   std::uint8_t MotorOutput(CnLine line) {
     const std::int32_t index = Integer(line);
     if (error_.empty() && (index < 0 || index > 8)) {
-      Fail(line, "l'indice « " + file_.Text(line) + " » ne désigne aucune sortie de la liste (0 à 8).");
+      Fail(line, Fill(Tr("l'indice « %1 » ne désigne aucune sortie de la liste (0 à 8)."), {file_.Text(line)}));
     }
     return OutputMaskForIndex(index);
   }
@@ -128,9 +129,9 @@ class Converter {
       for (std::size_t j = 0; j < i; ++j) {
         if (outputs[i].second == 0 || outputs[i].second != outputs[j].second) continue;
         const int earlier = static_cast<int>(outputs[j].first);
-        Fail(outputs[i].first, "la sortie « " + file_.Text(outputs[i].first) + " » sert déjà à « " +
-                                   kLines[earlier].label + " » (ligne " + std::to_string(earlier + 1) +
-                                   ") ; deux signaux ne peuvent partager une broche.");
+        Fail(outputs[i].first,
+             Fill(Tr("la sortie « %1 » sert déjà à « %2 » (ligne %3) ; deux signaux ne peuvent partager une broche."),
+                  {file_.Text(outputs[i].first), Tr(kLines[earlier].label), std::to_string(earlier + 1)}));
         break;
       }
     }
@@ -140,7 +141,7 @@ class Converter {
 
  private:
   void Fail(CnLine line, const std::string& what) {
-    error_ = LinePrefix(static_cast<int>(line)) + " : " + what;
+    error_ = Fill(Tr("%1 : %2"), {LinePrefix(static_cast<int>(line)), what});
   }
 
   const MachineParameterFile& file_;

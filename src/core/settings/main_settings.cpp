@@ -4,6 +4,7 @@
 #include <iterator>
 #include <optional>
 
+#include "core/text/message_translation.h"
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
@@ -55,9 +56,10 @@ std::vector<std::string> CheckJobValues(const std::string& path, MainSettings* s
       text = dotted;
       continue;
     }
-    problems.push_back(Quoted(path) + ", ligne " + std::to_string(i + 1) + " (" + value.what + ") : « " + text +
-                       " » n'est pas un nombre de plus de 0 et d'au plus " + FormatGeneral(value.max) +
-                       " ; la valeur par défaut " + built_in.*value.field + " est utilisée.");
+    problems.push_back(Fill(Tr("%1, ligne %2 (%3) : « %4 » n'est pas un nombre de plus de 0 et d'au plus %5 ; "
+                               "la valeur par défaut %6 est utilisée."),
+                            {Quoted(path), std::to_string(i + 1), Tr(value.what), text, FormatGeneral(value.max),
+                             built_in.*value.field}));
     text = built_in.*value.field;
   }
   return problems;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/text/message_translation.h"
 #include "core/text/line_file.h"
 #include "core/text/numbers.h"
 
@@ -89,8 +90,7 @@ static_assert(InFileOrder(), "the dialog's controls must follow the lines of cn.
 
 // "cn.dat, ligne 3 (Pas X)"
 std::string LineName(int position) {
-  return std::string(kMachineParameterFileName) + ", ligne " + std::to_string(position + 1) + " (" +
-         MachineParameterLines()[position].label + ")";
+  return Fill(Tr("cn.dat, ligne %1 (%2)"), {std::to_string(position + 1), Tr(MachineParameterLines()[position].label)});
 }
 
 std::string Quote(const std::string& text) { return "« " + text + " »"; }
@@ -209,7 +209,7 @@ ParameterDialogLoad LoadParameterDialogFile(const std::string& path, ParameterDi
   Status status = ReadLatin1Lines(path, &lines, 64 * 1024);
   if (!status) {
     ParameterDialogLoad load;
-    load.status = Status::Error(status.message() + " Les valeurs affichées sont conservées.");
+    load.status = Status::Error(status.message() + Tr(" Les valeurs affichées sont conservées."));
     return load;
   }
   ParameterDialogLoad load = ApplyParameterLines(lines, values);

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "core/text/latin1.h"
+#include "core/text/message_translation.h"
 #include "core/text/quoted.h"
 
 namespace pistora {
@@ -21,7 +22,7 @@ namespace {
 WriteFaultPlan g_fault_plan;
 
 std::string SystemReason(int error_number) {
-  return error_number != 0 ? std::string(std::strerror(error_number)) : std::string("erreur d'entrée/sortie");
+  return error_number != 0 ? std::string(std::strerror(error_number)) : Tr("erreur d'entrée/sortie");
 }
 
 constexpr const char* kTemporaryMark = ".tmp~";
@@ -120,12 +121,12 @@ Status ReadFileBytes(const std::string& path, std::string* bytes, std::size_t ma
   bytes->clear();
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    return Status::Error("Impossible de lire " + Quoted(path) + " : c'est un dossier.");
+    return Status::Error(Fill(Tr("Impossible de lire %1 : c'est un dossier."), {Quoted(path)}));
   }
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    return Status::Error("Impossible d'ouvrir " + Quoted(path) + " : " + SystemReason(errno) + ".");
+    return Status::Error(Fill(Tr("Impossible d'ouvrir %1 : %2."), {Quoted(path), SystemReason(errno)}));
   }
   // One allocation of the file's size: growing by doubling would hold up to three times it.
   if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec && size <= max_bytes) {
@@ -138,14 +139,13 @@ Status ReadFileBytes(const std::string& path, std::string* bytes, std::size_t ma
     if (got <= 0) break;
     if (bytes->size() + static_cast<std::size_t>(got) > max_bytes) {
       bytes->clear();
-      return Status::Error("Le fichier " + Quoted(path) + " est trop grand (plus de " +
-                           SizeLimitText(max_bytes) + ").");
+      return Status::Error(Fill(Tr("Le fichier %1 est trop grand (plus de %2)."), {Quoted(path), SizeLimitText(max_bytes)}));
     }
     bytes->append(buffer, static_cast<std::size_t>(got));
   }
   if (in.bad()) {
     bytes->clear();
-    return Status::Error("Erreur de lecture de " + Quoted(path) + ".");
+    return Status::Error(Fill(Tr("Erreur de lecture de %1."), {Quoted(path)}));
   }
   return Status::Ok();
 }
@@ -198,9 +198,9 @@ Status ReadLatin1Lines(const std::string& path, std::vector<std::string>* lines,
   const std::size_t count = LineCursor(bytes).CountRemaining();
   // Small files pass whatever their lines: only a large file can make this matter.
   if (count * sizeof(std::string) > kMaxBytesPerShortLine * bytes.size() + (std::size_t{1} << 20)) {
-    return Status::Error("Le fichier " + Quoted(path) + " n'est pas un fichier texte de ce programme : " +
-                         std::to_string(count) + " lignes pour " + std::to_string(bytes.size()) +
-                         " octets (lignes presque toutes vides).");
+    return Status::Error(Fill(Tr("Le fichier %1 n'est pas un fichier texte de ce programme : %2 lignes pour %3 "
+                                 "octets (lignes presque toutes vides)."),
+                              {Quoted(path), std::to_string(count), std::to_string(bytes.size())}));
   }
   lines->reserve(count);
   LineCursor cursor(bytes);
@@ -224,7 +224,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::string temporary;
   int fd = -1;
   if (const int error = CreateTemporary(path, &temporary, &fd); error != 0) {
-    return Status::Error("Impossible d'écrire " + Quoted(path) + " : " + SystemReason(error) + ".");
+    return Status::Error(Fill(Tr("Impossible d'écrire %1 : %2."), {Quoted(path), SystemReason(error)}));
   }
   std::string_view to_write = bytes;
   bool injected = false;
@@ -244,8 +244,8 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
-    return Status::Error("Échec de l'écriture de " + Quoted(path) + " : " + SystemReason(error) +
-                         ". Le fichier précédent est conservé.");
+    return Status::Error(Fill(Tr("Échec de l'écriture de %1 : %2. Le fichier précédent est conservé."),
+                              {Quoted(path), SystemReason(error)}));
   }
   if (t_staged != nullptr) {
     t_staged->push_back({path, temporary});
@@ -253,8 +253,8 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   if (const int rename_error = RenameOver(temporary, path); rename_error != 0) {
     ::unlink(temporary.c_str());
-    return Status::Error("Impossible de remplacer " + Quoted(path) + " : " + SystemReason(rename_error) +
-                         ". Le fichier précédent est conservé.");
+    return Status::Error(Fill(Tr("Impossible de remplacer %1 : %2. Le fichier précédent est conservé."),
+                              {Quoted(path), SystemReason(rename_error)}));
   }
   SyncFolderOf(path);
   return Status::Ok();
@@ -304,8 +304,8 @@ Status StagedSaves::Commit() {
     for (const std::string& backup : backups) {
       if (!backup.empty()) ::unlink(backup.c_str());
     }
-    return Status::Error("Impossible de remplacer " + Quoted(files[i].path) + " : " + SystemReason(error) +
-                         ". Aucun fichier de l'ensemble n'a été remplacé.");
+    return Status::Error(Fill(Tr("Impossible de remplacer %1 : %2. Aucun fichier de l'ensemble n'a été remplacé."),
+                              {Quoted(files[i].path), SystemReason(error)}));
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!backups[i].empty()) ::unlink(backups[i].c_str());

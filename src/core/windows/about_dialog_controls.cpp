@@ -18,6 +18,7 @@ constexpr ControlName<AboutControl> kRows[] = {
     {R::kDescriptionLine6, "Label8", 57, "par le port parallèle."},
     {R::kDescriptionLine7, "Label9", 58, "Bonne gravure !"},
     {R::kWindow, "", 59, "A propos de ....", kTitle},
+    {R::kLicence, "LicenceLabel", 0, "Licence : GNU GPL version 3 ou ultérieure"},
 };
 
 }  // namespace

@@ -18,6 +18,7 @@ enum class AboutControl {
   kDescriptionLine5,
   kDescriptionLine6,
   kDescriptionLine7,
+  kLicence,  // the program's licence (no language-file line: translated with the messages)
 };
 
 const ControlTable<AboutControl>& AboutControls();

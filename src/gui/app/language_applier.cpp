@@ -1,6 +1,7 @@
 #include "gui/app/language_applier.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QMetaProperty>
@@ -12,6 +13,11 @@
 #include "core/windows/machine_window_controls.h"
 #include "core/windows/main_window_controls.h"
 #include "core/windows/plate_window_controls.h"
+#include "core/windows/magnifier_controls.h"
+#include "core/windows/program_options_controls.h"
+#include "core/windows/height_map_window_controls.h"
+#include "core/windows/tool_dialog_controls.h"
+#include "gui/adapters/translations.h"
 #include "gui/app/app_windows.h"
 #include "gui/machine/machine_window.h"
 #include "gui/main/about_dialog.h"
@@ -116,6 +122,67 @@ void ApplyCaption(const CaptionTarget& target, const QString& caption, const App
   }
 }
 
+// The caption a control shows, read where SetCaption writes it; empty when it has none.
+QString CaptionOf(QObject* control) {
+  const QMetaObject* meta = control->metaObject();
+  for (const char* property : {"title", "text"}) {
+    const int index = meta->indexOfProperty(property);
+    if (index >= 0 && meta->property(index).isWritable()) return control->property(property).toString();
+  }
+  return {};
+}
+
+QWidget* TopLevelNamed(std::string_view name) {
+  const QString wanted = FromView(name);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == wanted) return window;
+  }
+  return nullptr;
+}
+
+// The captions no language-file line holds (line 0 of a control table), through the
+// translation loaded (TrCaption): a control is changed only while it shows its built-in caption
+// or the translation set last, never a text the window has put there since.
+template <typename Role>
+void TranslateBuiltInCaptions(const ControlTable<Role>& table) {
+  static const char* const kShown = "pistoraTranslatedCaption";
+  QWidget* window = TopLevelNamed(table.WindowName());
+  if (window == nullptr) return;
+  for (const ControlName<Role>& row : table.Rows()) {
+    if (row.line != 0 || row.built_in.empty()) continue;
+    // A row without an objectName stands for the window itself: its title.
+    const bool title = row.kind == CaptionTargetKind::kWindowTitle || row.object_name.empty();
+    if (!title && row.kind != CaptionTargetKind::kControlText && row.kind != CaptionTargetKind::kMenuEntry) continue;
+    QObject* control = title ? window : window->findChild<QObject*>(FromView(row.object_name));
+    if (control == nullptr) continue;
+    const QString french = FromView(row.built_in);
+    const QString shown = title ? window->windowTitle() : CaptionOf(control);
+    const QVariant last = control->property(kShown);
+    if (shown != french && !(last.isValid() && shown == last.toString())) continue;
+    const QString caption = TrCaption(french);
+    if (title) {
+      window->setWindowTitle(caption);
+    } else {
+      SetCaption(control, caption);
+    }
+    control->setProperty(kShown, caption);
+  }
+}
+
+void TranslateAllBuiltInCaptions() {
+  TranslateBuiltInCaptions(MainWindowControls());
+  TranslateBuiltInCaptions(AboutControls());
+  TranslateBuiltInCaptions(MachineWindowControls());
+  TranslateBuiltInCaptions(MachineSettingsControls());
+  TranslateBuiltInCaptions(PlateWindowControls());
+  TranslateBuiltInCaptions(MagnifierSettingsControls());
+  TranslateBuiltInCaptions(MagnifierGlassControls());
+  TranslateBuiltInCaptions(MagnifierMaskControls());
+  TranslateBuiltInCaptions(ProgramOptionsControls());
+  TranslateBuiltInCaptions(ToolDialogControls());
+  TranslateBuiltInCaptions(HeightMapWindowControls());
+}
+
 // The machine window's label that names its current mode.
 void ShowModeName(const AppWindows& windows) {
   if (windows.machine == nullptr) return;
@@ -132,6 +199,7 @@ void ApplyLanguageToWindows(const LanguageText& text, const AppWindows& windows)
   });
   ModeNamesStore() = ModeNamesOf(text);
   ShowModeName(windows);
+  TranslateAllBuiltInCaptions();
 }
 
 const ModeNames& AppliedModeNames() { return ModeNamesStore(); }

@@ -26,6 +26,7 @@
 #include "core/settings/machine_parameters.h"
 
 #include "gui/adapters/qt_prompts.h"
+#include "gui/adapters/settings_files.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/command_line.h"
 #include "gui/app/screenshots.h"
@@ -50,7 +51,8 @@ int RunScreenshots(const QString& folder) {
   return 0;
 }
 
-// The port cn.dat names (beside the program, where the machine window reads it), read with the
+// The port cn.dat names (the user's or the one beside the program, where the machine window reads
+// it: SettingsLocation), read with the
 // invoking user's rights when run under sudo; 378h when the file is missing or unreadable, as
 // the machine window assumes before reading it.
 bool ReadPortBase(const pistora::PrivilegePlan& plan, std::uint16_t* base) {
@@ -60,7 +62,8 @@ bool ReadPortBase(const pistora::PrivilegePlan& plan, std::uint16_t* base) {
   const pistora::ActingAsUser as_user(plan);
   if (!as_user.ok()) return false;
   pistora::MachineParameters parameters;
-  if (pistora::LoadMachineParameters((exe.parent_path() / "cn.dat").string(), &parameters)) {
+  const pistora::SettingsLocation location(exe.parent_path(), pistora::UserConfigFolder().toStdString());
+  if (pistora::LoadMachineParameters(location.ReadPath(pistora::kMachineParameterFileName).string(), &parameters)) {
     *base = parameters.PortBase;
   }
   return true;
@@ -83,6 +86,10 @@ int main(int argc, char** argv) {
   const pistora::PrivilegePlan privileges =
       pistora::PlanPrivilegeDrop(geteuid(), std::getenv("SUDO_UID"), std::getenv("SUDO_GID"));
   std::uint16_t port_base = 0x378;
+  // sudo may have left root's home: the user's own settings are the ones to use, cn.dat's first.
+  if (privileges.drop) {
+    if (const passwd* user = getpwuid(privileges.uid)) setenv("HOME", user->pw_dir, 1);
+  }
   if (!privileges.error.empty() || !ReadPortBase(privileges, &port_base)) {
     std::fprintf(stderr, "%s\n",
                  privileges.error.empty() ? "Impossible de prendre l'identité de l'utilisateur de sudo pour lire cn.dat : le programme s'arrête plutôt que de lire en root." :
@@ -108,14 +115,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", refused.c_str());
     return 1;
   }
-  if (privileges.drop) {
-    // sudo may have left root's home: the user's own settings are the ones to use.
-    if (const passwd* user = getpwuid(privileges.uid)) setenv("HOME", user->pw_dir, 1);
-  }
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pistora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Pistora"));
+  // No display name: the window system would append " — Pistora" to every title, and the main
+  // window's title names the program already.
   pistora::ApplyUiFont();
 
   QApplication::setApplicationVersion(QStringLiteral(PISTORA_VERSION_TEXT));

@@ -1,3 +1,4 @@
+#include "gui/adapters/translations.h"
 #include "gui/app/safe_shutdown.h"
 
 #include <QCloseEvent>
@@ -31,7 +32,7 @@ void MachineCloseGuard::Watch(QWidget* window) { window->installEventFilter(this
 
 bool MachineCloseGuard::AllowClose() {
   if (!session_.Busy() && !session_.JogActive()) return true;
-  if (!prompts_.Confirm(QString::fromUtf8(kCloseWhileMovingQuestion))) return false;
+  if (!prompts_.Confirm(TrMessage(kCloseWhileMovingQuestion))) return false;
   session_.Halt();
   session_.Poll();
   return true;

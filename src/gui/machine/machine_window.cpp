@@ -17,10 +17,14 @@
 
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/iso_box.h"
+#include "core/machine/homing.h"
 #include "core/machine/machine_session.h"
+#include "core/machine/motion_engine.h"
 #include "core/settings/machine_parameters.h"
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
+#include "gui/adapters/translations.h"
 #include "gui/machine/jog_worker.h"
 #include "gui/machine/live_job_view.h"
 #include "gui/machine/machine_pictures.h"
@@ -30,9 +34,24 @@
 #include "gui/widgets/stop_disc.h"
 
 namespace pistora {
+namespace {
+
+// A message of the line in the chosen language: a whole fixed message, or one of the alarms
+// made of a fixed start and a value (the axis, the port's error), whose start is translated.
+QString TranslatedMessage(const std::string& text) {
+  if (text.empty()) return {};
+  const QString whole = TrMessage(text.c_str());
+  if (whole != QString::fromStdString(text)) return whole;
+  for (const char* start : {kLimitStopMessage, kPortLostMessage, kTowardLimitMessage, kSeekGaveUpMessage}) {
+    if (text.rfind(start, 0) == 0) return TrMessage(start) + QString::fromStdString(text.substr(std::string_view(start).size()));
+  }
+  return whole;
+}
+
+}  // namespace
 
 MachineWindow::MachineWindow(Prompts& prompts, MachineSession& session, QString folder, QWidget* parent)
-    : QWidget(parent), prompts_(prompts), session_(session), folder_(std::move(folder)) {
+    : QWidget(parent), prompts_(prompts), session_(session), settings_folder_(folder), folder_(std::move(folder)) {
   const std::string_view window_name = MachineWindowControls().WindowName();
   setObjectName(QString::fromLatin1(window_name.data(), static_cast<qsizetype>(window_name.size())));
   setWindowTitle(QString::fromUtf8("Gravure de circuits imprimés"));
@@ -121,7 +140,7 @@ void MachineWindow::Activated() {
   // tool's place. The next activation reads the file.
   if (session_.Busy()) return;
   MachineParameters parameters = session_.State().Parameters;
-  const std::string path = QDir(folder_).filePath(QStringLiteral("cn.dat")).toStdString();
+  const std::string path = SettingsReadPath(kMachineParameterFileName, settings_folder_).toStdString();
   const Status status = LoadMachineParameters(path, &parameters);
   if (status) {
     FeedSlider& feed = session_.Feed();
@@ -223,7 +242,7 @@ void MachineWindow::PaintStopDisc(bool red) {
 void MachineWindow::SetLamp(Lamp lamp, bool on) { lamps_[static_cast<int>(lamp)]->SetActive(on); }
 
 void MachineWindow::ShowMessage(const std::string& text) {
-  message_line_->setText(QString::fromStdString(text));
+  message_line_->setText(TranslatedMessage(text));
   message_line_->repaint();
 }
 

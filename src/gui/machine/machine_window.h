@@ -46,7 +46,8 @@ class StopDisc;
 class MachineWindow final : public QWidget, private MachineDisplay {
   Q_OBJECT
  public:
-  // `folder`: where cn.dat and the pictures are (empty: the executable's folder).
+  // `folder`: where cn.dat and the pictures are (empty: the pictures beside the executable, cn.dat
+  // where SettingsReadPath finds it).
   MachineWindow(Prompts& prompts, MachineSession& session, QString folder = {}, QWidget* parent = nullptr);
   ~MachineWindow() override;
 
@@ -155,6 +156,7 @@ class MachineWindow final : public QWidget, private MachineDisplay {
 
   Prompts& prompts_;
   MachineSession& session_;
+  QString settings_folder_;  // the folder given, empty for the user's/program's cn.dat
   QString folder_;
   std::unique_ptr<JogWorker> jog_worker_;
 

@@ -14,6 +14,7 @@
 #include "core/machine/iso_program.h"
 #include "core/text/numbers.h"
 #include "core/machine/machine_session.h"
+#include "gui/adapters/translations.h"
 #include "gui/adapters/prompts.h"
 #include "gui/app/language_applier.h"
 #include "gui/machine/live_job_view.h"
@@ -98,7 +99,7 @@ bool MachineWindow::LoadEngravingProgram(const QString& path) {
 bool MachineWindow::LoadDrillingProgram(const QString& path) {
   if (engraving_file_.isEmpty()) return false;
   if (!QFile::exists(path)) {
-    prompts_.ShowError(QStringLiteral("Fichier introuvable : ") + path);
+    prompts_.ShowError(TrMessage("Fichier introuvable : %1").arg(path));
     return false;
   }
   std::vector<std::string> lines;

@@ -20,6 +20,8 @@
 
 #include "gui/adapters/numeric_key_filter_adapter.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
+#include "gui/adapters/translations.h"
 #include "gui/widgets/bitmap_view.h"
 #include "gui/widgets/led_lamp.h"
 #include "gui/widgets/named_control.h"
@@ -43,10 +45,7 @@ MainWindow::MainWindow(Prompts& prompts, QString settings_folder, QWidget* paren
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::SettingsPath() const {
-  const QString folder = settings_folder_.isEmpty() ? QCoreApplication::applicationDirPath() : settings_folder_;
-  return QDir(folder).filePath(QString::fromLatin1(kMainSettingsFileName));
-}
+QString MainWindow::SettingsPath() const { return SettingsReadPath(kMainSettingsFileName, settings_folder_); }
 
 void MainWindow::ConnectHandlers() {
   connect(load_artwork_button_, &QPushButton::clicked, this, &MainWindow::LoadArtwork);
@@ -179,9 +178,16 @@ void MainWindow::StartUp() {
 
   ListLanguages();
   program_options_ = LoadProgramOptions();
-  MainSettings settings = SettingsFromControls();
+  const MainSettings shown = SettingsFromControls();
+  MainSettings settings = shown;
   std::vector<std::string> problems;
-  const Status status = LoadMainSettings(SettingsPath().toStdString(), &settings, &problems);
+  Status status = LoadMainSettings(SettingsPath().toStdString(), &settings, &problems);
+  // The messages speak the language param.txt chooses: read again once its translation is in.
+  if (status && UseTranslationFor(QString::fromStdString(settings.Language)) && !problems.empty()) {
+    settings = shown;
+    problems.clear();
+    status = LoadMainSettings(SettingsPath().toStdString(), &settings, &problems);
+  }
   if (status) {
     SettingsToControls(settings);
     // Job values that could not go into a program: the built-in ones stand in, said once each.
@@ -232,7 +238,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::SaveSettings() {
-  const Status status = SaveMainSettings(SettingsPath().toStdString(), SettingsFromControls());
+  const Status status =
+      SaveMainSettings(SettingsWritePath(kMainSettingsFileName, settings_folder_).toStdString(), SettingsFromControls());
   if (!status) prompts_.ShowError(QString::fromStdString(status.message()));
 }
 

@@ -78,7 +78,8 @@ class MainWindow : public QWidget {
   const Workspace& Work() const { return work_; }
   QtHost& UiHost() { return host_; }
   Prompts& UiPrompts() { return prompts_; }
-  QString SettingsPath() const;
+  QString SettingsPath() const;  // the param.txt read (see SettingsReadPath)
+  QString LanguageFolder() const;  // where the .lng files are listed
 
   // --- links to the other windows -----------------------------------------------------
   // What the language list does with a language file once read: caption every window.

@@ -10,6 +10,7 @@
 #include "core/artwork/view_geometry.h"
 #include "core/job/engraving_file.h"
 #include "core/job/file_names.h"
+#include "gui/adapters/translations.h"
 #include "gui/adapters/prompts.h"
 #include "gui/main/file_history.h"
 #include "gui/main/main_window.h"
@@ -30,8 +31,7 @@ QString EngravingFileName(const QString& chosen) {
 // about here.
 bool MayReplace(Prompts& prompts, const QString& chosen, const QString& path) {
   if (path == chosen || !QFileInfo::exists(path)) return true;
-  return prompts.Confirm(QString::fromUtf8("Le fichier « ") + path +
-                         QString::fromUtf8(" » existe déjà.\nVoulez-vous le remplacer ?"));
+  return prompts.Confirm(TrMessage("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?").arg(path));
 }
 
 }  // namespace

@@ -7,17 +7,17 @@
 
 #include "core/settings/language_file.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
+#include "gui/adapters/translations.h"
 #include "gui/main/main_window.h"
 
 namespace pistora {
-namespace {
-
-// The language files live in the program's folder, beside param.txt.
-std::string LanguageFolder(const MainWindow& window) {
-  return QFileInfo(window.SettingsPath()).absolutePath().toStdString();
+// The language files: in the given settings folder (tests), else shipped with the program
+// (beside it, or in share/pistora/lng of an installed copy).
+QString MainWindow::LanguageFolder() const {
+  if (!settings_folder_.isEmpty()) return settings_folder_;
+  return ProgramFilesFolder("lng", kBuiltInLanguageFileName);
 }
-
-}  // namespace
 
 bool MainWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
@@ -30,7 +30,7 @@ void MainWindow::Activated() { ApplyLanguage(false); }
 void MainWindow::LanguageChosen() { ApplyLanguage(true); }
 
 void MainWindow::ListLanguages() {
-  const LanguageListing listing = ListLanguageFiles(LanguageFolder(*this));
+  const LanguageListing listing = ListLanguageFiles(LanguageFolder().toStdString());
   // Filling the list must not replace the entry the box shows (param.txt sets it).
   const QString shown = language_list_->currentText();
   language_list_->clear();
@@ -41,7 +41,7 @@ void MainWindow::ListLanguages() {
 
 void MainWindow::ApplyLanguage(bool chosen) {
   LanguageText text;
-  const Status status = LoadLanguage(LanguageFolder(*this), language_list_->currentText().toStdString(), &text);
+  const Status status = LoadLanguage(LanguageFolder().toStdString(), language_list_->currentText().toStdString(), &text);
   if (!status) {
     if (language_report_.ShouldReport(status.message(), chosen)) {
       prompts_.ShowError(QString::fromStdString(status.message()));
@@ -49,6 +49,8 @@ void MainWindow::ApplyLanguage(bool chosen) {
     return;
   }
   language_report_.Rearm();
+  // The translation first: the captions the language file leaves out are set from it.
+  UseTranslationFor(language_list_->currentText());
   if (apply_language_) apply_language_(text);
 }
 

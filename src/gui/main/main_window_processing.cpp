@@ -11,6 +11,7 @@
 #include "core/artwork/extraction.h"
 #include "core/artwork/polygonal.h"
 #include "core/artwork/threshold.h"
+#include "gui/adapters/translations.h"
 #include "gui/adapters/prompts.h"
 #include "gui/main/main_window.h"
 #include "gui/main/tool_dialog.h"
@@ -78,8 +79,8 @@ void MainWindow::ProcessArtwork() {
   // The contours found so far are kept and can be looked at, but a board milled from them
   // would lack the rest: say so.
   if (outcome == RunOutcome::Stopped) {
-    prompts_.ShowInfo(QString::fromUtf8("Traitement arrêté : seuls %1 contours ont été extraits, le résultat "
-                                        "est partiel. Relancez le traitement pour obtenir tous les contours.")
+    prompts_.ShowInfo(TrMessage("Traitement arrêté : seuls %1 contours ont été extraits, le résultat "
+                                 "est partiel. Relancez le traitement pour obtenir tous les contours.")
                           .arg(work_.Table.ContourCount()));
   }
 }

@@ -10,6 +10,7 @@
 #include "core/artwork/view_geometry.h"
 #include "core/job/program_cuts.h"
 #include "core/machine/iso_program.h"
+#include "gui/adapters/translations.h"
 #include "gui/adapters/prompts.h"
 #include "gui/main/main_window.h"
 #include "gui/main/tool_dialog.h"
@@ -19,7 +20,7 @@ namespace pistora {
 void MainWindow::RebuildForTool() {
   if (busy_) return;
   if (!artwork_loaded_) {
-    prompts_.ShowError(QString::fromUtf8(
+    prompts_.ShowError(TrMessage(
         "Le typon d'origine n'est pas chargé : les contours ne peuvent être recalculés pour l'outil qu'à partir "
         "du typon (chargez-le et traitez-le)."));
     return;

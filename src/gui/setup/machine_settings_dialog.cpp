@@ -1,3 +1,4 @@
+#include "gui/adapters/translations.h"
 #include "gui/setup/machine_settings_dialog.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 
 #include "core/settings/machine_parameters.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
 #include "core/machine/tick_calibration.h"
 #include "core/windows/machine_settings_controls.h"
 #include "hw/steady_clock.h"
@@ -71,8 +73,7 @@ void MachineSettingsDialog::ConnectHandlers() {
 }
 
 QString MachineSettingsDialog::ParameterFilePath() const {
-  const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
-  return QDir(folder).filePath(QString::fromLatin1(kMachineParameterFileName));
+  return SettingsReadPath(kMachineParameterFileName, folder_);
 }
 
 void MachineSettingsDialog::ShowPage(int page) {
@@ -168,7 +169,7 @@ void MachineSettingsDialog::SaveAndLeave() {
   keep_edits_ = true;
   const std::string warnings = SaveWarningsMessage(ParameterSaveWarnings(values));
   if (!warnings.empty()) prompts_.ShowInfo(QString::fromStdString(warnings));
-  const Status saved = SaveMachineParameters(ParameterFilePath().toStdString(), DialogValuesToFile(values));
+  const Status saved = SaveMachineParameters(SettingsWritePath(kMachineParameterFileName, folder_).toStdString(), DialogValuesToFile(values));
   if (!saved) {
     // The dialog stays open with the edits, and activation leaves them alone until they are
     // saved, restored or the dialog is left.
@@ -207,7 +208,7 @@ void MachineSettingsDialog::MeasureTick() {
   // One second of ticks on this thread at normal priority, without the port: what this computer
   // gives a move at the least. The machine must stand still meanwhile.
   if (motion_.Busy()) {
-    prompts_.ShowError(QString::fromUtf8("La machine est en mouvement : mesurer quand elle est arrêtée."));
+    prompts_.ShowError(TrMessage("La machine est en mouvement : mesurer quand elle est arrêtée."));
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);

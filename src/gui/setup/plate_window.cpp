@@ -1,3 +1,4 @@
+#include "gui/adapters/translations.h"
 #include "gui/setup/plate_window.h"
 
 #include <QGroupBox>
@@ -129,7 +130,7 @@ void PlateWindow::ShowStartPoint() {
 
 void PlateWindow::PlaceSpindle() {
   if (session_.Busy()) {
-    Messages().ShowError(QString::fromUtf8(kPlacementBusyMessage));
+    Messages().ShowError(TrMessage(kPlacementBusyMessage));
     return;  // the window stays open
   }
   const ToolPosition target = preview_->Preview().SpindleTarget();

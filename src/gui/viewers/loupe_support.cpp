@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/settings/loupe_outline.h"
+#include "gui/adapters/settings_files.h"
+#include "gui/adapters/translations.h"
 
 namespace pistora {
 namespace {
@@ -15,12 +17,12 @@ constexpr qint64 kMaxPicturePixels = 4096 * 4096;
 
 }  // namespace
 
-QString LoupeSettingsPath() { return QDir::current().filePath(QString::fromLatin1(kLoupeSettingsFileName)); }
+QString LoupeSettingsPath() { return LoupeSettingsReadPath(); }
 
 QString LoupePicturePath(const QString& name) {
   const QString here = QDir::current().filePath(name);
   if (QFileInfo::exists(here)) return here;
-  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  const QString beside = QDir(ProgramFilesFolder("pictures", name.toLatin1().constData())).filePath(name);
   return QFileInfo::exists(beside) ? beside : here;
 }
 
@@ -28,11 +30,11 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
   const QString path = LoupePicturePath(name);
   QImage image;
   if (!QFileInfo(path).isFile() || !image.load(path, "BMP")) {
-    *error = QStringLiteral("Impossible de charger l'image « %1 » de la loupe : fichier absent ou illisible.").arg(path);
+    *error = TrMessage("Impossible de charger l'image « %1 » de la loupe : fichier absent ou illisible.").arg(path);
     return false;
   }
   if (static_cast<qint64>(image.width()) * image.height() > kMaxPicturePixels) {
-    *error = QStringLiteral("L'image « %1 » de la loupe est trop grande (%2 x %3 pixels).")
+    *error = TrMessage("L'image « %1 » de la loupe est trop grande (%2 x %3 pixels).")
                  .arg(path)
                  .arg(image.width())
                  .arg(image.height());
@@ -54,7 +56,7 @@ bool LoadShapedPicture(const QString& name, bool black_see_through, ShapedPictur
   QRegion outline;
   outline.setRects(rects.data(), static_cast<int>(rects.size()));
   if (outline.isEmpty()) {
-    *error = QStringLiteral("L'image « %1 » de la loupe est entièrement rouge : la fenêtre n'aurait aucune surface.")
+    *error = TrMessage("L'image « %1 » de la loupe est entièrement rouge : la fenêtre n'aurait aucune surface.")
                  .arg(path);
     return false;
   }

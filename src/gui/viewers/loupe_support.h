@@ -8,9 +8,10 @@
 
 namespace pistora {
 
-// The magnifier's files are opened by their bare names, in the current directory. The two
-// pictures shipped with the program are also found beside the executable, so that the
-// magnifier works whatever folder the program was started from.
+// loupe.dat is read from the user's configuration folder, else from the current directory (see
+// LoupeSettingsReadPath). The magnifier's two pictures are opened in the current directory, else
+// where the program's pictures are (beside the executable, or share/pistora/pictures), so that
+// the magnifier works whatever folder the program was started from.
 QString LoupeSettingsPath();
 QString LoupePicturePath(const QString& name);
 

@@ -1,3 +1,4 @@
+#include "gui/adapters/translations.h"
 #include "gui/viewers/magnifier_glass.h"
 
 #include <QAction>
@@ -72,9 +73,9 @@ bool MagnifierGlass::ShowMagnifier() {
   raise();
   if (!told_no_settings_ && !QFileInfo::exists(LoupeSettingsPath())) {
     told_no_settings_ = true;
-    prompts_.ShowInfo(QStringLiteral("Pas de fichier loupe.dat dans le dossier courant : la loupe prend ses réglages "
-                                     "par défaut (zoom 100 %, sans décalage). « Valider » de la fenêtre « Option » "
-                                     "les enregistre."));
+    prompts_.ShowInfo(TrMessage("Pas de fichier loupe.dat dans le dossier courant : la loupe prend ses réglages "
+                                "par défaut (zoom 100 %, sans décalage). « Valider » de la fenêtre « Option » "
+                                "les enregistre."));
   }
   return true;
 }

@@ -9,6 +9,7 @@
 
 #include "core/windows/magnifier_controls.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/settings_files.h"
 #include "gui/viewers/loupe_support.h"
 #include "gui/viewers/magnifier_mask.h"
 #include "gui/widgets/named_control.h"
@@ -128,7 +129,7 @@ void MagnifierSettingsDialog::ApplyOffsets() { mask_.SetPictureOffset(offset_x_a
 
 void MagnifierSettingsDialog::SaveAndClose() {
   const LoupeSettings settings = SettingsFromControls();
-  const Status status = SaveLoupeSettings(LoupeSettingsPath().toStdString(), settings);
+  const Status status = SaveLoupeSettings(LoupeSettingsWritePath().toStdString(), settings);
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;  // the window stays open with the values not saved

@@ -2,9 +2,12 @@
 // names, activation and the report of a file that cannot be applied.
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -12,12 +15,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/machine/motion_engine.h"
 #include "core/windows/language_table.h"
 #include "core/text/latin1.h"
 #include "core/windows/about_dialog_controls.h"
 #include "core/windows/machine_window_controls.h"
+#include "core/windows/machine_settings_controls.h"
+#include "core/windows/magnifier_controls.h"
+#include "core/windows/main_window_controls.h"
+#include "core/windows/plate_window_controls.h"
+#include "core/windows/program_options_controls.h"
+#include "core/windows/height_map_window_controls.h"
+#include "core/windows/tool_dialog_controls.h"
 #include "gui/widgets/named_control.h"
 #include "gui/adapters/scripted_prompts.h"
+#include "gui/adapters/translations.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/language_applier.h"
 #include "gui/app/screenshots.h"
@@ -27,6 +39,7 @@
 #include "gui/main/about_dialog.h"
 #include "gui/setup/plate_window.h"
 #include "gui/setup/machine_settings_dialog.h"
+#include "gui/viewers/magnifier_settings_dialog.h"
 
 using namespace pistora;
 
@@ -221,6 +234,102 @@ class LanguageApplierTest : public QObject {
     const QStringList wrong_french =
         Mismatches(set.ByKind(), [](const CaptionTarget& t) { return FromView(BuiltInFrenchCaption(t.line)); });
     QVERIFY2(wrong_french.isEmpty(), qPrintable(wrong_french.join(QStringLiteral("\n"))));
+  }
+
+  // The words no language file holds follow the chosen file through its translation (en.lng ->
+  // en.qm): the captions outside the file, the window's own messages and the core's, from the
+  // start-up on; French again with fr.lng.
+  void TranslationFollowsTheLanguageFile() {
+    if (!QFileInfo::exists(TranslationFileFor(QStringLiteral("en.lng ( English )")))) {
+      QSKIP("en.qm was not built (lrelease missing): the program stays in French");
+    }
+    QTemporaryDir folder;
+    CopyShipped(folder, "fr.lng");
+    CopyShipped(folder, "en.lng");
+    WriteLatin1(folder, QStringLiteral("param.txt"), "0,25x\r\n1.7\r\n1.5\r\n350\r\n100\r\nTRUE\r\nen.lng ( English )\r\n");
+    ScriptedPrompts prompts;
+    WindowSet set(prompts, folder.path());
+    MainWindow* form = set.ByKind().main;
+    // Reported while the windows are built, before any activation.
+    QVERIFY2(prompts.Errors().join(QLatin1Char('\n')).contains(QStringLiteral(
+                 ", line 1 (engraving depth (mm)): \u201c0,25x\u201d is not a number above 0 and at most")),
+             qPrintable(prompts.Errors().join(QLatin1Char('\n'))));
+    prompts.ClearMessages();
+
+    const auto caption = [&](QWidget* window, auto role) { return FindControl(*window, role)->property("text").toString(); };
+    struct Shown {
+      std::function<QString()> read;
+      const char* french;
+      const char* english;
+    };
+    const std::vector<Shown> shown = {
+        {[&] { return caption(form, MainControl::kCopyPitchLengthButton); }, "Reporter", "Copy"},
+        {[&] { return caption(form, MainControl::kSmoothJaggiesButton); }, "Crénelage", "Smoothing"},
+        {[&] { return caption(set.ByKind().about, AboutControl::kLicence); }, "Licence : GNU GPL version 3 ou ultérieure",
+         "Licence: GNU GPL version 3 or later"},
+        {[&] { return set.ByKind().magnifier_settings->windowTitle(); }, "Réglage Loupe", "Magnifier settings"},
+    };
+    const auto check = [&](bool english) {
+      for (const Shown& s : shown) {
+        QCOMPARE(s.read(), QString::fromUtf8(english ? s.english : s.french));
+      }
+    };
+    Activate(form);
+    check(true);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    FindControl<QPushButton>(*form, MainControl::kRebuildForToolButton)->click();
+    QCOMPARE(prompts.Errors().value(0), QStringLiteral("The original artwork is not loaded: the contours can only be "
+                                                       "rebuilt for the tool from the artwork (load it and process it)."));
+    FindControl<QComboBox>(*form, MainControl::kLanguageList)->setEditText(QStringLiteral("nothing"));
+    Activate(form);
+    QCOMPARE(prompts.Errors().value(1), QString::fromUtf8("The language choice « nothing » names no language file."));
+    // A fixed message of the machine window's line.
+    MachineWindow& machine = *set.ByKind().machine;
+    const auto go_to_nowhere = [&] {
+      FindControl<QLineEdit>(machine, MachineControl::kTargetXEdit)->setText(QStringLiteral("x"));
+      FindControl<QPushButton>(machine, MachineControl::kGoToButton)->click();
+    };
+    go_to_nowhere();
+    QCOMPARE(machine.MessageLine(), QStringLiteral("Invalid target coordinates: move cancelled."));
+
+    Choose(form, QString::fromUtf8("fr.lng ( Français )"));
+    check(false);
+    FindControl<QPushButton>(*form, MainControl::kRebuildForToolButton)->click();
+    QVERIFY(prompts.Errors().value(2).startsWith(QString::fromUtf8("Le typon d'origine n'est pas chargé")));
+    go_to_nowhere();
+    QCOMPARE(machine.MessageLine(), QString::fromUtf8(kBadTargetMessage));
+    // Qt's own words (a question's buttons) in French too, when Qt's translations are installed.
+    if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm"))) {
+      QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+    }
+  }
+
+  // Every caption without a language-file line that holds a word has its English translation, so a
+  // new control's caption cannot stay French in English unnoticed.
+  void EveryCaptionOutsideTheFilesHasItsTranslation() {
+    if (!UseTranslationFor(QStringLiteral("en.lng ( English )"))) QSKIP("en.qm was not built (lrelease missing)");
+    QStringList untranslated;
+    const auto check = [&](const auto& table) {
+      for (const auto& row : table.Rows()) {
+        const QString french = FromView(row.built_in);
+        if (row.line != 0 || !french.contains(QRegularExpression(QStringLiteral("[a-zé]{2,}")))) continue;
+        if (french == QStringLiteral("Close")) continue;  // the glass's menu entry is English already
+        if (TrCaption(french) == french) untranslated << FromView(table.WindowName()) + QStringLiteral(": ") + french;
+      }
+    };
+    check(MainWindowControls());
+    check(AboutControls());
+    check(MachineWindowControls());
+    check(MachineSettingsControls());
+    check(PlateWindowControls());
+    check(MagnifierSettingsControls());
+    check(MagnifierGlassControls());
+    check(MagnifierMaskControls());
+    check(ProgramOptionsControls());
+    check(ToolDialogControls());
+    check(HeightMapWindowControls());
+    UseTranslationFor(QString::fromUtf8("fr.lng ( Français )"));
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
   }
 
   void ShortFileEmptiesTheCaptionsOfItsMissingLines() {

@@ -22,6 +22,7 @@
 #include "core/artwork/view_geometry.h"
 #include "core/windows/program_options_controls.h"
 #include "gui/adapters/scripted_prompts.h"
+#include "gui/app/user_settings.h"
 #include "gui/app/startup.h"
 #include "gui/main/file_history.h"
 #include "gui/widgets/bitmap_view.h"
@@ -83,7 +84,7 @@ class MainWindowTest : public QObject {
   void initTestCase() {
     // The program options are kept in the user's settings: a test folder of Qt's, not the user's.
     QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
+    UserSettings().clear();
     ApplyUiFont();
     QLocale::setDefault(QLocale::c());
   }
@@ -517,7 +518,7 @@ class MainWindowTest : public QObject {
     // Kept for the next run.
     MainWindow again(prompts_, folder_.path());
     QCOMPARE(again.CurrentProgramOptions(), Window().CurrentProgramOptions());
-    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
+    UserSettings().clear();
   }
 
   void KeyFilterOnTheNumericBoxes() {

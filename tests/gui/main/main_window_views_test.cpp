@@ -20,6 +20,7 @@
 #include "core/artwork/scale.h"
 #include "core/artwork/view_geometry.h"
 #include "core/job/file_names.h"
+#include "gui/app/user_settings.h"
 #include "gui/adapters/scripted_prompts.h"
 #include "gui/app/startup.h"
 #include "gui/main/main_window.h"
@@ -106,7 +107,7 @@ class MainWindowViewsTest : public QObject {
  private slots:
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);  // the recent files and folders: Qt's test settings
-    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
+    UserSettings().clear();
     ApplyUiFont();
     QLocale::setDefault(QLocale::c());
     place_path_ = folder_.filePath(QStringLiteral("place.bmp"));
@@ -116,7 +117,7 @@ class MainWindowViewsTest : public QObject {
   }
 
   void init() {
-    QSettings(QStringLiteral("Pistora"), QStringLiteral("Pistora")).clear();
+    UserSettings().clear();
     window_ = std::make_unique<MainWindow>(prompts_, folder_.path());
     prompts_.ClearMessages();  // no param.txt here: the built-in job values, said once
   }
