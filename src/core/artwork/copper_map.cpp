@@ -93,10 +93,17 @@ ComponentRuns LabelRuns(const std::vector<std::uint8_t>& mask, int width, int he
 
 std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height) {
   std::vector<std::int32_t> labels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-  for (const ComponentRun& r : components.runs) {
-    std::int32_t* line = labels.data() + static_cast<std::size_t>(r.row) * static_cast<std::size_t>(width);
-    std::fill(line + r.left, line + r.right + 1, r.component);
-  }
+  // By bands of rows (the runs come row after row).
+  const std::vector<ComponentRun>& runs = components.runs;
+  ForEachBand(height, BandCount(), [&](int, int first_row, int end_row) {
+    const auto row_less = [](const ComponentRun& r, int row) { return r.row < row; };
+    auto it = std::lower_bound(runs.begin(), runs.end(), first_row, row_less);
+    const auto end = std::lower_bound(it, runs.end(), end_row, row_less);
+    for (; it != end; ++it) {
+      std::int32_t* line = labels.data() + static_cast<std::size_t>(it->row) * static_cast<std::size_t>(width);
+      std::fill(line + it->left, line + it->right + 1, it->component);
+    }
+  });
   return labels;
 }
 

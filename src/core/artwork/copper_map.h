@@ -47,6 +47,14 @@ class CopperMap {
     const std::int32_t n = NearestCopper(i);
     return n < 0 ? 0 : island_[static_cast<std::size_t>(n)];
   }
+  // The island of the nearest copper when it lies closer than sqrt(limit) pixels, else 0 (one
+  // look at the pixel: what a dilation asks of every pixel).
+  std::int32_t NearestIslandWithin(std::size_t i, std::int64_t limit) const {
+    if (offset_.empty()) return 0;
+    const Offset o = offset_[i];
+    if (o.dx == kNone || std::int64_t{o.dx} * o.dx + std::int64_t{o.drow} * o.drow >= limit) return 0;
+    return island_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(i) + std::ptrdiff_t{o.drow} * width_ + o.dx)];
+  }
   // Squared distance in pixels to the nearest copper pixel (a huge value when there is none).
   std::int64_t SquaredDistance(std::size_t i) const {
     if (offset_.empty() || offset_[i].dx == kNone) return kFar;

@@ -5,19 +5,20 @@
 #include <cstdint>
 #include <string>
 
+#include "core/artwork/bands.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
 namespace {
 
-// Marks the pixels whose centres lie closer than `radius` to segment a-b (pixel coordinates:
-// column, row).
-void MarkCapsule(std::vector<std::uint8_t>& cut, int width, int height, double ax, double ar, double bx,
-                 double br, double radius) {
+// Marks the pixels of rows first_row..end_row - 1 whose centres lie closer than `radius` to
+// segment a-b (pixel coordinates: column, row).
+void MarkCapsule(std::vector<std::uint8_t>& cut, int width, int first_row, int end_row, double ax, double ar,
+                 double bx, double br, double radius) {
   const int x_from = std::max(0, static_cast<int>(std::floor(std::min(ax, bx) - radius)));
   const int x_to = std::min(width - 1, static_cast<int>(std::ceil(std::max(ax, bx) + radius)));
-  const int r_from = std::max(0, static_cast<int>(std::floor(std::min(ar, br) - radius)));
-  const int r_to = std::min(height - 1, static_cast<int>(std::ceil(std::max(ar, br) + radius)));
+  const int r_from = std::max(first_row, static_cast<int>(std::floor(std::min(ar, br) - radius)));
+  const int r_to = std::min(end_row - 1, static_cast<int>(std::ceil(std::max(ar, br) + radius)));
   const double dx = bx - ax;
   const double dr = br - ar;
   const double length2 = dx * dx + dr * dr;
@@ -46,14 +47,15 @@ IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double 
   if (width == 0 || height == 0 || !(pixel_mm > 0.0)) return report;
 
   std::vector<std::uint8_t> cut(static_cast<std::size_t>(width) * height, 0);
-  for (const CutSegment& s : cuts) {
-    MarkCapsule(cut, width, height, s.x0 / pixel_mm, height - s.y0 / pixel_mm, s.x1 / pixel_mm,
-                height - s.y1 / pixel_mm, groove_radius_px);
-  }
-  // Components of what the groove leaves; an island sharing one with another island leaks.
-  for (std::size_t i = 0; i < cut.size(); ++i) {
-    if (cut[i] && copper.IsCopper(i)) ++report.copper_cut;
-  }
+  ForEachBand(height, BandCount(), [&](int, int first_row, int end_row) {
+    for (const CutSegment& s : cuts) {
+      MarkCapsule(cut, width, first_row, end_row, s.x0 / pixel_mm, height - s.y0 / pixel_mm, s.x1 / pixel_mm,
+                  height - s.y1 / pixel_mm, groove_radius_px);
+    }
+  });
+  // Components of what the groove leaves; an island sharing one with another island leaks. The
+  // copper the groove cut is what these components do not hold.
+  long copper_left = 0;
   std::vector<std::uint8_t> left(static_cast<std::size_t>(width));
   const ComponentRuns components = LabelRuns(width, height, [&](int row) {
     const std::uint8_t* grooved = cut.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
@@ -67,7 +69,9 @@ IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double 
     std::int32_t& owner = island_of[static_cast<std::size_t>(run.component)];
     for (int x = run.left; x <= run.right; ++x) {
       const std::int32_t island = copper.IslandAt(copper.IndexOf(x, run.row));
-      if (island == 0 || island == owner) continue;
+      if (island == 0) continue;
+      ++copper_left;
+      if (island == owner) continue;
       if (owner == 0) {
         owner = island;
         continue;
@@ -78,6 +82,7 @@ IsolationReport CheckIsolation(const CopperMap& copper, double pixel_mm, double 
       owner = kShared;
     }
   }
+  report.copper_cut = report.copper_pixels - copper_left;
   if (groove) *groove = cut;
   report.not_isolated = static_cast<int>(std::count(leaks.begin(), leaks.end(), 1));
 

@@ -197,9 +197,9 @@ std::vector<std::uint8_t> DilateIslands(const CopperMap& copper, double radius_p
         std::fill(o.begin(), o.end(), 0);
         return;
       }
+      const std::size_t start = copper.IndexOf(0, row);
       for (int x = 0; x < width; ++x) {
-        const std::size_t i = copper.IndexOf(x, row);
-        o[static_cast<std::size_t>(x)] = copper.SquaredDistance(i) < limit ? copper.NearestIsland(i) : 0;
+        o[static_cast<std::size_t>(x)] = copper.NearestIslandWithin(start + static_cast<std::size_t>(x), limit);
       }
     };
     fill_owners(first_row - 1);
