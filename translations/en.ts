@@ -1312,5 +1312,41 @@ Do you want to replace it?</translation>
         <source>Surfaçage : l'encart entre deux passes est trop petit pour la dimension Y.</source>
         <translation>Surfacing: the step-over between two passes is too small for the Y size.</translation>
     </message>
+    <message>
+        <source>Passage de %1 mm &lt; outil %2 mm en X=%3 Y=%4</source>
+        <translation>Gap of %1 mm &lt; tool %2 mm at X=%3 Y=%4</translation>
+    </message>
+    <message>
+        <source>L'horloge de ce PC ne mesure pas la microseconde : le tic de 50 µs ne peut pas être tenu.</source>
+        <translation>This PC's clock does not measure the microsecond: the 50 µs tick cannot be kept.</translation>
+    </message>
+    <message>
+        <source>Tic de %1 µs avec TickWaitUs = %2 (retard p99 : %3 µs, %4 tics).</source>
+        <translation>Tick of %1 µs with TickWaitUs = %2 (p99 lateness: %3 µs, %4 ticks).</translation>
+    </message>
+    <message>
+        <source> Ce PC ne tient pas un tic de 50 µs : les avances réelles seront plus lentes.</source>
+        <translation> This PC does not keep a 50 µs tick: the real feeds will be slower.</translation>
+    </message>
+    <message>
+        <source>Analyse instruction : </source>
+        <translation>Checking line: </translation>
+    </message>
+    <message>
+        <source>Exécution instruction : </source>
+        <translation>Running line: </translation>
+    </message>
+    <message>
+        <source>Impossible de créer le dossier %1 : %2.</source>
+        <translation>Cannot create the folder %1: %2.</translation>
+    </message>
+    <message>
+        <source>gerbv : fenêtre introuvable.</source>
+        <translation>gerbv: window not found.</translation>
+    </message>
+    <message>
+        <source>Le vertex n°%1 a reçu le n°d'ordre %2</source>
+        <translation>Vertex no. %1 was given job order no. %2</translation>
+    </message>
 </context>
 </TS>

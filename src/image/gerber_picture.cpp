@@ -215,7 +215,7 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
     picture->frame = frame;
     return Status::Ok();
   }
-  return Status::Error("gerbv : fenêtre introuvable.");  // not reached: the loop returns
+  return Status::Error(Tr("gerbv : fenêtre introuvable."));  // not reached: the loop returns
 }
 
 }  // namespace pistora
