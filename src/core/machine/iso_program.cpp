@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "core/machine/machine_message.h"
 #include "core/text/line_file.h"
 #include "core/text/message_translation.h"
 #include "core/text/numbers.h"
@@ -193,8 +194,8 @@ IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& mot
   const long count = static_cast<long>(lines.size());
   // The line the latch ended the run at, and whether it was set before that line began.
   auto stopped_at = [&](std::size_t index, bool before) {
-    std::string reason = motion.StopReason();
-    if (reason.empty()) reason = Tr("machine arrêtée.");
+    const std::string stop_reason = motion.StopReason();
+    const std::string reason = stop_reason.empty() ? Tr("machine arrêtée.") : TranslatedMachineMessage(stop_reason);
     result.outcome = IsoRunOutcome::kStopped;
     result.status = Status::Error(Fill(before ? Tr("Programme arrêté avant la ligne %1 (« %2 ») : %3")
                                               : Tr("Programme arrêté à la ligne %1 (« %2 ») : %3"),

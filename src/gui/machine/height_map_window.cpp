@@ -14,6 +14,7 @@
 
 #include "core/machine/height_map_file.h"
 #include "core/machine/height_map_probing.h"
+#include "core/machine/machine_message.h"
 #include "core/machine/machine_session.h"
 #include "core/text/numbers.h"
 #include "core/windows/height_map_window_controls.h"
@@ -209,7 +210,7 @@ void HeightMapWindow::ProbeMap() {
         if (result->outcome == ProbeOutcome::kContact) {
           self->ShowMap(result->map);
         } else {
-          const std::string reason = self->session_.Engine().StopReason();
+          const std::string reason = TranslatedMachineMessage(self->session_.Engine().StopReason());
           self->summary_->setText(TrMessage("Carte interrompue après %1 point(s) : %2")
                                       .arg(result->points_probed)
                                       .arg(QString::fromStdString(reason)));

@@ -22,6 +22,7 @@
 #include "core/job/excellon.h"
 #include "core/machine/height_map_file.h"
 #include "core/machine/iso_program.h"
+#include "core/machine/machine_message.h"
 #include "core/machine/motion_engine.h"
 #include "core/machine/resume_point.h"
 #include "core/settings/loupe_settings.h"
@@ -158,6 +159,8 @@ std::vector<AreaMessage> AreaMessages() {
        "Program line 1: “G21 G90” announces a program for another controller"},
       {"height map", [] { Status s; ParseHeightMapLines({}, "m.txt", &s); return Message(s); },
        "Carte des hauteurs m.txt, ligne 1 : en-tête « grille » absent.", "Height map m.txt, line 1: “grille” header missing."},
+      {"machine alarm", [] { return QString::fromStdString(TranslatedMachineMessage(std::string(kLimitStopMessage) + "X.")); },
+       "Butée atteinte, machine arrêtée : axe X.", "Limit switch reached, machine stopped: axis X."},
       {"resume", [] { return Message(CheckResume(ResumePoint{}, 0, true)); }, "Reprise impossible",
        "Cannot resume: the machine is stopped, press “Reset” first."},
       {"Excellon", [] { DrillFile d; return Message(ParseDrillFile("X1Y1\n", "d.drl", &d)); }, "Fichier de perçage ",
