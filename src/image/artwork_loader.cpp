@@ -109,7 +109,8 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<Stated
     size = size.expandedTo(announced);
   }
   if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide)) {
-    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels de côté, elle n'est pas acceptée."),
+    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels de côté, elle n'est "
+                                 "pas acceptée."),
                               {Quoted(path), std::to_string(size.width()), std::to_string(size.height()),
                                std::to_string(kMaxImageSide)}));
   }
@@ -117,7 +118,8 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<Stated
   // read image data"): such a picture is refused here with its size, before any decoding.
   if (size.isValid() &&
       static_cast<long long>(size.width()) * size.height() > kMaxDecodedArtworkPixels) {
-    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels (16384 x 16384), elle ne peut pas être lue."),
+    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels (16384 x 16384), elle "
+                                 "ne peut pas être lue."),
                               {Quoted(path), std::to_string(size.width()), std::to_string(size.height()),
                                std::to_string(kMaxDecodedArtworkPixels)}));
   }

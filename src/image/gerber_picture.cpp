@@ -83,8 +83,9 @@ Status RunGerbv(const GerberRequest& request, const QString& program, const Wind
                       errors.find("Unknown file type") != std::string::npos;
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || unread ||
       !QFileInfo::exists(png)) {
-    return Status::Error(errors.empty() ? Fill(Tr("gerbv n'a pas pu dessiner %1."), {Quoted(request.gerber_path)})
-                                        : Fill(Tr("gerbv n'a pas pu dessiner %1 : %2"), {Quoted(request.gerber_path), errors}));
+    const std::string gerber = Quoted(request.gerber_path);
+    return Status::Error(errors.empty() ? Fill(Tr("gerbv n'a pas pu dessiner %1."), {gerber})
+                                        : Fill(Tr("gerbv n'a pas pu dessiner %1 : %2"), {gerber, errors}));
   }
   return Status::Ok();
 }
@@ -133,8 +134,8 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   QString program = QString::fromStdString(request.program);
   if (!program.contains('/')) program = QStandardPaths::findExecutable(program);
   if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
-    return Status::Error(Fill(Tr("Le programme gerbv, qui dessine les fichiers Gerber, est introuvable (%1) : installez "
-                                 "le paquet Debian « gerbv » (sudo apt-get install gerbv)."),
+    return Status::Error(Fill(Tr("Le programme gerbv, qui dessine les fichiers Gerber, est introuvable (%1) : "
+                                 "installez le paquet Debian « gerbv » (sudo apt-get install gerbv)."),
                               {request.program}));
   }
   if (request.dpi < 25 || request.dpi > 10000) {
@@ -155,8 +156,8 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   for (int attempt = 0; attempt < kRenderAttempts; ++attempt, grow_mm = 2.0 * grow_mm + 10.0) {
     Window window = WindowAround(box, grow_mm, request.dpi);
     if (window.width > kMaxImageSide || window.height > kMaxImageSide) {
-      return Status::Error(Fill(Tr("Le fichier Gerber %1 donnerait une image de %2 x %3 pixels à %4 dpi : au-delà de %5 "
-                                   "pixels de côté ; choisissez une résolution plus faible."),
+      return Status::Error(Fill(Tr("Le fichier Gerber %1 donnerait une image de %2 x %3 pixels à %4 dpi : "
+                                   "au-delà de %5 pixels de côté ; choisissez une résolution plus faible."),
                                 {Quoted(request.gerber_path), std::to_string(window.width),
                                  std::to_string(window.height), std::to_string(request.dpi),
                                  std::to_string(kMaxImageSide)}));
@@ -165,7 +166,8 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
     if (Status s = RunGerbv(request, program, window, png); !s) return s;
     QImage image(png, "PNG");
     if (image.isNull() || std::abs(image.width() - window.width) > 1 || std::abs(image.height() - window.height) > 1) {
-      return Status::Error(Fill(Tr("L'image dessinée par gerbv pour %1 est illisible."), {Quoted(request.gerber_path)}));
+      return Status::Error(
+          Fill(Tr("L'image dessinée par gerbv pour %1 est illisible."), {Quoted(request.gerber_path)}));
     }
     // The picture's lower-left corner is the origin, whatever its size.
     window.width = image.width();

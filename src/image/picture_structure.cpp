@@ -39,7 +39,8 @@ Status CheckUncompressed(std::string_view b, std::uint64_t offset, const BmpLayo
   const std::uint64_t stride = (bmp.width * bmp.bits + 31) / 32 * 4;
   const std::uint64_t needed = stride * bmp.rows;
   if (b.size() - offset < needed) {
-    return Status::Error(Fill(Tr("données des pixels plus courtes que l'en-tête ne l'annonce : %1 attendus, %2 présents."),
+    return Status::Error(Fill(Tr("données des pixels plus courtes que l'en-tête ne l'annonce : %1 attendus, "
+                                 "%2 présents."),
                               {Bytes(needed), Bytes(b.size() - offset)}));
   }
   if (bmp.bits > 8 || bmp.colours >= (1u << bmp.bits)) return Status::Ok();
@@ -126,7 +127,9 @@ Status CheckBmp(std::string_view b) {
     bmp.bits = U16(b, 24);
     entry = 3;
   } else {
-    if (header < 16) return Status::Error(Fill(Tr("en-tête BMP illisible (taille annoncée %1)."), {std::to_string(header)}));
+    if (header < 16) {
+      return Status::Error(Fill(Tr("en-tête BMP illisible (taille annoncée %1)."), {std::to_string(header)}));
+    }
     const std::int32_t width = static_cast<std::int32_t>(U32(b, 18));
     const std::int32_t height = static_cast<std::int32_t>(U32(b, 22));
     if (width <= 0 || height == 0) return Status::Ok();  // the decoder names it
@@ -241,12 +244,15 @@ Status CheckGif(std::string_view b) {
       if (p + 1 > b.size()) return GifCut("une palette locale");
       const unsigned min_code_size = Byte(b, p++);
       if (min_code_size < 1 || min_code_size > 11) {
-        return Status::Error(Fill(Tr("GIF illisible : taille de code LZW %1 impossible."), {std::to_string(min_code_size)}));
+        return Status::Error(
+            Fill(Tr("GIF illisible : taille de code LZW %1 impossible."), {std::to_string(min_code_size)}));
       }
       const std::size_t data = p;
       if (!SkipSubBlocks(b, &p)) return GifCut("les données d'une image");
       const long pixels = LzwPixelCount(b, data, min_code_size);
-      if (pixels < 0) return Status::Error(Tr("GIF illisible : les données compressées d'une image sont incohérentes."));
+      if (pixels < 0) {
+        return Status::Error(Tr("GIF illisible : les données compressées d'une image sont incohérentes."));
+      }
       if (pixels < width * height) {
         return Status::Error(Fill(Tr("GIF tronqué : les données d'une image s'arrêtent après %1 pixels sur %2."),
                                   {std::to_string(pixels), std::to_string(width * height)}));

@@ -162,7 +162,8 @@ Status CheckRecordInside(const Contour& c, int index, int width, int height) {
   }
   for (const PathCorner& p : PathCorners(c)) {
     if (!InsidePicture(p.x, p.y, width, height)) {
-      return Status::Error(Fill(Tr("ligne %1 (contour %2, PathText) : le tracé passe par (%3 ; %4), hors de l'image (%5 x %6)."),
+      return Status::Error(Fill(Tr("ligne %1 (contour %2, PathText) : le tracé passe par (%3 ; %4), hors de "
+                                   "l'image (%5 x %6)."),
                                 {std::to_string(RecordLine(index, 0)), std::to_string(index), std::to_string(p.x),
                                  std::to_string(p.y), std::to_string(width), std::to_string(height)}));
     }
@@ -228,7 +229,8 @@ Status ParseEngravingBytes(std::string_view bytes, bool latin1, EngravingFile* f
   const std::size_t records_in_file = in.Remaining() / kRecordLines;
   if (static_cast<std::uint64_t>(count) + 1 > records_in_file) {
     return Status::Error(Fill(Tr("ligne 4 (nombre de contours) : %1 contours annoncés (plus l'enregistrement final), "
-                                 "mais le fichier n'a que %2 enregistrements complets de 16 lignes (fichier tronqué ?)."),
+                                 "mais le fichier n'a que %2 enregistrements complets de 16 lignes (fichier "
+                                 "tronqué ?)."),
                               {std::to_string(count), std::to_string(records_in_file)}));
   }
   // Records beyond the count would be silently dropped with the contours they hold.

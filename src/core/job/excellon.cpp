@@ -63,7 +63,9 @@ class DrillReader {
       return Status::Ok();
     }
     if (StartsWith(line, "METRIC") || StartsWith(line, "INCH")) return Units(line);
-    if (line == "G91" || StartsWith(line, "ICI")) return Refuse(Tr("coordonnées relatives (incrémentales) non prises en charge"));
+    if (line == "G91" || StartsWith(line, "ICI")) {
+      return Refuse(Tr("coordonnées relatives (incrémentales) non prises en charge"));
+    }
     if (StartsWith(line, "G00") || StartsWith(line, "G01") || line == "M15" || line == "M16" || line == "M17") {
       return Refuse(Tr("le mode de détourage (G00/G01, M15/M16) n'est pas pris en charge"));
     }

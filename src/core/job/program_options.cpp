@@ -15,12 +15,15 @@ Status CheckProgramOptions(const ProgramOptions& options) {
         Fill(Tr("Vitesse de broche : « %1 » n'est pas un nombre entier de tours par minute"), {options.SpindleRpm}));
   }
   if (!options.TravelHeight.empty() && !IsUnsignedDecimal(options.TravelHeight)) {
-    return Status::Error(Fill(Tr("Hauteur de déplacement : « %1 » n'est pas un nombre décimal positif écrit avec « . »"),
+    return Status::Error(Fill(Tr("Hauteur de déplacement : « %1 » n'est pas un nombre décimal positif écrit avec "
+                                 "« . »"),
                               {options.TravelHeight}));
   }
   if (!options.Drills.empty()) {
     std::vector<DrillSize> drills;
-    if (Status s = ParseDrillList(options.Drills, &drills); !s) return Status::Error(Fill(Tr("Forets : %1"), {s.message()}));
+    if (Status s = ParseDrillList(options.Drills, &drills); !s) {
+      return Status::Error(Fill(Tr("Forets : %1"), {s.message()}));
+    }
   }
   return Status::Ok();
 }

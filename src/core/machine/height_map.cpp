@@ -40,7 +40,8 @@ std::optional<HeightGrid> GridBySpacing(double origin_x, double origin_y, double
   if (!PositiveExtent(extent_x, extent_y, error)) return std::nullopt;
   if (!std::isfinite(spacing) || spacing <= 0) {
     if (error) {
-      *error = Fill(Tr("Carte des hauteurs : le pas de la grille (%1 mm) doit être positif."), {FormatFixed(spacing, 3)});
+      *error = Fill(Tr("Carte des hauteurs : le pas de la grille (%1 mm) doit être positif."),
+                    {FormatFixed(spacing, 3)});
     }
     return std::nullopt;
   }

@@ -84,7 +84,9 @@ HeightMap ParseHeightMapLines(const std::vector<std::string>& lines, const std::
       seen.assign(static_cast<std::size_t>(*columns) * static_cast<std::size_t>(*rows), false);
       continue;
     }
-    if (words.size() != 3) return fail(i, Fill(Tr("trois nombres attendus (x y z), %1 lus."), {std::to_string(words.size())}));
+    if (words.size() != 3) {
+      return fail(i, Fill(Tr("trois nombres attendus (x y z), %1 lus."), {std::to_string(words.size())}));
+    }
     const auto x = Number(words[0]);
     const auto y = Number(words[1]);
     const auto z = Number(words[2]);

@@ -16,7 +16,8 @@ namespace {
 Status CheckSize(const char* axis, double mm) {
   if (std::isfinite(mm) && mm >= 0) return Status::Ok();
   return Status::Error(
-      Fill(Tr("Taille du travail en %1 invalide : \"%2\". Prévisualisation non redessinée."), {axis, FormatGeneral(mm)}));
+      Fill(Tr("Taille du travail en %1 invalide : \"%2\". Prévisualisation non redessinée."),
+           {axis, FormatGeneral(mm)}));
 }
 
 }  // namespace

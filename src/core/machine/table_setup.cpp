@@ -69,7 +69,8 @@ Status ReadSurfacingValues(const SurfacingTexts& texts, SurfacingValues* values)
   for (int box = 0; box < kSurfacingBoxCount; ++box) {
     const std::optional<double> value = ParseDecimal(texts[box], '.');
     if (!value) {
-      return Status::Error(Fill(Tr("Surfaçage : la valeur « %1 » (\"%2\") n'est pas un nombre (séparateur décimal « . »)."),
+      return Status::Error(Fill(Tr("Surfaçage : la valeur « %1 » (\"%2\") n'est pas un nombre (séparateur "
+                                   "décimal « . »)."),
                                 {Tr(kBoxNames[box]), texts[box]}));
     }
     read[box] = *value;

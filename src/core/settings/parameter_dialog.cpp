@@ -162,7 +162,8 @@ ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
     const ParameterDialogControl& control = kControls[i];
     if (i >= static_cast<int>(lines.size())) {
       load.status = Status::Error(
-          Fill(Tr("%1 : ligne manquante, le fichier n'a que %2 ligne(s) sur %3 ; les valeurs suivantes ne sont pas lues."),
+          Fill(Tr("%1 : ligne manquante, le fichier n'a que %2 ligne(s) sur %3 ; les valeurs suivantes ne "
+                  "sont pas lues."),
                {LineName(i), std::to_string(lines.size()), std::to_string(kMachineParameterLineCount)}));
       return load;
     }
@@ -173,7 +174,8 @@ ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
         const std::optional<std::int32_t> index = ParseInt32(line);
         if (!index) {
           load.status = Status::Error(
-              Fill(Tr("%1 : « %2 » n'est pas un nombre entier ; les lignes suivantes ne sont pas lues."), {LineName(i), line}));
+              Fill(Tr("%1 : « %2 » n'est pas un nombre entier ; les lignes suivantes ne sont pas lues."),
+                   {LineName(i), line}));
           return load;
         }
         if (*index < 0 || *index >= ItemCount(control.list)) {
