@@ -1348,5 +1348,17 @@ Do you want to replace it?</translation>
         <source>Le vertex n°%1 a reçu le n°d'ordre %2</source>
         <translation>Vertex no. %1 was given job order no. %2</translation>
     </message>
+    <message>
+        <source>Palpeur outil non câblé (paramètres du port) : palpage impossible. Rien n'a bougé.</source>
+        <translation>Tool probe not wired (port settings): probing impossible. Nothing moved.</translation>
+    </message>
+    <message>
+        <source>Palpeur déjà en contact avant la descente (pince posée sur l'outil ? câble en court-circuit ?). Rien n'a bougé.</source>
+        <translation>Probe already in contact before the descent (clip on the tool? cable short-circuited?). Nothing moved.</translation>
+    </message>
+    <message>
+        <source>Palpage impossible : avance de palpage et course maximale doivent être positives, pas Z réglé.</source>
+        <translation>Probing impossible: probing feed and maximum travel must be positive, Z step set.</translation>
+    </message>
 </context>
 </TS>

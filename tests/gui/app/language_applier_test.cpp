@@ -200,10 +200,12 @@ QByteArray Unescaped(const QString& inside) {
 }
 
 // Every French text written out at a translation call of the program's sources (Tr("..."),
-// TrMessage("..."), adjacent literals joined), with the file it is in.
+// TrMessage("..."), adjacent literals joined) or as a named message the windows translate
+// (kLimitStopMessage = "...", the prefixes, the questions), with the file it is in.
 QList<QPair<QString, QByteArray>> MessagesInSources() {
   QList<QPair<QString, QByteArray>> found;
-  const QRegularExpression call(QStringLiteral(R"re(\b(?:Tr|TrMessage)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+  const QRegularExpression call(QStringLiteral(
+      R"re((?:\b(?:Tr|TrMessage)\(|char\* k\w+(?:Message|Prefix|Question) =)\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[);])re"));
   const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
   QDirIterator files(QStringLiteral(PISTORA_LNG_DIR "/../src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                      QDir::Files, QDirIterator::Subdirectories);
