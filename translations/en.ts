@@ -1360,5 +1360,21 @@ Do you want to replace it?</translation>
         <source>Palpage impossible : avance de palpage et course maximale doivent être positives, pas Z réglé.</source>
         <translation>Probing impossible: probing feed and maximum travel must be positive, Z step set.</translation>
     </message>
+    <message>
+        <source>Port : </source>
+        <translation>Port: </translation>
+    </message>
+    <message>
+        <source>Ordonnancement temps réel obtenu.</source>
+        <translation>Real-time scheduling obtained.</translation>
+    </message>
+    <message>
+        <source>Ordonnancement temps réel non obtenu.</source>
+        <translation>Real-time scheduling not obtained.</translation>
+    </message>
+    <message>
+        <source>Mémoire non verrouillée : des impulsions pourront être retardées.</source>
+        <translation>Memory not locked: pulses may be delayed.</translation>
+    </message>
 </context>
 </TS>

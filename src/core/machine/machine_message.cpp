@@ -14,7 +14,7 @@ std::string TranslatedMachineMessage(const std::string& text) {
   std::string whole = Tr(text);
   if (whole != text) return whole;
   for (const char* start : {kLimitStopMessage, kPortLostMessage, kTowardLimitMessage, kSeekGaveUpMessage, kRunPrefix,
-                            kAnalysePrefix}) {
+                            kAnalysePrefix, kPortNotePrefix}) {
     if (text.starts_with(start)) return Tr(start) + text.substr(std::string_view(start).size());
   }
   return whole;
