@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/quoted.h"
 #include "image/picture_structure.h"
 #include "image/bitmap_image.h"
@@ -73,7 +74,7 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap) { return LoadArtwork
 Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<StatedResolution>* resolution) {
   const QString name = QString::fromStdString(path);
   if (!QFileInfo::exists(name)) {
-    return Status::Error("Le fichier " + Quoted(path) + " est introuvable.");
+    return Status::Error(Fill(Tr("Le fichier %1 est introuvable."), {Quoted(path)}));
   }
   // The largest picture read (16384 x 16384 at 32 bits) with its headers.
   constexpr std::size_t kMaxPictureBytes = (std::size_t{1} << 30) + (std::size_t{1} << 20);
@@ -87,8 +88,8 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<Stated
   // Any other format a Qt image plugin recognises by its content (PNG, TIFF, JPEG, ...).
   const QByteArray other_format = kind == PictureKind::kUnknown ? QImageReader::imageFormat(&buffer) : QByteArray();
   if (kind == PictureKind::kUnknown && other_format.isEmpty()) {
-    return Status::Error("L'image " + Quoted(path) + " ne peut pas être lue : " +
-                         CheckPictureStructure(bytes).message());
+    return Status::Error(
+        Fill(Tr("L'image %1 ne peut pas être lue : %2"), {Quoted(path), CheckPictureStructure(bytes).message()}));
   }
   const bool gif = kind == PictureKind::kGif;
   const std::string format_name = kind == PictureKind::kUnknown ? other_format.toUpper().toStdString()
@@ -108,34 +109,35 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<Stated
     size = size.expandedTo(announced);
   }
   if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide)) {
-    return Status::Error("L'image " + Quoted(path) + " mesure " + std::to_string(size.width()) + " x " +
-                         std::to_string(size.height()) + " pixels : au-delà de " +
-                         std::to_string(kMaxImageSide) + " pixels de côté, elle n'est pas acceptée.");
+    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels de côté, elle n'est "
+                                 "pas acceptée."),
+                              {Quoted(path), std::to_string(size.width()), std::to_string(size.height()),
+                               std::to_string(kMaxImageSide)}));
   }
   // The decoder reads no picture of more pixels than 16384 x 16384 (it answers only "Unable to
   // read image data"): such a picture is refused here with its size, before any decoding.
   if (size.isValid() &&
       static_cast<long long>(size.width()) * size.height() > kMaxDecodedArtworkPixels) {
-    return Status::Error("L'image " + Quoted(path) + " mesure " + std::to_string(size.width()) + " x " +
-                         std::to_string(size.height()) + " pixels : au-delà de " +
-                         std::to_string(kMaxDecodedArtworkPixels) +
-                         " pixels (16384 x 16384), elle ne peut pas être lue.");
+    return Status::Error(Fill(Tr("L'image %1 mesure %2 x %3 pixels : au-delà de %4 pixels (16384 x 16384), elle "
+                                 "ne peut pas être lue."),
+                              {Quoted(path), std::to_string(size.width()), std::to_string(size.height()),
+                               std::to_string(kMaxDecodedArtworkPixels)}));
   }
   // A decoder reads a damaged picture's missing part as white (or copper): refused instead.
   // Other formats are checked by their own decoder, which refuses data cut short.
   if (kind != PictureKind::kUnknown) {
     if (Status s = CheckPictureStructure(bytes); !s) {
-      return Status::Error("L'image " + Quoted(path) + " (" + format_name + ") est endommagée : " + s.message());
+      return Status::Error(Fill(Tr("L'image %1 (%2) est endommagée : %3"), {Quoted(path), format_name, s.message()}));
     }
   }
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
-    return Status::Error("Impossible de lire l'image " + Quoted(path) + " (" + format_name +
-                         ") : " + reader.errorString().toStdString() + ".");
+    return Status::Error(Fill(Tr("Impossible de lire l'image %1 (%2) : %3."),
+                              {Quoted(path), format_name, reader.errorString().toStdString()}));
   }
   if (image.width() > kMaxImageSide || image.height() > kMaxImageSide) {
-    return Status::Error("L'image " + Quoted(path) + " est trop grande (plus de " +
-                         std::to_string(kMaxImageSide) + " pixels de côté).");
+    return Status::Error(Fill(Tr("L'image %1 est trop grande (plus de %2 pixels de côté)."),
+                              {Quoted(path), std::to_string(kMaxImageSide)}));
   }
   // Every format but GIF keeps its colours, as BMP does: only exact black and white take part,
   // grey and colour pixels are thresholded by the analysis.

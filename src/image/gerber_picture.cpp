@@ -10,6 +10,7 @@
 
 #include "core/job/gerber_extent.h"
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
 
@@ -68,22 +69,23 @@ Status RunGerbv(const GerberRequest& request, const QString& program, const Wind
   QProcess process;
   process.start(program, arguments);
   if (!process.waitForStarted()) {
-    return Status::Error("Impossible de lancer gerbv (" + program.toStdString() + ") : " +
-                         process.errorString().toStdString() + ".");
+    return Status::Error(Fill(Tr("Impossible de lancer gerbv (%1) : %2."),
+                              {program.toStdString(), process.errorString().toStdString()}));
   }
   if (!process.waitForFinished(request.timeout_ms)) {
     process.kill();
     process.waitForFinished();
-    return Status::Error("gerbv n'a pas fini de dessiner " + Quoted(request.gerber_path) + " en " +
-                         FormatFixed(request.timeout_ms / 1000.0, 1) + " s : abandon.");
+    return Status::Error(Fill(Tr("gerbv n'a pas fini de dessiner %1 en %2 s : abandon."),
+                              {Quoted(request.gerber_path), FormatFixed(request.timeout_ms / 1000.0, 1)}));
   }
   const std::string errors = ErrorLines(process);
   const bool unread = errors.find("Could not read") != std::string::npos ||
                       errors.find("Unknown file type") != std::string::npos;
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || unread ||
       !QFileInfo::exists(png)) {
-    return Status::Error("gerbv n'a pas pu dessiner " + Quoted(request.gerber_path) +
-                         (errors.empty() ? "." : " : " + errors));
+    const std::string gerber = Quoted(request.gerber_path);
+    return Status::Error(errors.empty() ? Fill(Tr("gerbv n'a pas pu dessiner %1."), {gerber})
+                                        : Fill(Tr("gerbv n'a pas pu dessiner %1 : %2"), {gerber, errors}));
   }
   return Status::Ok();
 }
@@ -132,11 +134,13 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   QString program = QString::fromStdString(request.program);
   if (!program.contains('/')) program = QStandardPaths::findExecutable(program);
   if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
-    return Status::Error("Le programme gerbv, qui dessine les fichiers Gerber, est introuvable (" +
-                         request.program + ") : installez le paquet Debian « gerbv » (sudo apt-get install gerbv).");
+    return Status::Error(Fill(Tr("Le programme gerbv, qui dessine les fichiers Gerber, est introuvable (%1) : "
+                                 "installez le paquet Debian « gerbv » (sudo apt-get install gerbv)."),
+                              {request.program}));
   }
   if (request.dpi < 25 || request.dpi > 10000) {
-    return Status::Error("Résolution " + std::to_string(request.dpi) + " dpi hors de 25 à 10000 pour un fichier Gerber.");
+    return Status::Error(
+        Fill(Tr("Résolution %1 dpi hors de 25 à 10000 pour un fichier Gerber."), {std::to_string(request.dpi)}));
   }
   std::string text;
   if (Status s = ReadFileBytes(request.gerber_path, &text, kMaxGerberFileBytes); !s) return s;
@@ -145,23 +149,25 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
   for (const DrillHole& hole : request.holes) box.Add(hole.x_mm, hole.y_mm, hole.diameter_mm / 2.0);
 
   QTemporaryDir folder;
-  if (!folder.isValid()) return Status::Error("Impossible de créer un dossier temporaire pour gerbv.");
+  if (!folder.isValid()) return Status::Error(Tr("Impossible de créer un dossier temporaire pour gerbv."));
   const QString png = folder.filePath("couche.png");
   const double pixel_mm = kMillimetresPerInch / request.dpi;
   double grow_mm = kGerberMarginMm + 1.0;
   for (int attempt = 0; attempt < kRenderAttempts; ++attempt, grow_mm = 2.0 * grow_mm + 10.0) {
     Window window = WindowAround(box, grow_mm, request.dpi);
     if (window.width > kMaxImageSide || window.height > kMaxImageSide) {
-      return Status::Error("Le fichier Gerber " + Quoted(request.gerber_path) + " donnerait une image de " +
-                           std::to_string(window.width) + " x " + std::to_string(window.height) + " pixels à " +
-                           std::to_string(request.dpi) + " dpi : au-delà de " + std::to_string(kMaxImageSide) +
-                           " pixels de côté ; choisissez une résolution plus faible.");
+      return Status::Error(Fill(Tr("Le fichier Gerber %1 donnerait une image de %2 x %3 pixels à %4 dpi : "
+                                   "au-delà de %5 pixels de côté ; choisissez une résolution plus faible."),
+                                {Quoted(request.gerber_path), std::to_string(window.width),
+                                 std::to_string(window.height), std::to_string(request.dpi),
+                                 std::to_string(kMaxImageSide)}));
     }
     QFile::remove(png);
     if (Status s = RunGerbv(request, program, window, png); !s) return s;
     QImage image(png, "PNG");
     if (image.isNull() || std::abs(image.width() - window.width) > 1 || std::abs(image.height() - window.height) > 1) {
-      return Status::Error("L'image dessinée par gerbv pour " + Quoted(request.gerber_path) + " est illisible.");
+      return Status::Error(
+          Fill(Tr("L'image dessinée par gerbv pour %1 est illisible."), {Quoted(request.gerber_path)}));
     }
     // The picture's lower-left corner is the origin, whatever its size.
     window.width = image.width();
@@ -169,14 +175,15 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
     PixelBox copper;
     Bitmap full = Thresholded(image, &copper);
     if (copper.Empty()) {
-      return Status::Error("Le fichier Gerber " + Quoted(request.gerber_path) + " ne dessine aucun cuivre.");
+      return Status::Error(Fill(Tr("Le fichier Gerber %1 ne dessine aucun cuivre."), {Quoted(request.gerber_path)}));
     }
     const bool clipped = copper.left == 0 || copper.top == 0 || copper.right == window.width - 1 ||
                          copper.bottom == window.height - 1;
     if (clipped && attempt + 1 < kRenderAttempts) continue;
     if (clipped) {
-      return Status::Error("Le cuivre de " + Quoted(request.gerber_path) +
-                           " déborde de la fenêtre dessinée même élargie : fichier Gerber inhabituel.");
+      return Status::Error(Fill(Tr("Le cuivre de %1 déborde de la fenêtre dessinée même élargie : fichier Gerber "
+                                   "inhabituel."),
+                                {Quoted(request.gerber_path)}));
     }
     // The frame of the full window; the crop below moves its corner by whole pixels.
     PictureFrame frame{window.left_in * kMillimetresPerInch, window.bottom_in * kMillimetresPerInch, pixel_mm,
@@ -210,7 +217,7 @@ Status RenderGerber(const GerberRequest& request, GerberPicture* picture) {
     picture->frame = frame;
     return Status::Ok();
   }
-  return Status::Error("gerbv : fenêtre introuvable.");  // not reached: the loop returns
+  return Status::Error(Tr("gerbv : fenêtre introuvable."));  // not reached: the loop returns
 }
 
 }  // namespace pistora

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/text/message_translation.h"
+
 namespace pistora {
 namespace {
 
@@ -14,7 +16,7 @@ std::uint32_t U16(std::string_view b, std::size_t i) {
 std::uint32_t U32(std::string_view b, std::size_t i) { return U16(b, i) | (U16(b, i + 2) << 16); }
 unsigned Byte(std::string_view b, std::size_t i) { return static_cast<unsigned char>(b[i]); }
 
-std::string Bytes(std::uint64_t n) { return std::to_string(n) + " octets"; }
+std::string Bytes(std::uint64_t n) { return Fill(Tr("%1 octets"), {std::to_string(n)}); }
 
 struct BmpLayout {
   std::uint64_t width = 0;
@@ -28,16 +30,18 @@ constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
 
 Status PaletteIndex(unsigned index, const BmpLayout& bmp, std::uint64_t row, std::uint64_t column) {
   if (index < bmp.colours) return Status::Ok();
-  return Status::Error("indice de couleur " + std::to_string(index) + " au pixel (" + std::to_string(column) + ", " +
-                       std::to_string(row) + ") hors de la palette (" + std::to_string(bmp.colours) + " couleurs).");
+  return Status::Error(Fill(Tr("indice de couleur %1 au pixel (%2, %3) hors de la palette (%4 couleurs)."),
+                            {std::to_string(index), std::to_string(column), std::to_string(row),
+                             std::to_string(bmp.colours)}));
 }
 
 Status CheckUncompressed(std::string_view b, std::uint64_t offset, const BmpLayout& bmp) {
   const std::uint64_t stride = (bmp.width * bmp.bits + 31) / 32 * 4;
   const std::uint64_t needed = stride * bmp.rows;
   if (b.size() - offset < needed) {
-    return Status::Error("données des pixels plus courtes que l'en-tête ne l'annonce : " + Bytes(needed) +
-                         " attendus, " + Bytes(b.size() - offset) + " présents.");
+    return Status::Error(Fill(Tr("données des pixels plus courtes que l'en-tête ne l'annonce : %1 attendus, "
+                                 "%2 présents."),
+                              {Bytes(needed), Bytes(b.size() - offset)}));
   }
   if (bmp.bits > 8 || bmp.colours >= (1u << bmp.bits)) return Status::Ok();
   const unsigned mask = (1u << bmp.bits) - 1;
@@ -58,7 +62,7 @@ Status CheckRle(std::string_view b, std::uint64_t offset, const BmpLayout& bmp) 
   std::uint64_t x = 0, y = 0;
   std::size_t p = offset;
   auto overrun = [&](const char* what) {
-    return Status::Error(std::string("flux RLE qui déborde ") + what + " à l'octet " + std::to_string(p) + ".");
+    return Status::Error(Fill(Tr("flux RLE qui déborde %1 à l'octet %2."), {Tr(what), std::to_string(p)}));
   };
   auto pixels = [&](std::uint64_t count, auto index_of) -> Status {
     if (y >= bmp.rows) return overrun("de l'image");
@@ -102,16 +106,16 @@ Status CheckRle(std::string_view b, std::uint64_t offset, const BmpLayout& bmp) 
   // Some writers leave out the end-of-picture mark after the last row; a row left unwritten
   // means the stream was cut.
   if (y >= bmp.rows || (y + 1 == bmp.rows && x == bmp.width)) return Status::Ok();
-  return Status::Error("flux RLE tronqué : il s'arrête à la ligne " + std::to_string(y + 1) + " sur " +
-                       std::to_string(bmp.rows) + ".");
+  return Status::Error(Fill(Tr("flux RLE tronqué : il s'arrête à la ligne %1 sur %2."),
+                            {std::to_string(y + 1), std::to_string(bmp.rows)}));
 }
 
 Status CheckBmp(std::string_view b) {
-  if (b.size() < 18) return Status::Error("en-tête BMP tronqué (" + Bytes(b.size()) + ").");
+  if (b.size() < 18) return Status::Error(Fill(Tr("en-tête BMP tronqué (%1)."), {Bytes(b.size())}));
   const std::uint64_t offset = U32(b, 10);
   const std::uint32_t header = U32(b, 14);
   if (header < 12 || 14 + static_cast<std::uint64_t>(header) > b.size()) {
-    return Status::Error("en-tête BMP tronqué ou illisible (taille annoncée " + std::to_string(header) + ").");
+    return Status::Error(Fill(Tr("en-tête BMP tronqué ou illisible (taille annoncée %1)."), {std::to_string(header)}));
   }
   BmpLayout bmp;
   std::uint64_t palette_start = 14 + static_cast<std::uint64_t>(header);
@@ -123,7 +127,9 @@ Status CheckBmp(std::string_view b) {
     bmp.bits = U16(b, 24);
     entry = 3;
   } else {
-    if (header < 16) return Status::Error("en-tête BMP illisible (taille annoncée " + std::to_string(header) + ").");
+    if (header < 16) {
+      return Status::Error(Fill(Tr("en-tête BMP illisible (taille annoncée %1)."), {std::to_string(header)}));
+    }
     const std::int32_t width = static_cast<std::int32_t>(U32(b, 18));
     const std::int32_t height = static_cast<std::int32_t>(U32(b, 22));
     if (width <= 0 || height == 0) return Status::Ok();  // the decoder names it
@@ -135,8 +141,8 @@ Status CheckBmp(std::string_view b) {
     if (header == 40 && bmp.compression == kBitFields) palette_start += 12;
   }
   if (offset > b.size()) {
-    return Status::Error("le début des pixels (octet " + std::to_string(offset) + ") est au-delà de la fin du fichier (" +
-                         Bytes(b.size()) + ").");
+    return Status::Error(Fill(Tr("le début des pixels (octet %1) est au-delà de la fin du fichier (%2)."),
+                              {std::to_string(offset), Bytes(b.size())}));
   }
   // Other depths are no BMP at all: the decoder names them.
   if (bmp.bits != 1 && bmp.bits != 2 && bmp.bits != 4 && bmp.bits != 8 && bmp.bits != 16 && bmp.bits != 24 &&
@@ -156,7 +162,7 @@ Status CheckBmp(std::string_view b) {
 }
 
 Status GifCut(const char* what) {
-  return Status::Error(std::string("GIF tronqué : le fichier s'arrête dans ") + what + ".");
+  return Status::Error(Fill(Tr("GIF tronqué : le fichier s'arrête dans %1."), {Tr(what)}));
 }
 
 // Skips a chain of data sub-blocks from `p`; false when the file ends inside it.
@@ -221,7 +227,7 @@ Status CheckGif(std::string_view b) {
   while (p < b.size()) {
     const unsigned kind = Byte(b, p++);
     if (kind == 0x3B) {
-      if (!image) return Status::Error("GIF sans image.");
+      if (!image) return Status::Error(Tr("GIF sans image."));
       return Status::Ok();
     }
     if (kind == 0x21) {
@@ -238,24 +244,26 @@ Status CheckGif(std::string_view b) {
       if (p + 1 > b.size()) return GifCut("une palette locale");
       const unsigned min_code_size = Byte(b, p++);
       if (min_code_size < 1 || min_code_size > 11) {
-        return Status::Error("GIF illisible : taille de code LZW " + std::to_string(min_code_size) + " impossible.");
+        return Status::Error(
+            Fill(Tr("GIF illisible : taille de code LZW %1 impossible."), {std::to_string(min_code_size)}));
       }
       const std::size_t data = p;
       if (!SkipSubBlocks(b, &p)) return GifCut("les données d'une image");
       const long pixels = LzwPixelCount(b, data, min_code_size);
-      if (pixels < 0) return Status::Error("GIF illisible : les données compressées d'une image sont incohérentes.");
+      if (pixels < 0) {
+        return Status::Error(Tr("GIF illisible : les données compressées d'une image sont incohérentes."));
+      }
       if (pixels < width * height) {
-        return Status::Error("GIF tronqué : les données d'une image s'arrêtent après " + std::to_string(pixels) +
-                             " pixels sur " + std::to_string(width * height) + ".");
+        return Status::Error(Fill(Tr("GIF tronqué : les données d'une image s'arrêtent après %1 pixels sur %2."),
+                                  {std::to_string(pixels), std::to_string(width * height)}));
       }
       image = true;
     } else {
-      return Status::Error("GIF illisible : bloc inconnu (0x" + std::string(1, "0123456789ABCDEF"[kind >> 4]) +
-                           std::string(1, "0123456789ABCDEF"[kind & 15]) + ") à l'octet " + std::to_string(p - 1) +
-                           ".");
+      const std::string hex{"0123456789ABCDEF"[kind >> 4], "0123456789ABCDEF"[kind & 15]};
+      return Status::Error(Fill(Tr("GIF illisible : bloc inconnu (0x%1) à l'octet %2."), {hex, std::to_string(p - 1)}));
     }
   }
-  return Status::Error("GIF tronqué : le fichier s'arrête sans sa marque de fin (0x3B).");
+  return Status::Error(Tr("GIF tronqué : le fichier s'arrête sans sa marque de fin (0x3B)."));
 }
 
 }  // namespace
@@ -275,7 +283,7 @@ Status CheckPictureStructure(std::string_view bytes) {
     case PictureKind::kUnknown:
       break;
   }
-  return Status::Error("ce n'est ni une image BMP ni une image GIF (début du fichier non reconnu).");
+  return Status::Error(Tr("ce n'est ni une image BMP ni une image GIF (début du fichier non reconnu)."));
 }
 
 }  // namespace pistora

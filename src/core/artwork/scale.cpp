@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -23,9 +24,10 @@ bool UsablePixelSize(double pixel_size_mm) {
 std::string PixelSizeRefusal(double pixel_size_mm) {
   if (UsablePixelSize(pixel_size_mm)) return {};
   const std::string shown = std::isfinite(pixel_size_mm) ? PixelSizeText(pixel_size_mm) : std::string("?");
-  return "Échelle non définie : la taille du pixel vaut " + shown +
-         " mm. Tracez sur l'image une distance connue, donnez sa longueur réelle en mm (la taille "
-         "du pixel doit être supérieure à 0 et inférieure à 10 mm), puis validez la mise à l'échelle.";
+  return Fill(Tr("Échelle non définie : la taille du pixel vaut %1 mm. Tracez sur l'image une distance connue, donnez "
+                 "sa longueur réelle en mm (la taille du pixel doit être supérieure à 0 et inférieure à 10 mm), puis "
+                 "validez la mise à l'échelle."),
+              {shown});
 }
 
 std::string PixelSizeText(double pixel_size_mm) { return FormatFixed(pixel_size_mm, 3); }

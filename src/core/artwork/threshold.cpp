@@ -1,5 +1,6 @@
 #include "core/artwork/threshold.h"
 
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
 
@@ -35,14 +36,14 @@ bool HasCopper(const Bitmap& bitmap) {
 }
 
 std::string ThresholdNotice(const std::string& name, long others, double percent) {
-  return "L'image " + Quoted(name) + " a " + std::to_string(others) +
-         " pixels ni noirs ni blancs : elle est passée en noir et blanc au seuil de " + FormatGeneral(percent, '.') +
-         " % de luminosité.";
+  return Fill(Tr("L'image %1 a %2 pixels ni noirs ni blancs : elle est passée en noir et blanc au seuil de %3 % de "
+                 "luminosité."),
+              {Quoted(name), std::to_string(others), FormatGeneral(percent, '.')});
 }
 
 std::string NoCopperMessage(const std::string& name) {
-  return "L'image " + Quoted(name) +
-         " ne contient aucun cuivre (aucun pixel noir) : rien à graver, aucun fichier n'est écrit.";
+  return Fill(Tr("L'image %1 ne contient aucun cuivre (aucun pixel noir) : rien à graver, aucun fichier n'est écrit."),
+              {Quoted(name)});
 }
 
 }  // namespace pistora

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/artwork/copper_map.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -65,9 +66,8 @@ Status PlaceDrillHoles(Workspace& ws, const std::vector<DrillHole>& holes, const
   for (const DrillHole& hole : holes) {
     const PathPixel p = BoardToPath(frame, hole.x_mm, hole.y_mm);
     if (p.x < 0 || p.x >= width || p.y < 1 || p.y > height) {
-      return Status::Error("Le trou de la ligne " + std::to_string(hole.line) + " du fichier de perçage (X " +
-                           FormatFixed(hole.x_mm, 3) + " Y " + FormatFixed(hole.y_mm, 3) +
-                           " mm) tombe hors du typon.");
+      return Status::Error(Fill(Tr("Le trou de la ligne %1 du fichier de perçage (X %2 Y %3 mm) tombe hors du typon."),
+                                {std::to_string(hole.line), FormatFixed(hole.x_mm, 3), FormatFixed(hole.y_mm, 3)}));
     }
     const int radius = static_cast<int>(std::ceil(hole.diameter_mm / 2.0 / frame.pixel_mm));
     Contour c;
@@ -83,15 +83,17 @@ Status PlaceDrillHoles(Workspace& ws, const std::vector<DrillHole>& holes, const
     added.push_back(std::move(c));
     if (!CopperNear(ws.ArtworkBitmap, p.x, p.y, radius + 2)) {
       if (++result.off_copper <= kNamedOffCopperHoles) {
-        result.notices.push_back("Le trou de la ligne " + std::to_string(hole.line) + " du fichier de perçage (X " +
-                                 FormatFixed(hole.x_mm, 3) + " Y " + FormatFixed(hole.y_mm, 3) + " mm, " +
-                                 FormatFixed(hole.diameter_mm, 3) + " mm) ne tombe sur aucune pastille.");
+        result.notices.push_back(
+            Fill(Tr("Le trou de la ligne %1 du fichier de perçage (X %2 Y %3 mm, %4 mm) ne tombe sur aucune pastille."),
+                 {std::to_string(hole.line), FormatFixed(hole.x_mm, 3), FormatFixed(hole.y_mm, 3),
+                  FormatFixed(hole.diameter_mm, 3)}));
       }
     }
   }
   if (result.off_copper > kNamedOffCopperHoles) {
-    result.notices.push_back(std::to_string(result.off_copper) + " trous en tout ne tombent sur aucune pastille : " +
-                             "le fichier de perçage va-t-il avec ce typon (même carte, même face) ?");
+    result.notices.push_back(Fill(Tr("%1 trous en tout ne tombent sur aucune pastille : le fichier de perçage va-t-il "
+                                     "avec ce typon (même carte, même face) ?"),
+                                  {std::to_string(result.off_copper)}));
   }
   for (Contour& c : ws.Table.items) {
     if (!c.IsPad) continue;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/artwork/hole_shape.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -52,14 +53,13 @@ Status ParseDrillList(const std::string& text, std::vector<DrillSize>* drills) {
       const std::string item = Trimmed(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
       const std::optional<double> mm = IsUnsignedDecimal(item) ? ParseDecimal(item, '.') : std::nullopt;
       if (!mm || *mm <= 0 || *mm > kLargestDrillMm) {
-        return Status::Error("liste de forets \xC2\xAB " + text + " \xC2\xBB : \xC2\xAB " + item +
-                             " \xC2\xBB n'est pas un diam\xC3\xA8tre de foret en mm (nombre d\xC3\xA9" "cimal "
-                             "\xC3\xA9" "crit avec \xC2\xAB . \xC2\xBB, au-dessus de 0 et au plus 10)");
+        return Status::Error(Fill(Tr("liste de forets « %1 » : « %2 » n'est pas un diamètre de foret en mm (nombre "
+                                     "décimal écrit avec « . », au-dessus de 0 et au plus 10)"),
+                                  {text, item}));
       }
       for (const DrillSize& d : result) {
         if (std::abs(d.mm - *mm) < 1e-9) {
-          return Status::Error("liste de forets \xC2\xAB " + text + " \xC2\xBB : le foret " + item +
-                               " mm y figure deux fois");
+          return Status::Error(Fill(Tr("liste de forets « %1 » : le foret %2 mm y figure deux fois"), {text, item}));
         }
       }
       result.push_back(DrillSize{item, *mm});

@@ -10,6 +10,7 @@
 #include "core/job/job_bounds.h"
 #include "core/text/latin1.h"
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
 
@@ -61,7 +62,7 @@ class LineReader {
   Status Integer(const std::string& field, std::int32_t* value) {
     if (!Load()) return CutShort(field);
     const std::optional<std::int32_t> parsed = ParseInt32(NumberToken(line_));
-    if (!parsed) return NotANumber(field, "un nombre entier");
+    if (!parsed) return NotANumber(field, Tr("un nombre entier"));
     *value = *parsed;
     Take();
     return Status::Ok();
@@ -71,7 +72,7 @@ class LineReader {
     if (!Load()) return CutShort(field);
     const std::string_view token = NumberToken(line_);
     const std::optional<double> parsed = token.empty() ? std::nullopt : ParseDecimal(token, '.');
-    if (!parsed) return NotANumber(field, "un nombre décimal (séparateur « . »)");
+    if (!parsed) return NotANumber(field, Tr("un nombre décimal (séparateur « . »)"));
     *value = *parsed;
     *text = std::string(token);
     Take();
@@ -92,15 +93,15 @@ class LineReader {
     ++taken_;
   }
   Status Error(const std::string& field, const std::string& what) const {
-    return Status::Error("ligne " + std::to_string(LineNumber()) + " (" + field + ") : " + what);
+    return Status::Error(Fill(Tr("ligne %1 (%2) : %3"), {std::to_string(LineNumber()), field, what}));
   }
   Status CutShort(const std::string& field) const {
-    return Status::Error("ligne " + std::to_string(LineNumber()) + " (" + field +
-                         ") : le fichier s'arrête avant la fin (fichier tronqué).");
+    return Status::Error(Fill(Tr("ligne %1 (%2) : le fichier s'arrête avant la fin (fichier tronqué)."),
+                              {std::to_string(LineNumber()), field}));
   }
   Status NotANumber(const std::string& field, const std::string& kind) const {
     const std::string& line = line_;
-    return Error(field, "« " + (line.size() > 40 ? line.substr(0, 40) + "…" : line) + " » n'est pas " + kind + ".");
+    return Error(field, Fill(Tr("« %1 » n'est pas %2."), {line.size() > 40 ? line.substr(0, 40) + "…" : line, kind}));
   }
 
   LineCursor cursor_;
@@ -154,16 +155,17 @@ Status CheckRecordInside(const Contour& c, int index, int width, int height) {
     const bool is_x = k == 1 || k == 3 || k == 8 || k == 11 || k == 12;
     const int limit = is_x ? width : height;
     if (values[k] < 0 || values[k] > limit) {
-      return Status::Error("ligne " + std::to_string(RecordLine(index, k)) + " (contour " + std::to_string(index) +
-                           ", " + kRecordFields[k] + ") : " + std::to_string(values[k]) + " hors de l'image (0 à " +
-                           std::to_string(limit) + ").");
+      return Status::Error(Fill(Tr("ligne %1 (contour %2, %3) : %4 hors de l'image (0 à %5)."),
+                                {std::to_string(RecordLine(index, k)), std::to_string(index), kRecordFields[k],
+                                 std::to_string(values[k]), std::to_string(limit)}));
     }
   }
   for (const PathCorner& p : PathCorners(c)) {
     if (!InsidePicture(p.x, p.y, width, height)) {
-      return Status::Error("ligne " + std::to_string(RecordLine(index, 0)) + " (contour " + std::to_string(index) +
-                           ", PathText) : le tracé passe par (" + std::to_string(p.x) + " ; " + std::to_string(p.y) +
-                           "), hors de l'image (" + std::to_string(width) + " x " + std::to_string(height) + ").");
+      return Status::Error(Fill(Tr("ligne %1 (contour %2, PathText) : le tracé passe par (%3 ; %4), hors de "
+                                   "l'image (%5 x %6)."),
+                                {std::to_string(RecordLine(index, 0)), std::to_string(index), std::to_string(p.x),
+                                 std::to_string(p.y), std::to_string(width), std::to_string(height)}));
     }
   }
   return Status::Ok();
@@ -187,8 +189,8 @@ std::vector<std::string> EngravingFileLines(const Workspace& ws) {
 Status SaveEngravingFile(const std::string& path, const Workspace& ws) {
   // A size the reader would refuse is never written (no INF, NaN, 0 or negative size).
   if (!IsUsablePixelSize(ws.PixelSizeMm)) {
-    return Status::Error("Fichier de gravure " + Quoted(path) + " non écrit : " + PixelSizeProblem(ws.PixelSizeMm) +
-                         ".");
+    return Status::Error(
+        Fill(Tr("Fichier de gravure %1 non écrit : %2."), {Quoted(path), PixelSizeProblem(ws.PixelSizeMm)}));
   }
   return WriteLatin1LinesAtomically(path, EngravingFileLines(ws));
 }
@@ -200,39 +202,42 @@ Status ParseEngravingBytes(std::string_view bytes, bool latin1, EngravingFile* f
   EngravingFile read;
   Status s;
   std::string pixel_text;
-  if (!(s = in.Decimal("taille d'un pixel en mm", &read.PixelSizeMm, &pixel_text))) return s;
+  if (!(s = in.Decimal(Tr("taille d'un pixel en mm"), &read.PixelSizeMm, &pixel_text))) return s;
   if (!IsUsablePixelSize(read.PixelSizeMm)) {
-    return Status::Error("ligne 1 (taille d'un pixel en mm) : « " + pixel_text + " » : " +
-                         PixelSizeProblem(read.PixelSizeMm) + ".");
+    return Status::Error(Fill(Tr("ligne 1 (taille d'un pixel en mm) : « %1 » : %2."),
+                              {pixel_text, PixelSizeProblem(read.PixelSizeMm)}));
   }
   std::int32_t height = 0;
   std::int32_t width = 0;
   std::int32_t count = 0;
-  const std::string size_range = " hors de 0 à " + std::to_string(kMaxImageSide) + " pixels.";
-  if (!(s = in.Integer("hauteur de l'image", &height))) return s;
+  const std::string max_side = std::to_string(kMaxImageSide);
+  if (!(s = in.Integer(Tr("hauteur de l'image"), &height))) return s;
   if (height < 0 || height > kMaxImageSide) {
-    return Status::Error("ligne 2 (hauteur de l'image) : " + std::to_string(height) + size_range);
+    return Status::Error(
+        Fill(Tr("ligne 2 (hauteur de l'image) : %1 hors de 0 à %2 pixels."), {std::to_string(height), max_side}));
   }
-  if (!(s = in.Integer("largeur de l'image", &width))) return s;
+  if (!(s = in.Integer(Tr("largeur de l'image"), &width))) return s;
   if (width < 0 || width > kMaxImageSide) {
-    return Status::Error("ligne 3 (largeur de l'image) : " + std::to_string(width) + size_range);
+    return Status::Error(
+        Fill(Tr("ligne 3 (largeur de l'image) : %1 hors de 0 à %2 pixels."), {std::to_string(width), max_side}));
   }
-  if (!(s = in.Integer("nombre de contours", &count))) return s;
+  if (!(s = in.Integer(Tr("nombre de contours"), &count))) return s;
   if (count < 0) {
-    return Status::Error("ligne 4 (nombre de contours) : " + std::to_string(count) + " est négatif.");
+    return Status::Error(Fill(Tr("ligne 4 (nombre de contours) : %1 est négatif."), {std::to_string(count)}));
   }
   // N contours plus the slot past the end, 16 lines each, must be in the file.
   const std::size_t records_in_file = in.Remaining() / kRecordLines;
   if (static_cast<std::uint64_t>(count) + 1 > records_in_file) {
-    return Status::Error("ligne 4 (nombre de contours) : " + std::to_string(count) +
-                         " contours annoncés (plus l'enregistrement final), mais le fichier n'a que " +
-                         std::to_string(records_in_file) + " enregistrements complets de 16 lignes (fichier tronqué ?).");
+    return Status::Error(Fill(Tr("ligne 4 (nombre de contours) : %1 contours annoncés (plus l'enregistrement final), "
+                                 "mais le fichier n'a que %2 enregistrements complets de 16 lignes (fichier "
+                                 "tronqué ?)."),
+                              {std::to_string(count), std::to_string(records_in_file)}));
   }
   // Records beyond the count would be silently dropped with the contours they hold.
   if (static_cast<std::uint64_t>(count) + 1 < records_in_file) {
-    return Status::Error("ligne 4 (nombre de contours) : " + std::to_string(count) +
-                         " contours annoncés (plus l'enregistrement final), mais le fichier a " +
-                         std::to_string(records_in_file) + " enregistrements complets de 16 lignes.");
+    return Status::Error(Fill(Tr("ligne 4 (nombre de contours) : %1 contours annoncés (plus l'enregistrement final), "
+                                 "mais le fichier a %2 enregistrements complets de 16 lignes."),
+                              {std::to_string(count), std::to_string(records_in_file)}));
   }
   read.Height = height;
   read.Width = width;
@@ -263,7 +268,7 @@ Status ReadEngravingFile(const std::string& path, EngravingFile* file) {
   Status s = ReadFileBytes(path, &bytes);
   if (!s) return s;
   s = ParseEngravingBytes(bytes, true, file);
-  if (!s) return Status::Error("Fichier de gravure " + Quoted(path) + " illisible, " + s.message());
+  if (!s) return Status::Error(Fill(Tr("Fichier de gravure %1 illisible, %2"), {Quoted(path), s.message()}));
   return Status::Ok();
 }
 

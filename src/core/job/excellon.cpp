@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
 
@@ -62,21 +63,23 @@ class DrillReader {
       return Status::Ok();
     }
     if (StartsWith(line, "METRIC") || StartsWith(line, "INCH")) return Units(line);
-    if (line == "G91" || StartsWith(line, "ICI")) return Refuse("coordonnées relatives (incrémentales) non prises en charge");
+    if (line == "G91" || StartsWith(line, "ICI")) {
+      return Refuse(Tr("coordonnées relatives (incrémentales) non prises en charge"));
+    }
     if (StartsWith(line, "G00") || StartsWith(line, "G01") || line == "M15" || line == "M16" || line == "M17") {
-      return Refuse("le mode de détourage (G00/G01, M15/M16) n'est pas pris en charge");
+      return Refuse(Tr("le mode de détourage (G00/G01, M15/M16) n'est pas pris en charge"));
     }
     if (line[0] == 'T') return Tool(line);
     if (line[0] == 'X' || line[0] == 'Y') return Hole(line);
-    return Refuse("ligne inconnue");
+    return Refuse(Tr("ligne inconnue"));
   }
 
   DrillFile Result() { return std::move(file_); }
 
  private:
   Status Refuse(const std::string& why) const {
-    return Status::Error("Fichier de perçage " + Quoted(name_) + ", ligne " + std::to_string(line_) + " (« " +
-                         raw_.substr(0, 60) + " ») : " + why + ".");
+    return Status::Error(Fill(Tr("Fichier de perçage %1, ligne %2 (« %3 ») : %4."),
+                              {Quoted(name_), std::to_string(line_), raw_.substr(0, 60), why}));
   }
 
   // ";FILE_FORMAT=2:5" and ";FORMAT={3:3/ ...}" give the digit format.
@@ -108,7 +111,7 @@ class DrillReader {
     metric_ = StartsWith(line, "METRIC");
     std::string_view rest = std::string_view(line).substr(metric_ ? 6 : 4);
     while (!rest.empty()) {
-      if (rest[0] != ',') return Refuse("unités illisibles");
+      if (rest[0] != ',') return Refuse(Tr("unités illisibles"));
       rest.remove_prefix(1);
       const std::size_t comma = rest.find(',');
       const std::string_view item = rest.substr(0, comma);
@@ -122,7 +125,7 @@ class DrillReader {
         integer_digits_ = static_cast<int>(dot);
         decimal_digits_ = static_cast<int>(item.size() - dot - 1);
       } else {
-        return Refuse("unités illisibles");
+        return Refuse(Tr("unités illisibles"));
       }
     }
     return Status::Ok();
@@ -160,25 +163,25 @@ class DrillReader {
     std::size_t end = 1;
     while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
     const std::optional<std::int32_t> tool = ParseInt32(std::string_view(line).substr(1, end - 1));
-    if (!tool || *tool < 0) return Refuse("numéro d'outil illisible");
+    if (!tool || *tool < 0) return Refuse(Tr("numéro d'outil illisible"));
     std::optional<double> diameter;
     while (end < line.size()) {
       const char letter = line[end];
       std::size_t next = end + 1;
       while (next < line.size() && !std::isalpha(static_cast<unsigned char>(line[next]))) ++next;
-      if (!std::isalpha(static_cast<unsigned char>(letter))) return Refuse("outil illisible");
+      if (!std::isalpha(static_cast<unsigned char>(letter))) return Refuse(Tr("outil illisible"));
       const std::string_view value = std::string_view(line).substr(end + 1, next - end - 1);
       if (letter == 'C') {
         diameter = Number(value);
-        if (!diameter) return Refuse("diamètre illisible");
+        if (!diameter) return Refuse(Tr("diamètre illisible"));
       }
       end = next;
     }
     if (diameter) {
       const double mm = ToMm(*diameter);
       if (!(mm > 0.0 && mm <= kLargestDiameterMm)) {
-        return Refuse("diamètre de l'outil T" + std::to_string(*tool) + " (" + FormatFixed(mm, 3) +
-                      " mm) hors de 0 à 10 mm");
+        return Refuse(Fill(Tr("diamètre de l'outil T%1 (%2 mm) hors de 0 à 10 mm"),
+                           {std::to_string(*tool), FormatFixed(mm, 3)}));
       }
       tools_[*tool] = mm;
     }
@@ -193,8 +196,9 @@ class DrillReader {
     if (slot == std::string::npos) return Place();
     if (Status s = Place(); !s) return s;
     if (Status s = Point(std::string_view(line).substr(slot + 3)); !s) return s;
-    file_.notices.push_back("Fichier de perçage " + Quoted(name_) + ", ligne " + std::to_string(line_) +
-                            " : rainure (G85) percée à ses deux bouts seulement ; le reste est à fraiser à part.");
+    file_.notices.push_back(Fill(Tr("Fichier de perçage %1, ligne %2 : rainure (G85) percée à ses deux bouts "
+                                    "seulement ; le reste est à fraiser à part."),
+                                 {Quoted(name_), std::to_string(line_)}));
     return Place();
   }
 
@@ -207,9 +211,9 @@ class DrillReader {
       while (next < text.size() && text[next] != 'X' && text[next] != 'Y') ++next;
       const std::string_view value = text.substr(1, next - 1);
       const std::optional<double> number = (axis == 'X' || axis == 'Y') ? Number(value) : std::nullopt;
-      if (!number) return Refuse("coordonnée illisible");
+      if (!number) return Refuse(Tr("coordonnée illisible"));
       if (!(std::abs(ToMm(*number)) <= kFarthestCoordinateMm)) {
-        return Refuse("coordonnée hors de toute carte");
+        return Refuse(Tr("coordonnée hors de toute carte"));
       }
       (axis == 'X' ? x : y) = ToMm(*number);
       text.remove_prefix(next);
@@ -220,10 +224,11 @@ class DrillReader {
   }
 
   Status Place() {
-    if (tool_ <= 0) return Refuse("trou placé avant le choix d'un outil (T1, T2...)");
+    if (tool_ <= 0) return Refuse(Tr("trou placé avant le choix d'un outil (T1, T2...)"));
     const auto tool = tools_.find(tool_);
-    if (tool == tools_.end()) return Refuse("l'outil T" + std::to_string(tool_) + " n'a pas de diamètre (T" +
-                                            std::to_string(tool_) + "C...)");
+    if (tool == tools_.end()) {
+      return Refuse(Fill(Tr("l'outil T%1 n'a pas de diamètre (T%1C...)"), {std::to_string(tool_)}));
+    }
     file_.holes.push_back({x_, y_, tool->second, line_});
     return Status::Ok();
   }

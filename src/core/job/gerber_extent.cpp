@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 #include "core/text/quoted.h"
 
@@ -85,8 +86,8 @@ class ExtentScanner {
 
  private:
   Status Refuse(std::string_view command) const {
-    return Status::Error("Le fichier Gerber " + Quoted(name_) + " contient une commande illisible : « " +
-                         std::string(command.substr(0, 60)) + " ».");
+    return Status::Error(Fill(Tr("Le fichier Gerber %1 contient une commande illisible : « %2 »."),
+                              {Quoted(name_), command.substr(0, 60)}));
   }
 
   // "FSLAX46Y46": L or T (zeros left out), A (absolute), X and Y digits.
@@ -215,7 +216,7 @@ Status ScanGerberExtent(std::string_view text, const std::string& name, BoardBox
     command.clear();
   }
   if (result.empty) {
-    return Status::Error("Le fichier Gerber " + Quoted(name) + " ne dessine rien (aucune coordonnée lue).");
+    return Status::Error(Fill(Tr("Le fichier Gerber %1 ne dessine rien (aucune coordonnée lue)."), {Quoted(name)}));
   }
   *box = result;
   return Status::Ok();

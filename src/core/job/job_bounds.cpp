@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/job/gcode_writer.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -13,8 +14,8 @@ bool IsUsablePixelSize(double pixel_size_mm) {
 
 std::string PixelSizeProblem(double pixel_size_mm) {
   if (IsUsablePixelSize(pixel_size_mm)) return "";
-  return "la taille d'un pixel doit être un nombre de plus de 0 et de moins de " +
-         FormatFixed(kMaxPixelSizeMm, 0) + " mm";
+  return Fill(Tr("la taille d'un pixel doit être un nombre de plus de 0 et de moins de %1 mm"),
+              {FormatFixed(kMaxPixelSizeMm, 0)});
 }
 
 bool InsidePicture(long long x, long long y, int width, int height) {
@@ -23,7 +24,7 @@ bool InsidePicture(long long x, long long y, int width, int height) {
 
 Status CheckJobWithinPicture(const Workspace& ws) {
   if (!IsUsablePixelSize(ws.PixelSizeMm)) {
-    return Status::Error("Programme non écrit : " + PixelSizeProblem(ws.PixelSizeMm) + ".");
+    return Status::Error(Fill(Tr("Programme non écrit : %1."), {PixelSizeProblem(ws.PixelSizeMm)}));
   }
   const int width = ws.EngravingBitmap.Width();
   const int height = ws.EngravingBitmap.Height();
@@ -40,8 +41,8 @@ Status CheckJobWithinPicture(const Workspace& ws) {
       }
     }
     if (!inside) {
-      return Status::Error("Programme non écrit : le contour " + std::to_string(i) + " sort de l'image (" +
-                           std::to_string(width) + " x " + std::to_string(height) + " pixels).");
+      return Status::Error(Fill(Tr("Programme non écrit : le contour %1 sort de l'image (%2 x %3 pixels)."),
+                                {std::to_string(i), std::to_string(width), std::to_string(height)}));
     }
   }
   return Status::Ok();

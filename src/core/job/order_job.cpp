@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/message_translation.h"
+
 namespace pistora {
 
 bool IsInJob(const Contour& contour, JobMode mode) {
@@ -133,6 +135,7 @@ void OrderJob(Workspace& ws, JobMode mode) {
   if (members.empty()) return;
 
   StartGrid grid(table, members);
+  const std::string log_line = Tr("Le vertex n°%1 a reçu le n°d'ordre %2");
   std::int64_t px = 0, py = 0;
   for (int k = 1;; ++k) {
     const int chosen = grid.TakeNearest(px, py);
@@ -142,8 +145,7 @@ void OrderJob(Workspace& ws, JobMode mode) {
     ws.OrderedCount = k;
     px = c.EndX;
     py = c.EndY;
-    ws.ContourLog.push_back("Le vertex n\xC2\xB0" + std::to_string(chosen) + " a re\xC3\xA7u le n\xC2\xB0" "d'ordre " +
-                       std::to_string(k));
+    ws.ContourLog.push_back(Fill(log_line, {std::to_string(chosen), std::to_string(k)}));
   }
 }
 

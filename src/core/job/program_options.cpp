@@ -4,22 +4,26 @@
 
 #include "core/job/drill_sizes.h"
 #include "core/job/gcode_writer.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
 
 Status CheckProgramOptions(const ProgramOptions& options) {
   if (!IsUnsignedInteger(options.SpindleRpm)) {
-    return Status::Error("Vitesse de broche : \xC2\xAB " + options.SpindleRpm +
-                         " \xC2\xBB n'est pas un nombre entier de tours par minute");
+    return Status::Error(
+        Fill(Tr("Vitesse de broche : « %1 » n'est pas un nombre entier de tours par minute"), {options.SpindleRpm}));
   }
   if (!options.TravelHeight.empty() && !IsUnsignedDecimal(options.TravelHeight)) {
-    return Status::Error("Hauteur de d\xC3\xA9placement : \xC2\xAB " + options.TravelHeight +
-                         " \xC2\xBB n'est pas un nombre d\xC3\xA9" "cimal positif \xC3\xA9" "crit avec \xC2\xAB . \xC2\xBB");
+    return Status::Error(Fill(Tr("Hauteur de déplacement : « %1 » n'est pas un nombre décimal positif écrit avec "
+                                 "« . »"),
+                              {options.TravelHeight}));
   }
   if (!options.Drills.empty()) {
     std::vector<DrillSize> drills;
-    if (Status s = ParseDrillList(options.Drills, &drills); !s) return Status::Error("Forets : " + s.message());
+    if (Status s = ParseDrillList(options.Drills, &drills); !s) {
+      return Status::Error(Fill(Tr("Forets : %1"), {s.message()}));
+    }
   }
   return Status::Ok();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -12,8 +13,8 @@ namespace {
 bool PositiveExtent(double extent_x, double extent_y, std::string* error) {
   if (std::isfinite(extent_x) && std::isfinite(extent_y) && extent_x > 0 && extent_y > 0) return true;
   if (error) {
-    *error = "Carte des hauteurs : l'étendue du travail (" + FormatFixed(extent_x, 3) + " x " +
-             FormatFixed(extent_y, 3) + " mm) doit être positive sur X et sur Y.";
+    *error = Fill(Tr("Carte des hauteurs : l'étendue du travail (%1 x %2 mm) doit être positive sur X et sur Y."),
+                  {FormatFixed(extent_x, 3), FormatFixed(extent_y, 3)});
   }
   return false;
 }
@@ -25,9 +26,9 @@ std::optional<HeightGrid> GridByCount(double origin_x, double origin_y, double e
   if (!PositiveExtent(extent_x, extent_y, error)) return std::nullopt;
   if (columns < kMinGridPoints || columns > kMaxGridPoints || rows < kMinGridPoints || rows > kMaxGridPoints) {
     if (error) {
-      *error = "Carte des hauteurs : grille de " + std::to_string(columns) + " x " + std::to_string(rows) +
-               " points refusée (de " + std::to_string(kMinGridPoints) + " à " + std::to_string(kMaxGridPoints) +
-               " points par côté).";
+      *error = Fill(Tr("Carte des hauteurs : grille de %1 x %2 points refusée (de %3 à %4 points par côté)."),
+                    {std::to_string(columns), std::to_string(rows), std::to_string(kMinGridPoints),
+                     std::to_string(kMaxGridPoints)});
     }
     return std::nullopt;
   }
@@ -39,7 +40,8 @@ std::optional<HeightGrid> GridBySpacing(double origin_x, double origin_y, double
   if (!PositiveExtent(extent_x, extent_y, error)) return std::nullopt;
   if (!std::isfinite(spacing) || spacing <= 0) {
     if (error) {
-      *error = "Carte des hauteurs : le pas de la grille (" + FormatFixed(spacing, 3) + " mm) doit être positif.";
+      *error = Fill(Tr("Carte des hauteurs : le pas de la grille (%1 mm) doit être positif."),
+                    {FormatFixed(spacing, 3)});
     }
     return std::nullopt;
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -51,7 +52,7 @@ std::vector<std::string> HeightMapLines(const HeightMap& map) {
 
 HeightMap ParseHeightMapLines(const std::vector<std::string>& lines, const std::string& name, Status* status) {
   const auto fail = [&](std::size_t index, const std::string& why) {
-    *status = Status::Error("Carte des hauteurs " + name + ", ligne " + std::to_string(index + 1) + " : " + why);
+    *status = Status::Error(Fill(Tr("Carte des hauteurs %1, ligne %2 : %3"), {name, std::to_string(index + 1), why}));
     return HeightMap();
   };
   *status = Status::Ok();
@@ -65,29 +66,31 @@ HeightMap ParseHeightMapLines(const std::vector<std::string>& lines, const std::
     last = i;
     if (!map) {
       if (words[0] != kHeaderWord || words.size() != 7) {
-        return fail(i, "en-tête attendu \xC2\xAB grille COLONNES LIGNES X0 Y0 PAS_X PAS_Y \xC2\xBB.");
+        return fail(i, Tr("en-tête attendu \xC2\xAB grille COLONNES LIGNES X0 Y0 PAS_X PAS_Y \xC2\xBB."));
       }
       const auto columns = ParseInt32(words[1]);
       const auto rows = ParseInt32(words[2]);
       std::optional<double> v[4];
       for (int k = 0; k < 4; ++k) v[k] = Number(words[3 + k]);
-      if (!columns || !rows || !v[0] || !v[1] || !v[2] || !v[3]) return fail(i, "nombre illisible dans l'en-tête.");
+      if (!columns || !rows || !v[0] || !v[1] || !v[2] || !v[3]) return fail(i, Tr("nombre illisible dans l'en-tête."));
       if (*columns < kMinGridPoints || *columns > kMaxGridPoints || *rows < kMinGridPoints ||
           *rows > kMaxGridPoints) {
-        return fail(i, "grille de " + std::to_string(*columns) + " x " + std::to_string(*rows) +
-                           " points (de " + std::to_string(kMinGridPoints) + " à " +
-                           std::to_string(kMaxGridPoints) + " par côté).");
+        return fail(i, Fill(Tr("grille de %1 x %2 points (de %3 à %4 par côté)."),
+                            {std::to_string(*columns), std::to_string(*rows), std::to_string(kMinGridPoints),
+                             std::to_string(kMaxGridPoints)}));
       }
-      if (!(*v[2] > 0) || !(*v[3] > 0)) return fail(i, "le pas de la grille doit être positif.");
+      if (!(*v[2] > 0) || !(*v[3] > 0)) return fail(i, Tr("le pas de la grille doit être positif."));
       map = HeightMap(HeightGrid{*v[0], *v[1], *v[2], *v[3], *columns, *rows});
       seen.assign(static_cast<std::size_t>(*columns) * static_cast<std::size_t>(*rows), false);
       continue;
     }
-    if (words.size() != 3) return fail(i, "trois nombres attendus (x y z), " + std::to_string(words.size()) + " lus.");
+    if (words.size() != 3) {
+      return fail(i, Fill(Tr("trois nombres attendus (x y z), %1 lus."), {std::to_string(words.size())}));
+    }
     const auto x = Number(words[0]);
     const auto y = Number(words[1]);
     const auto z = Number(words[2]);
-    if (!x || !y || !z) return fail(i, "nombre illisible.");
+    if (!x || !y || !z) return fail(i, Tr("nombre illisible."));
     const HeightGrid& g = map->Grid();
     const double u = (*x - g.origin_x) / g.step_x;
     const double w = (*y - g.origin_y) / g.step_y;
@@ -96,21 +99,21 @@ HeightMap ParseHeightMapLines(const std::vector<std::string>& lines, const std::
     if (column < 0 || column >= g.columns || row < 0 || row >= g.rows ||
         std::abs(map->PointX(static_cast<int>(column)) - *x) > kPointTolerance ||
         std::abs(map->PointY(static_cast<int>(row)) - *y) > kPointTolerance) {
-      return fail(i, "le point (" + std::string(words[0]) + ", " + std::string(words[1]) +
-                         ") n'est pas un point de la grille.");
+      return fail(i, Fill(Tr("le point (%1, %2) n'est pas un point de la grille."), {words[0], words[1]}));
     }
     const std::size_t index = static_cast<std::size_t>(row) * static_cast<std::size_t>(g.columns) +
                               static_cast<std::size_t>(column);
     if (seen[index]) {
-      return fail(i, "le point (" + std::string(words[0]) + ", " + std::string(words[1]) + ") est déjà donné.");
+      return fail(i, Fill(Tr("le point (%1, %2) est déjà donné."), {words[0], words[1]}));
     }
     seen[index] = true;
     ++points;
     map->Set(static_cast<int>(column), static_cast<int>(row), *z);
   }
-  if (!map) return fail(lines.empty() ? 0 : lines.size() - 1, "en-tête \xC2\xAB grille \xC2\xBB absent.");
+  if (!map) return fail(lines.empty() ? 0 : lines.size() - 1, Tr("en-tête \xC2\xAB grille \xC2\xBB absent."));
   if (points != seen.size()) {
-    return fail(last, std::to_string(seen.size() - points) + " point(s) de la grille manquant(s) en fin de fichier.");
+    return fail(last, Fill(Tr("%1 point(s) de la grille manquant(s) en fin de fichier."),
+                           {std::to_string(seen.size() - points)}));
   }
   return *map;
 }

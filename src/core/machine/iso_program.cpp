@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <limits>
 
+#include "core/machine/machine_message.h"
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -35,20 +37,19 @@ void WalkWorkZero(IsoMotion& motion, WalkAxis axis, double offset) {
   motion.MoveTo(0, 0, 0);
 }
 
-std::string LineLabel(std::size_t index) { return "Ligne " + std::to_string(index + 1); }
+std::string LineNumber(std::size_t index) { return std::to_string(index + 1); }
 
 // Ok, or the message of a move line whose words do not convert.
 Status CheckMoveWords(const AxisWords& words, std::size_t index, std::string_view line) {
   if (words.ok()) return Status::Ok();
   if (words.beyond_reach) {
-    return Status::Error(LineLabel(index) + " du programme : le mot " + std::string(1, words.failed_letter) +
-                         " \xC2\xAB " + words.failed_text + " \xC2\xBB d\xC3\xA9passe 10 m, hors de port\xC3\xA9" "e de "
-                         "toute machine (\xC2\xAB " + std::string(line) + " \xC2\xBB). Le programme n'est pas "
-                         "ex\xC3\xA9" "cut\xC3\xA9.");
+    return Status::Error(Fill(Tr("Ligne %1 du programme : le mot %2 « %3 » dépasse 10 m, hors de portée de toute "
+                                 "machine (« %4 »). Le programme n'est pas exécuté."),
+                              {LineNumber(index), std::string(1, words.failed_letter), words.failed_text, line}));
   }
-  return Status::Error(LineLabel(index) + " du programme : le mot " + std::string(1, words.failed_letter) +
-                       " \xC2\xAB " + words.failed_text + " \xC2\xBB n'est pas un nombre (\xC2\xAB " +
-                       std::string(line) + " \xC2\xBB). Le programme n'est pas ex\xC3\xA9" "cut\xC3\xA9.");
+  return Status::Error(Fill(Tr("Ligne %1 du programme : le mot %2 « %3 » n'est pas un nombre (« %4 »). Le programme "
+                               "n'est pas exécuté."),
+                            {LineNumber(index), std::string(1, words.failed_letter), words.failed_text, line}));
 }
 
 }  // namespace
@@ -120,10 +121,10 @@ Status CheckIsoDialect(const std::vector<std::string>& lines) {
     if (line.starts_with("(")) continue;
     for (const char* word : kStateWords) {
       if (line.find(word) == std::string_view::npos) continue;
-      return Status::Error(LineLabel(i) + " du programme : \xC2\xAB " + lines[i] +
-                           " \xC2\xBB annonce un programme pour un autre contr\xC3\xB4leur (dialecte linuxcnc ou "
-                           "grbl). La machine n'ex\xC3\xA9" "cute que le dialecte pistora : r\xC3\xA9" "g\xC3\xA9"
-                           "n\xC3\xA9rez le programme avec ce dialecte.");
+      return Status::Error(Fill(Tr("Ligne %1 du programme : « %2 » annonce un programme pour un autre contrôleur "
+                                   "(dialecte linuxcnc ou grbl). La machine n'exécute que le dialecte pistora : "
+                                   "régénérez le programme avec ce dialecte."),
+                                {LineNumber(i), lines[i]}));
     }
   }
   return Status::Ok();
@@ -193,11 +194,12 @@ IsoRunResult RunIsoProgram(const std::vector<std::string>& lines, IsoMotion& mot
   const long count = static_cast<long>(lines.size());
   // The line the latch ended the run at, and whether it was set before that line began.
   auto stopped_at = [&](std::size_t index, bool before) {
-    std::string reason = motion.StopReason();
-    if (reason.empty()) reason = "machine arrêtée.";
+    const std::string stop_reason = motion.StopReason();
+    const std::string reason = stop_reason.empty() ? Tr("machine arrêtée.") : TranslatedMachineMessage(stop_reason);
     result.outcome = IsoRunOutcome::kStopped;
-    result.status = Status::Error("Programme arrêté " + std::string(before ? "avant la " : "à la ") + "ligne " +
-                                  std::to_string(index + 1) + " (\xC2\xAB " + lines[index] + " \xC2\xBB) : " + reason);
+    result.status = Status::Error(Fill(before ? Tr("Programme arrêté avant la ligne %1 (« %2 ») : %3")
+                                              : Tr("Programme arrêté à la ligne %1 (« %2 ») : %3"),
+                                       {LineNumber(index), lines[index], reason}));
     motion.ShowLine(result.status.message());
   };
   for (std::size_t i = first_line; i < lines.size(); ++i) {

@@ -4,6 +4,8 @@
 
 #include "core/machine/homing.h"
 #include "core/machine/iso_program.h"
+#include "core/machine/machine_message.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -207,13 +209,15 @@ void MachineSession::Halt() {
 }
 
 void MachineSession::SetStartupNotes(const std::string& port_note, const std::string& timing_note) {
-  startup_notes_ = port_note;
-  if (!timing_note.empty()) startup_notes_ += (startup_notes_.empty() ? "" : " ") + timing_note;
+  port_note_ = port_note;
+  timing_note_ = timing_note;
 }
 
 std::string MachineSession::StartupMessage() const {
-  std::string message = port_layer_.DriverMessage();
-  if (!startup_notes_.empty()) message += " " + startup_notes_;
+  std::string message = Tr(port_layer_.DriverMessage());
+  for (const std::string* note : {&port_note_, &timing_note_}) {
+    if (!note->empty()) message += " " + TranslatedMachineMessage(*note);
+  }
   return message;
 }
 

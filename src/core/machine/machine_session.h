@@ -114,7 +114,8 @@ class MachineSession final : public SetupMotion {
 
   // The port choice and the real-time scheduling, for the message line (empty: nothing to say).
   void SetStartupNotes(const std::string& port_note, const std::string& timing_note);
-  // The driver's message, then the notes.
+  // The driver's message, then the notes, in the chosen language (the notes as far as they are
+  // fixed texts or start with one).
   std::string StartupMessage() const;
 
   // A program is being analysed or run (the machine window says so around it).
@@ -205,7 +206,8 @@ class MachineSession final : public SetupMotion {
   Jogger jogger_;
   FeedSlider feed_slider_;
   EngineIsoMotion iso_motion_;
-  std::string startup_notes_;
+  std::string port_note_;
+  std::string timing_note_;
   std::atomic<bool> program_running_{false};
   std::atomic<bool> jog_release_{false};
   std::atomic<bool> jog_active_{false};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/machine/iso_box.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -14,8 +15,9 @@ namespace {
 // A job size is a number, never negative.
 Status CheckSize(const char* axis, double mm) {
   if (std::isfinite(mm) && mm >= 0) return Status::Ok();
-  return Status::Error("Taille du travail en " + std::string(axis) + " invalide : \"" + FormatGeneral(mm) +
-                       "\". Prévisualisation non redessinée.");
+  return Status::Error(
+      Fill(Tr("Taille du travail en %1 invalide : \"%2\". Prévisualisation non redessinée."),
+           {axis, FormatGeneral(mm)}));
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ Status CheckPlateGeometry(const PlateGeometry& plate) {
                        std::isfinite(plate.origin_x) && std::isfinite(plate.origin_y);
   if (sizes_ok && rest_ok) return Status::Ok();
   return Status::Error(
-      "Dimensions de la plaque de cuivre invalides (cn.dat) : prévisualisation non redessinée.");
+      Tr("Dimensions de la plaque de cuivre invalides (cn.dat) : prévisualisation non redessinée."));
 }
 
 PlateGeometry PlateOf(const MachineParameters& parameters) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/machine/tick_pacer.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -65,7 +66,8 @@ ProbeResult Descend(MotionEngine& engine, const ProbeSettings& settings) {
     accumulator += MotionEngine::kTickUs;
     if (accumulator > period) {
       if (result.steps >= max_steps) {
-        engine.Alarm(kNoContactMessage + FormatFixed(settings.max_travel, 3) + " mm, machine arrêtée.");
+        engine.Alarm(Fill(Tr("Palpeur : aucun contact sur %1 mm, machine arrêtée."),
+                          {FormatFixed(settings.max_travel, 3)}));
         result.outcome = ProbeOutcome::kNoContact;
         break;
       }

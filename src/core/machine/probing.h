@@ -35,8 +35,6 @@ inline constexpr const char* kProbeClosedMessage =
     "Rien n'a bougé.";
 inline constexpr const char* kProbeSettingMessage =
     "Palpage impossible : avance de palpage et course maximale doivent être positives, pas Z réglé.";
-// Followed by the travel in mm and " mm, machine arrêtée."
-inline constexpr const char* kNoContactMessage = "Palpeur : aucun contact sur ";
 
 // Z goes down at the probing feed, one status read a tick, until the probe input closes; it stops
 // at that tick, records Z and lifts back to its start height at the work feed. No contact within

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/machine/iso_program.h"
+#include "core/text/message_translation.h"
 
 namespace pistora {
 
@@ -26,13 +27,11 @@ ResumePoint PlanResumePoint(const std::vector<std::string>& lines, const Program
 
 Status CheckResume(const ResumePoint& point, std::uint64_t work_zero_epoch_now, bool stop_latched) {
   if (stop_latched) {
-    return Status::Error("Reprise impossible : la machine est arr\xC3\xAAt\xC3\xA9" "e, appuyez d'abord sur "
-                         "\xC2\xAB Raz \xC2\xBB.");
+    return Status::Error(Tr("Reprise impossible : la machine est arrêtée, appuyez d'abord sur « Raz »."));
   }
   if (point.work_zero_epoch != work_zero_epoch_now) {
-    return Status::Error("Reprise refus\xC3\xA9" "e : le z\xC3\xA9ro pi\xC3\xA8" "ce a chang\xC3\xA9 depuis l'arr\xC3\xAAt "
-                         "(RAZ ou Z\xC3\xA9ro Machine). Relancez le programme avec \xC2\xAB D\xC3\xA9marrer la "
-                         "gravure \xC2\xBB.");
+    return Status::Error(Tr("Reprise refusée : le zéro pièce a changé depuis l'arrêt (RAZ ou Zéro Machine). Relancez "
+                            "le programme avec « Démarrer la gravure »."));
   }
   return Status::Ok();
 }

@@ -4,19 +4,21 @@
 #include <cmath>
 #include <iterator>
 
+#include "core/text/message_translation.h"
+
 namespace pistora {
 
 Status CheckSurfacingPattern(const SurfacingPattern& pattern) {
   const double values[] = {pattern.size_x, pattern.size_y, pattern.pass_depth, pattern.step_over};
   if (!std::all_of(std::begin(values), std::end(values), [](double v) { return std::isfinite(v); })) {
-    return Status::Error("Surfaçage : une des valeurs n'est pas un nombre.");
+    return Status::Error(Tr("Surfaçage : une des valeurs n'est pas un nombre."));
   }
   if (pattern.step_over <= 0) {
     return Status::Error(
-        "Surfaçage : l'encart entre deux passes doit être positif, sinon les passes se répètent sans fin.");
+        Tr("Surfaçage : l'encart entre deux passes doit être positif, sinon les passes se répètent sans fin."));
   }
   if (pattern.size_y / pattern.step_over > kMaxSurfacingPasses) {
-    return Status::Error("Surfaçage : l'encart entre deux passes est trop petit pour la dimension Y.");
+    return Status::Error(Tr("Surfaçage : l'encart entre deux passes est trop petit pour la dimension Y."));
   }
   return Status::Ok();
 }

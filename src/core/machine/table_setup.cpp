@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/machine/iso_box.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -21,12 +22,12 @@ constexpr const char* kStepBusyMessage = "La machine est déjà en mouvement : a
 
 Status CheckStepAllowed(const SurfacingPage& page, bool enabled, const SetupMotion& motion,
                         Moves moves = Moves::kYes) {
-  if (!enabled) return Status::Error("Surfaçage : cette étape n'est pas disponible maintenant.");
-  if (motion.Busy() || page.StepUnderWay()) return Status::Error(kStepBusyMessage);
+  if (!enabled) return Status::Error(Tr("Surfaçage : cette étape n'est pas disponible maintenant."));
+  if (motion.Busy() || page.StepUnderWay()) return Status::Error(Tr(kStepBusyMessage));
   // With STOP latched every move would end at once and the step would zero the axes wherever the
   // tool happens to stand.
   if (moves == Moves::kYes && motion.StopLatched()) {
-    return Status::Error("STOP est actif : appuyez sur « Raz » avant de continuer.");
+    return Status::Error(Tr("STOP est actif : appuyez sur « Raz » avant de continuer."));
   }
   return Status::Ok();
 }
@@ -56,7 +57,7 @@ Status RunStepMotion(SurfacingPage& page, SetupMotion& motion, std::function<voi
   shared->returned = true;
   if (!accepted) {
     page.SetStepUnderWay(false);
-    return Status::Error(kStepBusyMessage);
+    return Status::Error(Tr(kStepBusyMessage));
   }
   return shared->outcome ? *shared->outcome : Status::Ok();
 }
@@ -68,8 +69,9 @@ Status ReadSurfacingValues(const SurfacingTexts& texts, SurfacingValues* values)
   for (int box = 0; box < kSurfacingBoxCount; ++box) {
     const std::optional<double> value = ParseDecimal(texts[box], '.');
     if (!value) {
-      return Status::Error(std::string("Surfaçage : la valeur « ") + kBoxNames[box] + " » (\"" +
-                           texts[box] + "\") n'est pas un nombre (séparateur décimal « . »).");
+      return Status::Error(Fill(Tr("Surfaçage : la valeur « %1 » (\"%2\") n'est pas un nombre (séparateur "
+                                   "décimal « . »)."),
+                                {Tr(kBoxNames[box]), texts[box]}));
     }
     read[box] = *value;
   }
@@ -109,7 +111,7 @@ Status ApproachTable(SurfacingPage& page, SetupMotion& motion, std::string_view 
   if (!status) return status;
   const std::optional<double> z = ParseTargetField(z_text, regional_separator);
   if (!z) {
-    return Status::Error("« " + std::string(z_text) + " » n'est pas une valeur de Z valide.");
+    return Status::Error(Fill(Tr("« %1 » n'est pas une valeur de Z valide."), {z_text}));
   }
   return RunStepMotion(
       page, motion, [&motion, z = *z](Status*) { motion.MoveTo(0, 0, z); },

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/machine/tick_pacer.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -71,12 +72,12 @@ TickCalibration CalibrateTick(Clock& clock, PortIo* port, std::uint16_t base, st
 
 std::string CalibrationReport(const TickCalibration& c) {
   if (!c.high_resolution) {
-    return "L'horloge de ce PC ne mesure pas la microseconde : le tic de 50 \xC2\xB5s ne peut pas \xC3\xAA" "tre tenu.";
+    return Tr("L'horloge de ce PC ne mesure pas la microseconde : le tic de 50 µs ne peut pas être tenu.");
   }
-  std::string text = "Tic de " + FormatFixed(c.mean_tick_us, 1) + " \xC2\xB5s avec TickWaitUs = " +
-                     std::to_string(c.proposed_tick_wait_us) + " (retard p99 : " + std::to_string(c.late_p99_us) +
-                     " \xC2\xB5s, " + std::to_string(c.ticks) + " tics).";
-  if (!c.keeps_50us) text += " Ce PC ne tient pas un tic de 50 \xC2\xB5s : les avances r\xC3\xA9" "elles seront plus lentes.";
+  std::string text = Fill(Tr("Tic de %1 µs avec TickWaitUs = %2 (retard p99 : %3 µs, %4 tics)."),
+                          {FormatFixed(c.mean_tick_us, 1), std::to_string(c.proposed_tick_wait_us),
+                           std::to_string(c.late_p99_us), std::to_string(c.ticks)});
+  if (!c.keeps_50us) text += Tr(" Ce PC ne tient pas un tic de 50 µs : les avances réelles seront plus lentes.");
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/text/line_file.h"
+#include "core/text/message_translation.h"
 #include "core/text/numbers.h"
 
 namespace pistora {
@@ -14,18 +15,18 @@ constexpr int kPictureTop = 27;
 
 Status ReadBoundedLine(const std::vector<std::string>& lines, int line_number, int low, int high,
                        int* value) {
-  const std::string where = "loupe.dat, ligne " + std::to_string(line_number);
+  const std::string line = std::to_string(line_number);
   if (lines.size() < static_cast<std::size_t>(line_number)) {
-    return Status::Error(where + " : ligne manquante.");
+    return Status::Error(Fill(Tr("loupe.dat, ligne %1 : ligne manquante."), {line}));
   }
   const std::string& text = lines[static_cast<std::size_t>(line_number - 1)];
   const std::optional<std::int32_t> parsed = ParseInt32(text);
   if (!parsed) {
-    return Status::Error(where + " : \xC2\xAB " + text + " \xC2\xBB n'est pas un nombre entier.");
+    return Status::Error(Fill(Tr("loupe.dat, ligne %1 : « %2 » n'est pas un nombre entier."), {line, text}));
   }
   if (*parsed < low || *parsed > high) {
-    return Status::Error(where + " : " + std::to_string(*parsed) + " n'est pas entre " +
-                         std::to_string(low) + " et " + std::to_string(high) + ".");
+    return Status::Error(Fill(Tr("loupe.dat, ligne %1 : %2 n'est pas entre %3 et %4."),
+                              {line, std::to_string(*parsed), std::to_string(low), std::to_string(high)}));
   }
   *value = *parsed;
   return Status::Ok();
@@ -41,7 +42,7 @@ std::vector<std::string> LoupeSettingsLines(const LoupeSettings& settings) {
 Status LoupeSettingsFromLines(const std::vector<std::string>& lines, LoupeSettings* settings) {
   Status status = ReadBoundedLine(lines, 1, kLoupeMinPosition, kLoupeMaxPosition, &settings->SliderPosition);
   if (!status) return status;
-  if (lines.size() < 2) return Status::Error("loupe.dat, ligne 2 : ligne manquante.");
+  if (lines.size() < 2) return Status::Error(Fill(Tr("loupe.dat, ligne %1 : ligne manquante."), {"2"}));
   settings->ZoomText = lines[1];
   status = ReadBoundedLine(lines, 3, -kLoupeMaxOffset, kLoupeMaxOffset, &settings->OffsetX);
   if (!status) return status;

@@ -250,9 +250,9 @@ Status ReadMachineParameterFile(const std::string& path, MachineParameterFile* f
   if (!status) return status;
   if (lines.size() < kMachineParameterLineCount) {
     const int missing = static_cast<int>(lines.size());
-    return Status::Error(LinePrefix(missing) + " : ligne manquante, le fichier n'a que " +
-                         std::to_string(lines.size()) + " ligne(s) sur " +
-                         std::to_string(kMachineParameterLineCount) + ".");
+    return Status::Error(Fill(Tr("%1 : ligne manquante, le fichier n'a que %2 ligne(s) sur %3."),
+                              {LinePrefix(missing), std::to_string(lines.size()),
+                               std::to_string(kMachineParameterLineCount)}));
   }
   for (int i = 0; i < kMachineParameterLineCount; ++i) file->Texts[i] = std::move(lines[i]);
   return Status::Ok();

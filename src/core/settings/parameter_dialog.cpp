@@ -93,8 +93,6 @@ std::string LineName(int position) {
   return Fill(Tr("cn.dat, ligne %1 (%2)"), {std::to_string(position + 1), Tr(MachineParameterLines()[position].label)});
 }
 
-std::string Quote(const std::string& text) { return "« " + text + " »"; }
-
 // A pasted line break would move every later value onto the wrong line.
 std::string WithoutLineBreaks(std::string text) {
   std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
@@ -147,11 +145,6 @@ ParameterDialogValues FactoryDialogValues() {
   return values;
 }
 
-namespace {
-constexpr const char* kMachineRefusesNote =
-    " La machine refusera ce fichier et gardera ses réglages tant qu'il n'est pas corrigé.";
-}  // namespace
-
 std::string ParameterDialogLoad::Message() const {
   std::string message;
   if (!status.ok()) message = status.message();
@@ -168,10 +161,10 @@ ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
   for (int i = 0; i < kMachineParameterLineCount; ++i) {
     const ParameterDialogControl& control = kControls[i];
     if (i >= static_cast<int>(lines.size())) {
-      load.status = Status::Error(LineName(i) + " : ligne manquante, le fichier n'a que " +
-                                  std::to_string(lines.size()) + " ligne(s) sur " +
-                                  std::to_string(kMachineParameterLineCount) +
-                                  " ; les valeurs suivantes ne sont pas lues.");
+      load.status = Status::Error(
+          Fill(Tr("%1 : ligne manquante, le fichier n'a que %2 ligne(s) sur %3 ; les valeurs suivantes ne "
+                  "sont pas lues."),
+               {LineName(i), std::to_string(lines.size()), std::to_string(kMachineParameterLineCount)}));
       return load;
     }
     const std::string& line = lines[i];
@@ -180,16 +173,19 @@ ParameterDialogLoad ApplyParameterLines(const std::vector<std::string>& lines,
       case K::List: {
         const std::optional<std::int32_t> index = ParseInt32(line);
         if (!index) {
-          load.status = Status::Error(LineName(i) + " : " + Quote(line) +
-                                      " n'est pas un nombre entier ; les lignes suivantes ne sont pas lues.");
+          load.status = Status::Error(
+              Fill(Tr("%1 : « %2 » n'est pas un nombre entier ; les lignes suivantes ne sont pas lues."),
+                   {LineName(i), line}));
           return load;
         }
         if (*index < 0 || *index >= ItemCount(control.list)) {
           value.index = kNoSelection;
-          load.notes.push_back(LineName(i) + " : l'indice " + std::to_string(*index) +
-                               " ne désigne aucune entrée de la liste ; " +
-                               (control.list == DialogListKind::Port ? "le port est traité comme désactivé."
-                                                                     : "le signal est traité comme non câblé."));
+          load.notes.push_back(Fill(control.list == DialogListKind::Port
+                                        ? Tr("%1 : l'indice %2 ne désigne aucune entrée de la liste ; le port est "
+                                             "traité comme désactivé.")
+                                        : Tr("%1 : l'indice %2 ne désigne aucune entrée de la liste ; le signal est "
+                                             "traité comme non câblé."),
+                                    {LineName(i), std::to_string(*index)}));
         } else {
           value.index = *index;
         }
@@ -219,7 +215,8 @@ ParameterDialogLoad LoadParameterDialogFile(const std::string& path, ParameterDi
     for (int i = 0; i < kMachineParameterLineCount; ++i) file.Texts[i] = lines[i];
     MachineParameters scratch;
     if (Status machine = MachineParametersFromFile(file, &scratch); !machine) {
-      load.notes.push_back(machine.message() + kMachineRefusesNote);
+      load.notes.push_back(machine.message() +
+                           Tr(" La machine refusera ce fichier et gardera ses réglages tant qu'il n'est pas corrigé."));
     }
   }
   return load;
@@ -244,7 +241,7 @@ std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& valu
 
   for (int i = 0; i < kMachineParameterLineCount; ++i) {
     if (kControls[i].kind == K::Edit && values[i].text.empty()) {
-      warnings.push_back(LineName(i) + " : la case est vide.");
+      warnings.push_back(Fill(Tr("%1 : la case est vide."), {LineName(i)}));
     }
   }
   for (CnLine line : {L::StepsPerMmX, L::StepsPerMmY, L::StepsPerMmZ}) {
@@ -252,8 +249,8 @@ std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& valu
     if (text.empty()) continue;  // already said
     const std::optional<double> steps = ParseDecimal(text, '.');
     if (!steps || *steps <= 0) {
-      warnings.push_back(LineName(static_cast<int>(line)) + " : " + Quote(text) +
-                         " n'est pas un nombre de pas par mm positif ; l'axe ne pourra pas bouger.");
+      warnings.push_back(Fill(Tr("%1 : « %2 » n'est pas un nombre de pas par mm positif ; l'axe ne pourra pas bouger."),
+                              {LineName(static_cast<int>(line)), text}));
     }
   }
   for (CnLine line : {L::MaxFeed, L::WorkFeed}) {
@@ -261,8 +258,8 @@ std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& valu
     if (text.empty()) continue;
     const std::optional<std::int32_t> feed = ParseInt32(text);
     if (!feed || *feed <= 0) {
-      warnings.push_back(LineName(static_cast<int>(line)) + " : " + Quote(text) +
-                         " n'est pas une avance positive ; la machine ne pourra pas se déplacer.");
+      warnings.push_back(Fill(Tr("%1 : « %2 » n'est pas une avance positive ; la machine ne pourra pas se déplacer."),
+                              {LineName(static_cast<int>(line)), text}));
     }
   }
   // Two signals driven on one data pin fight each other.
@@ -272,8 +269,8 @@ std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& valu
     if (pin <= 0 || pin >= ItemCount(LK::Output)) continue;
     for (int j = i + 1; j < kMachineParameterLineCount; ++j) {
       if (kControls[j].kind != K::List || kControls[j].list != LK::Output || values[j].index != pin) continue;
-      warnings.push_back(LineName(i) + " et " + LineName(j) + " : les deux signaux sont sur la même sortie " +
-                         Quote(DialogListItems(LK::Output)[pin]) + ".");
+      warnings.push_back(Fill(Tr("%1 et %2 : les deux signaux sont sur la même sortie « %3 »."),
+                              {LineName(i), LineName(j), DialogListItems(LK::Output)[pin]}));
     }
   }
   return warnings;
@@ -281,9 +278,9 @@ std::vector<std::string> ParameterSaveWarnings(const ParameterDialogValues& valu
 
 std::string SaveWarningsMessage(const std::vector<std::string>& warnings) {
   if (warnings.empty()) return {};
-  std::string message = "Attention, ces paramètres semblent douteux :\n";
+  std::string message = Tr("Attention, ces paramètres semblent douteux :\n");
   for (const std::string& warning : warnings) message += "- " + warning + "\n";
-  message += "Le fichier " + std::string(kMachineParameterFileName) + " est enregistré tel quel.";
+  message += Fill(Tr("Le fichier %1 est enregistré tel quel."), {kMachineParameterFileName});
   return message;
 }
 

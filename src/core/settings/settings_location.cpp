@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/text/message_translation.h"
 #include "core/text/quoted.h"
 
 namespace pistora {
@@ -60,7 +61,7 @@ std::string PrepareFolderFor(const std::filesystem::path& file) {
   std::error_code ec;
   if (std::filesystem::is_directory(folder, ec)) return {};
   std::filesystem::create_directories(folder, ec);
-  if (ec) return "Impossible de créer le dossier " + Quoted(folder.string()) + " : " + ec.message() + ".";
+  if (ec) return Fill(Tr("Impossible de créer le dossier %1 : %2."), {Quoted(folder.string()), ec.message()});
   return {};
 }
 

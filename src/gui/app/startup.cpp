@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "core/machine/machine_message.h"
 #include "core/machine/machine_session.h"
 #include "gui/app/app_windows.h"
 #include "gui/app/safe_shutdown.h"
@@ -64,7 +65,7 @@ MachineIo MachineIoFor(const PortChoice& port, Clock& clock, const RealTimeSetup
   machine.simulated = port.simulated;
   machine.clock = &clock;
   machine.motion_thread = true;
-  machine.port_message = port.error.empty() ? "Port : " + port.description + "." : port.error;
+  machine.port_message = port.error.empty() ? kPortNotePrefix + port.description + "." : port.error;
   machine.timing_message = real_time.real_time ? std::string("Ordonnancement temps réel obtenu.")
                            : real_time.message.empty()
                                ? std::string("Ordonnancement temps réel non obtenu.")

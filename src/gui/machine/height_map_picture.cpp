@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/text/numbers.h"
+#include "gui/adapters/translations.h"
 
 namespace pistora {
 
@@ -51,7 +52,7 @@ QImage HeightMapPicture(const HeightMap& map, QSize size) {
 
 QString HeightMapSummaryText(const HeightMap& map) {
   const HeightSummary s = map.Summary();
-  return QString::fromUtf8("min %1  max %2 mm   pente X %3  Y %4 mm/100 mm")
+  return TrMessage("min %1  max %2 mm   pente X %3  Y %4 mm/100 mm")
       .arg(QString::fromStdString(FormatFixed(s.min, 3)), QString::fromStdString(FormatFixed(s.max, 3)),
            QString::fromStdString(FormatFixed(s.tilt_x, 3)), QString::fromStdString(FormatFixed(s.tilt_y, 3)));
 }

@@ -14,10 +14,12 @@
 
 #include "core/machine/height_map_file.h"
 #include "core/machine/height_map_probing.h"
+#include "core/machine/machine_message.h"
 #include "core/machine/machine_session.h"
 #include "core/text/numbers.h"
 #include "core/windows/height_map_window_controls.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/translations.h"
 #include "gui/machine/height_map_picture.h"
 #include "gui/machine/probe_settings_store.h"
 #include "gui/widgets/named_control.h"
@@ -116,7 +118,7 @@ void HeightMapWindow::Open() {
 
 void HeightMapWindow::ShowExtent() {
   const JobSize total = session_.RepetitionTotal();
-  extent_label_->setText(QString::fromUtf8("Étendue du travail : %1 x %2 mm")
+  extent_label_->setText(TrMessage("Étendue du travail : %1 x %2 mm")
                              .arg(QString::fromStdString(FormatFixed(total.width_mm, 3)),
                                   QString::fromStdString(FormatFixed(total.height_mm, 3))));
 }
@@ -140,9 +142,9 @@ std::optional<ProbeSettings> HeightMapWindow::TypedSettings() {
   for (const auto& f : fields) {
     const std::optional<double> value = ParseDecimal(f.edit->text().trimmed().replace(',', '.').toStdString());
     if (!value || *value < 0 || (*value == 0 && !f.zero_ok)) {
-      Refuse(QString::fromUtf8("« %1 » : valeur « %2 » refusée (nombre %3 attendu).")
-                 .arg(BuiltIn(f.caption), f.edit->text(), f.zero_ok ? QString::fromUtf8("positif ou nul")
-                                                                     : QString::fromUtf8("positif")));
+      Refuse(TrMessage("« %1 » : valeur « %2 » refusée (nombre %3 attendu).")
+                 .arg(TrCaption(BuiltIn(f.caption)), f.edit->text(), f.zero_ok ? TrMessage("positif ou nul")
+                                                                     : TrMessage("positif")));
       f.edit->setFocus();
       return std::nullopt;
     }
@@ -159,8 +161,8 @@ std::optional<HeightGrid> HeightMapWindow::TypedGrid() {
   if (by_spacing_radio_->isChecked()) {
     const std::optional<double> spacing = ParseDecimal(spacing_edit_->text().trimmed().replace(',', '.').toStdString());
     if (!spacing) {
-      Refuse(QString::fromUtf8("« %1 » : valeur « %2 » refusée (nombre positif attendu).")
-                 .arg(BuiltIn(R::kBySpacingRadio), spacing_edit_->text()));
+      Refuse(TrMessage("« %1 » : valeur « %2 » refusée (nombre positif attendu).")
+                 .arg(TrCaption(BuiltIn(R::kBySpacingRadio)), spacing_edit_->text()));
       return std::nullopt;
     }
     grid = GridBySpacing(0, 0, total.width_mm, total.height_mm, *spacing, &error);
@@ -169,7 +171,7 @@ std::optional<HeightGrid> HeightMapWindow::TypedGrid() {
   }
   if (!grid) {
     Refuse(QString::fromStdString(error) +
-           QString::fromUtf8(" Charger d'abord le programme de gravure : son étendue donne celle de la grille."));
+           TrMessage(" Charger d'abord le programme de gravure : son étendue donne celle de la grille."));
   }
   return grid;
 }
@@ -197,7 +199,7 @@ void HeightMapWindow::ProbeMap() {
         *result = ProbeHeightMap(session->Engine(), g, s, [session, summary](int done, int total) {
           session->OnWindowThread(
               [summary, done, total] {
-                if (summary) summary->setText(QString::fromUtf8("Palpage : point %1 sur %2").arg(done).arg(total));
+                if (summary) summary->setText(TrMessage("Palpage : point %1 sur %2").arg(done).arg(total));
               },
               MachineSession::kProgressSlot);
         });
@@ -208,8 +210,8 @@ void HeightMapWindow::ProbeMap() {
         if (result->outcome == ProbeOutcome::kContact) {
           self->ShowMap(result->map);
         } else {
-          const std::string reason = self->session_.Engine().StopReason();
-          self->summary_->setText(QString::fromUtf8("Carte interrompue après %1 point(s) : %2")
+          const std::string reason = TranslatedMachineMessage(self->session_.Engine().StopReason());
+          self->summary_->setText(TrMessage("Carte interrompue après %1 point(s) : %2")
                                       .arg(result->points_probed)
                                       .arg(QString::fromStdString(reason)));
         }
@@ -221,7 +223,7 @@ void HeightMapWindow::ShowMap(const HeightMap& map) {
   map_ = map;
   picture_->setPixmap(QPixmap::fromImage(HeightMapPicture(map_, QSize(kPictureSize, kPictureSize))));
   const HeightGrid& g = map_.Grid();
-  summary_->setText(QString::fromUtf8("%1 x %2 points, pas %3 x %4 mm\n")
+  summary_->setText(TrMessage("%1 x %2 points, pas %3 x %4 mm\n")
                         .arg(g.columns)
                         .arg(g.rows)
                         .arg(QString::fromStdString(FormatFixed(g.step_x, 3)),
@@ -233,8 +235,8 @@ void HeightMapWindow::ShowMap(const HeightMap& map) {
 }
 
 void HeightMapWindow::LoadMap() {
-  const QString path = prompts_.OpenFileName(QString::fromUtf8("Charger une carte des hauteurs"),
-                                             QString::fromUtf8("Carte des hauteurs (*.txt);;Tous les fichiers (*)"));
+  const QString path = prompts_.OpenFileName(TrMessage("Charger une carte des hauteurs"),
+                                             TrMessage("Carte des hauteurs (*.txt);;Tous les fichiers (*)"));
   if (path.isEmpty()) return;
   HeightMap map;
   if (const Status s = LoadHeightMap(QFile::encodeName(path).toStdString(), &map); !s) {
@@ -246,8 +248,8 @@ void HeightMapWindow::LoadMap() {
 
 void HeightMapWindow::SaveMap() {
   if (map_.Empty()) return;
-  const QString path = prompts_.SaveFileName(QString::fromUtf8("Enregistrer la carte des hauteurs"),
-                                             QString::fromUtf8("Carte des hauteurs (*.txt)"));
+  const QString path = prompts_.SaveFileName(TrMessage("Enregistrer la carte des hauteurs"),
+                                             TrMessage("Carte des hauteurs (*.txt)"));
   if (path.isEmpty()) return;
   if (const Status s = SaveHeightMap(QFile::encodeName(path).toStdString(), map_); !s) {
     Refuse(QString::fromStdString(s.message()));

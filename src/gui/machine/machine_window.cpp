@@ -18,6 +18,7 @@
 #include "core/machine/engine_iso_motion.h"
 #include "core/machine/iso_box.h"
 #include "core/machine/homing.h"
+#include "core/machine/machine_message.h"
 #include "core/machine/machine_session.h"
 #include "core/machine/motion_engine.h"
 #include "core/settings/machine_parameters.h"
@@ -36,17 +37,8 @@
 namespace pistora {
 namespace {
 
-// A message of the line in the chosen language: a whole fixed message, or one of the alarms
-// made of a fixed start and a value (the axis, the port's error), whose start is translated.
-QString TranslatedMessage(const std::string& text) {
-  if (text.empty()) return {};
-  const QString whole = TrMessage(text.c_str());
-  if (whole != QString::fromStdString(text)) return whole;
-  for (const char* start : {kLimitStopMessage, kPortLostMessage, kTowardLimitMessage, kSeekGaveUpMessage}) {
-    if (text.rfind(start, 0) == 0) return TrMessage(start) + QString::fromStdString(text.substr(std::string_view(start).size()));
-  }
-  return whole;
-}
+// A message of the line in the chosen language.
+QString TranslatedMessage(const std::string& text) { return QString::fromStdString(TranslatedMachineMessage(text)); }
 
 }  // namespace
 

@@ -11,8 +11,10 @@
 #include "core/machine/height_map_motion.h"
 #include "core/machine/iso_program.h"
 #include "core/machine/machine_session.h"
+#include "core/text/message_translation.h"
 #include "core/windows/machine_window_controls.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/translations.h"
 #include "gui/machine/live_job_view.h"
 #include "gui/machine/machine_window.h"
 #include "gui/widgets/named_control.h"
@@ -46,8 +48,8 @@ void MachineWindow::BuildLivePane() {
   percent_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   resume_button_ = Named(new QPushButton(Caption(R::kResumeButton), this), R::kResumeButton);
   resume_button_->setEnabled(false);
-  resume_button_->setToolTip(QString::fromUtf8(
-      "Après un STOP et « Raz » : reprend au début de l'objet interrompu, dans la même copie."));
+  resume_button_->setToolTip(
+      TrMessage("Après un STOP et « Raz » : reprend au début de l'objet interrompu, dans la même copie."));
   PlaceLivePane();
 }
 
@@ -173,8 +175,8 @@ void MachineWindow::ResumeProgram() {
     prompts_.ShowError(QString::fromStdString(ok.message()));
     return;
   }
-  ShowMessage("Reprise \xC3\xA0 la ligne " + std::to_string(resume_point_->start_line + 1) + " de la copie " +
-              std::to_string(resume_point_->copy + 1) + ".");
+  ShowMessage(Fill(Tr("Reprise à la ligne %1 de la copie %2."),
+                   {std::to_string(resume_point_->start_line + 1), std::to_string(resume_point_->copy + 1)}));
   RunJobCommand(run_job_, run_drilling_, resume_point_);
 }
 

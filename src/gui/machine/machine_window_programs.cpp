@@ -30,7 +30,7 @@ constexpr const char* kDrillingFilter = "Fichier programme ISO ( *.ISO )|*.iso";
 
 // Both spellings of the extension are listed where names are case-sensitive.
 QString IsoFilter(const char* pairs) {
-  QString filter = QtFilterFromPairs(QString::fromLatin1(pairs));
+  QString filter = QtFilterFromPairs(TrMessage(pairs));
   const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
   if (open >= 0) filter = filter.left(open) + QStringLiteral("(*.ISO *.iso)");
   return filter;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/job/file_names.h"
+#include "gui/adapters/translations.h"
 #include "gui/app/user_settings.h"
 
 namespace pistora {
@@ -62,8 +63,8 @@ QString ArtworkFilter() {
   }
   // Gerber copper layers are drawn by gerbv, then go the pictures' way.
   const QString gerber = QStringLiteral("*.gbr *.gtl *.gbl *.ger *.art *.pho");
-  return QString::fromUtf8("Typons (") + patterns.join(u' ') + u' ' + gerber + QString::fromUtf8(");;Typons Gerber (") +
-         gerber + QString::fromUtf8(");;Tous les fichiers (*)");
+  return TrMessage("Typons (%1);;Typons Gerber (%2);;Tous les fichiers (*)")
+      .arg(patterns.join(u' ') + u' ' + gerber, gerber);
 }
 
 }  // namespace pistora

@@ -14,6 +14,7 @@
 #include "core/artwork/contour_drawing.h"
 #include "core/artwork/view_geometry.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/translations.h"
 #include "gui/adapters/view_picture.h"
 #include "gui/main/file_history.h"
 #include "gui/main/main_window.h"
@@ -101,8 +102,8 @@ void MainWindow::ShowStatedResolution(const std::optional<StatedResolution>& res
   measured_distance_edit_->clear();
   work_.PixelSizeMm = PixelSizeMmOf(*resolution);
   pixel_size_edit_->setText(QString::fromStdString(PixelSizeText(work_.PixelSizeMm)));
-  stated_resolution_note_->setText(QString::fromStdString(ResolutionText(*resolution)) +
-                                   QString::fromUtf8(" lus dans le fichier"));
+  stated_resolution_note_->setText(
+      TrMessage("%1 lus dans le fichier").arg(QString::fromStdString(ResolutionText(*resolution))));
 }
 
 void MainWindow::EnterScalePhase() {

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "gui/adapters/translations.h"
 #include "gui/main/file_history.h"
 #include "gui/main/main_window.h"
 
@@ -39,7 +40,7 @@ void MainWindow::FillRecentFilesMenu() {
   recent_files_menu_->clear();
   const QStringList recent = RecentFiles();
   if (recent.isEmpty()) {
-    recent_files_menu_->addAction(QString::fromUtf8("(aucun fichier récent)"))->setEnabled(false);
+    recent_files_menu_->addAction(TrMessage("(aucun fichier récent)"))->setEnabled(false);
     return;
   }
   for (const QString& path : recent) {

@@ -38,7 +38,7 @@ bool MayReplace(Prompts& prompts, const QString& chosen, const QString& path) {
 
 void MainWindow::LoadEngravingFile() {
   if (busy_) return;
-  const QString chosen = prompts_.OpenFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)),
+  const QString chosen = prompts_.OpenFileNameAt(QString(), QtFilterFromPairs(TrMessage(kEngravingFileFilter)),
                                                  LastFolder(FileKind::kEngravingFile));
   if (chosen.isEmpty()) return;
   LoadEngravingFileFrom(EngravingFileName(chosen));
@@ -90,7 +90,7 @@ void MainWindow::ShowEngravingFile(EngravingFile&& file) {
 
 void MainWindow::SaveEngravingFile() {
   if (busy_) return;
-  const QString chosen = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kEngravingFileFilter)),
+  const QString chosen = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(TrMessage(kEngravingFileFilter)),
                                                  ProposedName(FileKind::kEngravingFile, JobMode::Engraving));
   if (chosen.isEmpty()) return;
   const QString path = EngravingFileName(chosen);
@@ -110,7 +110,7 @@ void MainWindow::GenerateProgram(JobMode mode) {
     prompts_.ShowError(QString::fromStdString(refusal));
     return;
   }
-  const QString typed = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(QString::fromLatin1(kProgramFilter)),
+  const QString typed = prompts_.SaveFileNameAt(QString(), QtFilterFromPairs(TrMessage(kProgramFilter)),
                                                 ProposedName(FileKind::kProgram, mode));
   if (typed.isEmpty()) return;
   const QString chosen = QString::fromStdString(CompleteFileName(typed.toStdString(), ".iso"));
@@ -140,14 +140,15 @@ void MainWindow::GenerateProgram(JobMode mode) {
   }
   if (mode == JobMode::Drilling && !parameters.Drills.empty()) {
     // Several files from one name: say which.
-    text = QString::fromUtf8("Programmes de perçage écrits :");
+    text = TrMessage("Programmes de perçage écrits :");
     for (const ProgramReport& report : drill_programs) {
-      text += QStringLiteral("\n") + QString::fromStdString(report.Path) + QString::fromUtf8(" (foret ") +
-              QString::fromStdString(report.Drill) + QStringLiteral(" mm, %1 trous)").arg(report.ObjectCount);
+      text += QStringLiteral("\n") + TrMessage("%1 (foret %2 mm, %3 trous)")
+                                         .arg(QString::fromStdString(report.Path), QString::fromStdString(report.Drill))
+                                         .arg(report.ObjectCount);
     }
   } else {
-    text = (mode == JobMode::Engraving ? QString::fromUtf8("Programme de gravure écrit :\n")
-                                       : QString::fromUtf8("Programme de perçage écrit :\n")) +
+    text = (mode == JobMode::Engraving ? TrMessage("Programme de gravure écrit :\n")
+                                       : TrMessage("Programme de perçage écrit :\n")) +
            QString::fromStdString(CompleteFileName(chosen.toStdString(), ".iso"));
   }
   // What was written where, then (when a tool's contours are engraved) their check on its own.

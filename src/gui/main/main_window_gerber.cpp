@@ -7,6 +7,7 @@
 #include "core/job/drill_placement.h"
 #include "core/job/excellon.h"
 #include "gui/adapters/prompts.h"
+#include "gui/adapters/translations.h"
 #include "gui/main/main_window.h"
 #include "image/gerber_picture.h"
 
@@ -20,7 +21,7 @@ const char kDrillFileFilter[] =
 }  // namespace
 
 void MainWindow::ChooseGerberDrillFile() {
-  const QString path = prompts_.OpenFileName(QString(), QtFilterFromPairs(QString::fromUtf8(kDrillFileFilter)));
+  const QString path = prompts_.OpenFileName(QString(), QtFilterFromPairs(TrMessage(kDrillFileFilter)));
   if (!path.isEmpty()) gerber_drill_edit_->setText(path);
 }
 

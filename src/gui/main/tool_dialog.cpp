@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "core/windows/tool_dialog_controls.h"
+#include "gui/adapters/translations.h"
 #include "gui/widgets/named_control.h"
 #include "gui/app/user_settings.h"
 
@@ -155,7 +156,7 @@ void SaveIsolationSettings(const IsolationSettings& kept) {
 }
 
 QString GapWarningCaption(const GapWarning& warning, double tool_width_mm) {
-  return QString::fromUtf8("Passage de %1 mm < outil %2 mm en X=%3 Y=%4")
+  return TrMessage("Passage de %1 mm < outil %2 mm en X=%3 Y=%4")
       .arg(warning.gap_mm, 0, 'f', 3)
       .arg(tool_width_mm, 0, 'f', 3)
       .arg(warning.x_mm, 0, 'f', 3)

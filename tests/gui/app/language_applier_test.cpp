@@ -1,6 +1,7 @@
 // Language files applied to every window: the list, the captions by control name, the mode
 // names, activation and the report of a file that cannot be applied.
 #include <QComboBox>
+#include <QDirIterator>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFile>
@@ -14,8 +15,18 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cctype>
 
+#include "core/artwork/scale.h"
+#include "core/job/engraving_file.h"
+#include "core/job/excellon.h"
+#include "core/machine/height_map_file.h"
+#include "core/machine/iso_program.h"
+#include "core/machine/machine_message.h"
 #include "core/machine/motion_engine.h"
+#include "core/machine/resume_point.h"
+#include "core/settings/loupe_settings.h"
+#include "core/settings/parameter_dialog.h"
 #include "core/windows/language_table.h"
 #include "core/text/latin1.h"
 #include "core/windows/about_dialog_controls.h"
@@ -37,9 +48,13 @@
 #include "gui/machine/machine_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/about_dialog.h"
+#include "gui/main/file_history.h"
 #include "gui/setup/plate_window.h"
 #include "gui/setup/machine_settings_dialog.h"
 #include "gui/viewers/magnifier_settings_dialog.h"
+#include "image/artwork_loader.h"
+#include "image/gerber_picture.h"
+#include "image/picture_structure.h"
 
 using namespace pistora;
 
@@ -111,6 +126,102 @@ void Choose(MainWindow* form, const QString& entry) {
   QVERIFY2(index >= 0, qPrintable(entry));
   FindControl<QComboBox>(*form, MainControl::kLanguageList)->setCurrentIndex(index);
   emit FindControl<QComboBox>(*form, MainControl::kLanguageList)->activated(index);
+}
+
+QString Message(const Status& status) { return QString::fromStdString(status.message()); }
+
+// One message of each area the core and the windows build, with the start it shows in French
+// and in English: the start holds the translated pattern, the rest only values.
+struct AreaMessage {
+  const char* area;
+  std::function<QString()> build;
+  const char* french;
+  const char* english;
+};
+
+std::vector<AreaMessage> AreaMessages() {
+  return {
+      {"artwork", [] { Bitmap b; return Message(LoadArtwork("/nonexistent/typon.bmp", &b)); }, "Le fichier ",
+       "The file "},
+      {"picture structure", [] { return Message(CheckPictureStructure("GIF89a")); }, "GIF tronqué : le fichier s'arrête",
+       "GIF cut short: the file stops in the header."},
+      {".grv", [] { EngravingFile f; return Message(ParseEngravingFile({"abc"}, &f)); },
+       "ligne 1 (taille d'un pixel en mm) : « abc » n'est pas un nombre décimal",
+       "line 1 (size of a pixel in mm): “abc” is not a decimal number (separator “.”)."},
+      {"scale", [] { return QString::fromStdString(PixelSizeRefusal(0)); }, "Échelle non définie : la taille du pixel vaut 0.000 mm.",
+       "Scale not set: the pixel size is 0.000 mm."},
+      {"cn.dat save warnings", [] { return QString::fromStdString(SaveWarningsMessage({"x"})); },
+       "Attention, ces paramètres semblent douteux :\n- x\nLe fichier cn.dat est enregistré tel quel.",
+       "Warning, these settings look doubtful:\n- x\nThe file cn.dat is saved as it is."},
+      {"loupe.dat", [] { LoupeSettings l; return Message(LoupeSettingsFromLines({"x"}, &l)); },
+       "loupe.dat, ligne 1 : « x » n'est pas un nombre entier.", "loupe.dat, line 1: “x” is not a whole number."},
+      {"program line", [] { return Message(CheckIsoProgram({"G21 G90"})); }, "Ligne 1 du programme : « G21 G90 » annonce",
+       "Program line 1: “G21 G90” announces a program for another controller"},
+      {"height map", [] { Status s; ParseHeightMapLines({}, "m.txt", &s); return Message(s); },
+       "Carte des hauteurs m.txt, ligne 1 : en-tête « grille » absent.", "Height map m.txt, line 1: “grille” header missing."},
+      {"machine alarm", [] { return QString::fromStdString(TranslatedMachineMessage(std::string(kLimitStopMessage) + "X.")); },
+       "Butée atteinte, machine arrêtée : axe X.", "Limit switch reached, machine stopped: axis X."},
+      {"resume", [] { return Message(CheckResume(ResumePoint{}, 0, true)); }, "Reprise impossible",
+       "Cannot resume: the machine is stopped, press “Reset” first."},
+      {"Excellon", [] { DrillFile d; return Message(ParseDrillFile("X1Y1\n", "d.drl", &d)); }, "Fichier de perçage ",
+       "Drill file "},
+      {"Gerber", [] {
+         GerberRequest r;
+         r.program = "/nonexistent/gerbv";
+         GerberPicture p;
+         return Message(RenderGerber(r, &p));
+       }, "Le programme gerbv", "The program gerbv, which draws Gerber files, cannot be found (/nonexistent/gerbv)"},
+      {"artwork filter", [] { return ArtworkFilter(); }, "Typons (", "Artworks ("},
+  };
+}
+
+// The text of a C++ string literal's inside (escapes \n, \", \\, \' and \xHH), as UTF-8 bytes.
+QByteArray Unescaped(const QString& inside) {
+  const QByteArray in = inside.toUtf8();
+  QByteArray out;
+  for (qsizetype i = 0; i < in.size(); ++i) {
+    if (in[i] != '\\' || i + 1 == in.size()) {
+      out += in[i];
+      continue;
+    }
+    const char next = in[++i];
+    if (next == 'n') {
+      out += '\n';
+    } else if (next == 'x') {
+      qsizetype end = i + 1;
+      while (end < in.size() && end < i + 3 && std::isxdigit(static_cast<unsigned char>(in[end]))) ++end;
+      out += static_cast<char>(in.mid(i + 1, end - i - 1).toInt(nullptr, 16));
+      i = end - 1;
+    } else {
+      out += next;
+    }
+  }
+  return out;
+}
+
+// Every French text written out at a translation call of the program's sources (Tr("..."),
+// TrMessage("..."), adjacent literals joined) or as a named message the windows translate
+// (kLimitStopMessage = "...", the prefixes, the questions), with the file it is in.
+QList<QPair<QString, QByteArray>> MessagesInSources() {
+  QList<QPair<QString, QByteArray>> found;
+  const QRegularExpression call(QStringLiteral(
+      R"re((?:\b(?:Tr|TrMessage)\(|char\* k\w+(?:Message|Prefix|Question) =)\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[);])re"));
+  const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+  QDirIterator files(QStringLiteral(PISTORA_LNG_DIR "/../src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                     QDir::Files, QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    QFile file(files.next());
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QString text = QString::fromUtf8(file.readAll());
+    for (auto calls = call.globalMatch(text); calls.hasNext();) {
+      QByteArray french;
+      for (auto pieces = piece.globalMatch(calls.next().captured(1)); pieces.hasNext();) {
+        french += Unescaped(pieces.next().captured(1));
+      }
+      found.append({QFileInfo(file.fileName()).fileName(), french});
+    }
+  }
+  return found;
 }
 
 void Activate(MainWindow* form) {
@@ -273,6 +384,11 @@ class LanguageApplierTest : public QObject {
       for (const Shown& s : shown) {
         QCOMPARE(s.read(), QString::fromUtf8(english ? s.english : s.french));
       }
+      for (const AreaMessage& m : AreaMessages()) {
+        const QString built = m.build();
+        QVERIFY2(built.startsWith(QString::fromUtf8(english ? m.english : m.french)),
+                 qPrintable(QString::fromLatin1(m.area) + QStringLiteral(": ") + built));
+      }
     };
     Activate(form);
     check(true);
@@ -329,6 +445,22 @@ class LanguageApplierTest : public QObject {
     check(ToolDialogControls());
     check(HeightMapWindowControls());
     UseTranslationFor(QString::fromUtf8("fr.lng ( Français )"));
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+  }
+
+  // Every message written out at a translation call has its English in en.ts, so that a new
+  // message cannot stay French in English unnoticed.
+  void EveryMessageGivenToTheTranslationHasItsEnglish() {
+    if (!UseTranslationFor(QStringLiteral("en.lng ( English )"))) QSKIP("en.qm was not built (lrelease missing)");
+    const QList<QPair<QString, QByteArray>> messages = MessagesInSources();
+    QStringList untranslated;
+    for (const auto& [file, french] : messages) {
+      if (TrMessage(french.constData()) == QString::fromUtf8(french)) {
+        untranslated << file + QStringLiteral(": ") + QString::fromUtf8(french);
+      }
+    }
+    UseTranslationFor(QString::fromUtf8("fr.lng ( Français )"));
+    QVERIFY2(messages.size() > 100, qPrintable(QString::number(messages.size())));  // the scan finds the calls
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
   }
 
