@@ -905,6 +905,10 @@ Do you want to replace it?</translation>
         <translation>gerbv did not finish drawing %1 within %2 s: given up.</translation>
     </message>
     <message>
+        <source>Dessin de %1 par gerbv arrêté.</source>
+        <translation>Drawing of %1 by gerbv stopped.</translation>
+    </message>
+    <message>
         <source>gerbv n'a pas pu dessiner %1.</source>
         <translation>gerbv could not draw %1.</translation>
     </message>

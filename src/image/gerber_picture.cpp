@@ -1,5 +1,6 @@
 #include "image/gerber_picture.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -72,11 +73,19 @@ Status RunGerbv(const GerberRequest& request, const QString& program, const Wind
     return Status::Error(Fill(Tr("Impossible de lancer gerbv (%1) : %2."),
                               {program.toStdString(), process.errorString().toStdString()}));
   }
-  if (!process.waitForFinished(request.timeout_ms)) {
+  QElapsedTimer waited;
+  waited.start();
+  constexpr int kSliceMs = 50;
+  while (!process.waitForFinished(request.while_waiting ? kSliceMs : request.timeout_ms)) {
+    const bool go_on = request.while_waiting && request.while_waiting();
+    if (go_on && waited.elapsed() < request.timeout_ms) continue;
     process.kill();
     process.waitForFinished();
-    return Status::Error(Fill(Tr("gerbv n'a pas fini de dessiner %1 en %2 s : abandon."),
-                              {Quoted(request.gerber_path), FormatFixed(request.timeout_ms / 1000.0, 1)}));
+    if (go_on || !request.while_waiting) {
+      return Status::Error(Fill(Tr("gerbv n'a pas fini de dessiner %1 en %2 s : abandon."),
+                                {Quoted(request.gerber_path), FormatFixed(request.timeout_ms / 1000.0, 1)}));
+    }
+    return Status::Error(Fill(Tr("Dessin de %1 par gerbv arrêté."), {Quoted(request.gerber_path)}));
   }
   const std::string errors = ErrorLines(process);
   const bool unread = errors.find("Could not read") != std::string::npos ||

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct GerberRequest {
   std::vector<DrillHole> holes;
   std::string program = "gerbv";  // a name looked up on PATH, or a path
   int timeout_ms = 120000;
+  // Called about every 50 ms while gerbv draws (the window lets its events run there); false
+  // stops the drawing. None: the caller just waits.
+  std::function<bool()> while_waiting;
 };
 
 // The picture and where it lies on the board.

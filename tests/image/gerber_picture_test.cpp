@@ -116,10 +116,13 @@ TEST_F(GerberProgramTest, AMissingFailingOrStalledGerbvIsReported) {
     const char* script;  // empty: no program at all
     const char* message;
     int timeout_ms;  // long enough for a loaded machine, but for the stall
+    int stop_after_calls;  // the window's STOP after that many waits (-1: the caller just waits)
   } kCases[] = {
-      {"absent", "", "paquet Debian « gerbv »", 30000},
-      {"fails", "echo 'ligne 1' >&2; echo 'mauvais fichier' >&2; exit 3", "ligne 1 / mauvais fichier", 30000},
-      {"stalls", "exec sleep 30", "n'a pas fini de dessiner", 300},
+      {"absent", "", "paquet Debian « gerbv »", 30000, -1},
+      {"fails", "echo 'ligne 1' >&2; echo 'mauvais fichier' >&2; exit 3", "ligne 1 / mauvais fichier", 30000, -1},
+      {"stalls", "exec sleep 30", "n'a pas fini de dessiner", 300, -1},
+      {"stalls, the window waiting", "exec sleep 30", "n'a pas fini de dessiner", 300, 1000000},
+      {"stopped from the window", "exec sleep 30", "par gerbv arrêté", 30000, 3},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -127,6 +130,8 @@ TEST_F(GerberProgramTest, AMissingFailingOrStalledGerbvIsReported) {
     request.gerber_path = layer;
     request.program = (folder_.path() / c.name).string();
     request.timeout_ms = c.timeout_ms;
+    int calls = 0;
+    if (c.stop_after_calls >= 0) request.while_waiting = [&] { return ++calls < c.stop_after_calls; };
     if (*c.script) {
       std::ofstream(request.program) << "#!/bin/sh\n" << c.script << "\n";
       std::filesystem::permissions(request.program, std::filesystem::perms::owner_all);

@@ -51,8 +51,13 @@ void MainWindow::LoadArtworkFrom(const QString& path) {
   PictureFrame frame;
   std::vector<DrillHole> holes;
   const bool gerber = IsGerberFile(path.toStdString());
-  const Status status = gerber ? LoadGerberLayer(path.toStdString(), &artwork, &frame, &holes)
-                               : pistora::LoadArtwork(path.toStdString(), &artwork, &resolution);
+  Status status = Status::Ok();
+  if (gerber) {
+    // gerbv may take a while: the window's commands wait, STOP is offered.
+    if (!RunLongOperation([&] { status = LoadGerberLayer(path.toStdString(), &artwork, &frame, &holes); })) return;
+  } else {
+    status = pistora::LoadArtwork(path.toStdString(), &artwork, &resolution);
+  }
   if (!status) {
     prompts_.ShowError(QString::fromStdString(status.message()));
     return;

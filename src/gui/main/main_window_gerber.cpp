@@ -36,6 +36,11 @@ Status MainWindow::LoadGerberLayer(const std::string& path, Bitmap* artwork, Pic
   request.gerber_path = path;
   request.mirror = gerber_mirror_check_->isChecked();
   request.holes = drills.holes;
+  // The window stays alive while gerbv draws; STOP ends the drawing.
+  request.while_waiting = [this] {
+    host_.PumpEvents();
+    return !work_.StopRequest;
+  };
   GerberPicture picture;
   if (Status s = RenderGerber(request, &picture); !s) return s;
   OpenDrillHoles(picture.bitmap, drills.holes, picture.frame);
