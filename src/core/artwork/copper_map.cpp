@@ -117,8 +117,12 @@ std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask,
 // nearest copper row in each column, then per row the lower envelope of the parabolas
 // (x - q)^2 + g(q)^2. Linear in the number of pixels.
 void CopperMap::TransformDistances(double max_distance_px) {
-  offset_.assign(island_.size(), Offset{kNone, kNone});
-  if (copper_pixels_ == 0) return;
+  // Every pixel is written by the first sweep: no filling beforehand.
+  offset_.reset(new Offset[island_.size()]);
+  if (copper_pixels_ == 0) {
+    std::fill(offset_.get(), offset_.get() + island_.size(), Offset{kNone, kNone});
+    return;
+  }
   // First offset_[i].drow holds the column's nearest copper, then each row is replaced by the
   // nearest copper in the plane.
   // A column's copper farther than the bound cannot be the nearest copper of a pixel closer than
@@ -134,22 +138,22 @@ void CopperMap::TransformDistances(double max_distance_px) {
     std::vector<int> last(static_cast<std::size_t>(x1 - x0), kNoRow);
     for (int row = 0; row < height_; ++row) {
       const std::int32_t* island = island_.data() + IndexOf(x0, row);
-      Offset* out = offset_.data() + IndexOf(x0, row);
+      Offset* out = offset_.get() + IndexOf(x0, row);
       for (int x = 0; x < x1 - x0; ++x) {
         int& above = last[static_cast<std::size_t>(x)];
         if (island[x] != 0) above = row;
-        if (above != kNoRow && row - above <= bound) out[x].drow = static_cast<std::int16_t>(above - row);
+        out[x] = Offset{kNone, above != kNoRow && row - above <= bound ? static_cast<std::int16_t>(above - row) : kNone};
       }
     }
     std::fill(last.begin(), last.end(), kNoRow);
+    // Going up, a pixel is copper exactly where the way down found copper at no distance.
     for (int row = height_ - 1; row >= 0; --row) {
-      const std::int32_t* island = island_.data() + IndexOf(x0, row);
-      Offset* out = offset_.data() + IndexOf(x0, row);
+      Offset* out = offset_.get() + IndexOf(x0, row);
       for (int x = 0; x < x1 - x0; ++x) {
-        int& below = last[static_cast<std::size_t>(x)];
-        if (island[x] != 0) below = row;
-        if (below == kNoRow || below - row > bound) continue;
         std::int16_t& g = out[x].drow;
+        int& below = last[static_cast<std::size_t>(x)];
+        if (g == 0) below = row;
+        if (below == kNoRow || below - row > bound) continue;
         if (g == kNone || below - row < -g) g = static_cast<std::int16_t>(below - row);
       }
     }
@@ -162,7 +166,7 @@ void CopperMap::TransformDistances(double max_distance_px) {
     std::vector<double> bounds(static_cast<std::size_t>(width_) + 1);
     std::vector<std::int16_t> column_row(static_cast<std::size_t>(width_));
     for (int row = first_row; row < end_row; ++row) {
-      Offset* out = offset_.data() + IndexOf(0, row);
+      Offset* out = offset_.get() + IndexOf(0, row);
       std::int16_t* g = column_row.data();
       for (int x = 0; x < width_; ++x) g[x] = out[x].drow;
       int count = 0;  // parabolas in the envelope

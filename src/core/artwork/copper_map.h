@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "core/artwork/bitmap.h"
@@ -38,7 +39,7 @@ class CopperMap {
 
   // Index of the nearest copper pixel (-1 when there is none, or without distances).
   std::int32_t NearestCopper(std::size_t i) const {
-    if (offset_.empty() || offset_[i].dx == kNone) return -1;
+    if (!offset_ || offset_[i].dx == kNone) return -1;
     return static_cast<std::int32_t>(static_cast<std::ptrdiff_t>(i) + std::ptrdiff_t{offset_[i].drow} * width_ +
                                      offset_[i].dx);
   }
@@ -50,14 +51,14 @@ class CopperMap {
   // The island of the nearest copper when it lies closer than sqrt(limit) pixels, else 0 (one
   // look at the pixel: what a dilation asks of every pixel).
   std::int32_t NearestIslandWithin(std::size_t i, std::int64_t limit) const {
-    if (offset_.empty()) return 0;
+    if (!offset_) return 0;
     const Offset o = offset_[i];
     if (o.dx == kNone || std::int64_t{o.dx} * o.dx + std::int64_t{o.drow} * o.drow >= limit) return 0;
     return island_[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(i) + std::ptrdiff_t{o.drow} * width_ + o.dx)];
   }
   // Squared distance in pixels to the nearest copper pixel (a huge value when there is none).
   std::int64_t SquaredDistance(std::size_t i) const {
-    if (offset_.empty() || offset_[i].dx == kNone) return kFar;
+    if (!offset_ || offset_[i].dx == kNone) return kFar;
     const std::int64_t dx = offset_[i].dx;
     const std::int64_t drow = offset_[i].drow;
     return dx * dx + drow * drow;
@@ -80,7 +81,7 @@ class CopperMap {
   int island_count_ = 0;
   long copper_pixels_ = 0;
   std::vector<std::int32_t> island_;
-  std::vector<Offset> offset_;  // empty without distances
+  std::unique_ptr<Offset[]> offset_;  // null without distances
 };
 
 // A run of pixels of one row in one 8-connected component (numbered from 1 in scan order of
