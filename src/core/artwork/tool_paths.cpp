@@ -59,20 +59,26 @@ std::map<int, Contour> TraceDilatedOutlines(const CopperMap& copper, const std::
                                             const std::map<int, int>& wanted) {
   const int width = copper.Width();
   const int height = copper.Height();
-  int component_count = 0;
-  const std::vector<std::int32_t> component = LabelComponents(dilated, width, height, &component_count);
+  const ComponentRuns runs = LabelRuns(dilated, width, height);
+  const std::vector<std::int32_t> component = LabelsOf(runs, width, height);
   // Each wanted island's component (through any of its copper pixels), and each component's first
-  // pixel in scan order.
-  std::vector<std::int32_t> island_of(static_cast<std::size_t>(component_count) + 1, 0);
-  std::vector<std::int64_t> first(static_cast<std::size_t>(component_count) + 1, -1);
+  // pixel in scan order: from the runs, in scan order.
+  std::vector<std::int32_t> island_of(static_cast<std::size_t>(runs.count) + 1, 0);
+  std::vector<std::int64_t> first(static_cast<std::size_t>(runs.count) + 1, -1);
   std::vector<std::uint8_t> is_wanted(static_cast<std::size_t>(copper.IslandCount()) + 1, 0);
   for (const auto& entry : wanted) is_wanted[static_cast<std::size_t>(entry.first)] = 1;
-  for (std::size_t i = 0; i < component.size(); ++i) {
-    const auto c = static_cast<std::size_t>(component[i]);
-    if (c == 0) continue;
-    if (first[c] < 0) first[c] = static_cast<std::int64_t>(i);
-    const int island = copper.IslandAt(i);
-    if (island != 0 && island_of[c] == 0 && is_wanted[static_cast<std::size_t>(island)]) island_of[c] = island;
+  for (const ComponentRun& run : runs.runs) {
+    const auto c = static_cast<std::size_t>(run.component);
+    const std::size_t start = copper.IndexOf(run.left, run.row);
+    if (first[c] < 0) first[c] = static_cast<std::int64_t>(start);
+    if (island_of[c] != 0) continue;
+    for (int x = run.left; x <= run.right; ++x) {
+      const int island = copper.IslandAt(start + static_cast<std::size_t>(x - run.left));
+      if (island != 0 && is_wanted[static_cast<std::size_t>(island)]) {
+        island_of[c] = island;
+        break;
+      }
+    }
   }
   std::map<int, Contour> outlines;
   for (std::size_t c = 1; c < island_of.size(); ++c) {
