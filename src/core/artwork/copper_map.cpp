@@ -32,7 +32,10 @@ ComponentRuns LabelRuns(int width, int height, const RowMask& row_mask) {
   // included; then the roots are numbered in scan order.
   ComponentRuns result;
   std::vector<ComponentRun>& runs = result.runs;
+  // A few runs per row is the common case: grown from there without a copy per doubling.
+  runs.reserve(static_cast<std::size_t>(height) * 16);
   std::vector<std::int32_t> parent;
+  parent.reserve(static_cast<std::size_t>(height) * 4);
   auto find = [&parent](std::int32_t a) {
     while (parent[static_cast<std::size_t>(a)] != a) {
       parent[static_cast<std::size_t>(a)] = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(a)])];
