@@ -176,6 +176,15 @@ void CopperMap::TransformDistances(double max_distance_px) {
       for (int q = 0; q < width_; ++q) {
         if (g[q] == kNone) continue;
         const std::int64_t fq = std::int64_t{g[q]} * g[q];
+        // Copper next to copper (most of a board's copper): the two meet at q - 0.5, where the
+        // left one's own column already made it the lowest, so nothing is popped.
+        if (fq == 0 && count > 0 && sites[count - 1] == q - 1 && heights[count - 1] == 0) {
+          sites[count] = q;
+          heights[count] = 0;
+          bounds[count] = q - 0.5;
+          ++count;
+          continue;
+        }
         double s = 0.0;
         while (count > 0) {
           const int p = sites[count - 1];
