@@ -94,8 +94,9 @@ ComponentRuns LabelRuns(const std::vector<std::uint8_t>& mask, int width, int he
   });
 }
 
-std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height) {
-  std::vector<std::int32_t> labels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+template <typename Label>
+std::vector<Label> LabelsOfAs(const ComponentRuns& components, int width, int height) {
+  std::vector<Label> labels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   // By bands of rows (the runs come row after row).
   const std::vector<ComponentRun>& runs = components.runs;
   ForEachBand(height, BandCount(), [&](int, int first_row, int end_row) {
@@ -103,12 +104,15 @@ std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, i
     auto it = std::lower_bound(runs.begin(), runs.end(), first_row, row_less);
     const auto end = std::lower_bound(it, runs.end(), end_row, row_less);
     for (; it != end; ++it) {
-      std::int32_t* line = labels.data() + static_cast<std::size_t>(it->row) * static_cast<std::size_t>(width);
-      std::fill(line + it->left, line + it->right + 1, it->component);
+      Label* line = labels.data() + static_cast<std::size_t>(it->row) * static_cast<std::size_t>(width);
+      std::fill(line + it->left, line + it->right + 1, static_cast<Label>(it->component));
     }
   });
   return labels;
 }
+
+template std::vector<std::int32_t> LabelsOfAs<std::int32_t>(const ComponentRuns&, int, int);
+template std::vector<std::uint16_t> LabelsOfAs<std::uint16_t>(const ComponentRuns&, int, int);
 
 std::vector<std::int32_t> LabelComponents(const std::vector<std::uint8_t>& mask, int width, int height, int* count) {
   const ComponentRuns components = LabelRuns(mask, width, height);

@@ -100,8 +100,13 @@ struct ComponentRuns {
 using RowMask = std::function<const std::uint8_t*(int row)>;
 ComponentRuns LabelRuns(int width, int height, const RowMask& row_mask);
 ComponentRuns LabelRuns(const std::vector<std::uint8_t>& mask, int width, int height);
-// Each pixel's component number (0 outside the set), row after row.
-std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height);
+// Each pixel's component number (0 outside the set), row after row. `Label` is std::int32_t, or
+// std::uint16_t when the components number fewer than 65536 (half the memory).
+template <typename Label>
+std::vector<Label> LabelsOfAs(const ComponentRuns& components, int width, int height);
+inline std::vector<std::int32_t> LabelsOf(const ComponentRuns& components, int width, int height) {
+  return LabelsOfAs<std::int32_t>(components, width, height);
+}
 
 // 8-connected components of the pixels where mask is non-zero (row after row, width per row):
 // numbers from 1 in scan order of their first pixel, 0 elsewhere. `count` receives how many.

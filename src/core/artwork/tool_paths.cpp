@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <type_traits>
 #include <utility>
 
 #include "core/artwork/bands.h"
@@ -60,7 +61,6 @@ std::map<int, Contour> TraceDilatedOutlines(const CopperMap& copper, const std::
   const int width = copper.Width();
   const int height = copper.Height();
   const ComponentRuns runs = LabelRuns(dilated, width, height);
-  const std::vector<std::int32_t> component = LabelsOf(runs, width, height);
   // Each wanted island's component (through any of its copper pixels), and each component's first
   // pixel in scan order: from the runs, in scan order.
   std::vector<std::int32_t> island_of(static_cast<std::size_t>(runs.count) + 1, 0);
@@ -81,72 +81,81 @@ std::map<int, Contour> TraceDilatedOutlines(const CopperMap& copper, const std::
     }
   }
   std::map<int, Contour> outlines;
-  for (std::size_t c = 1; c < island_of.size(); ++c) {
-    if (island_of[c] == 0) continue;
-    const auto in_component = [&](int x, int row) {
-      return x >= 0 && row >= 0 && x < width && row < height &&
-             component[copper.IndexOf(x, row)] == static_cast<std::int32_t>(c);
-    };
-    // The component grown by one pixel.
-    const auto inside = [&](int x, int row) {
-      for (int nr = row - 1; nr <= row + 1; ++nr) {
-        for (int nx = x - 1; nx <= x + 1; ++nx) {
-          if (in_component(nx, nr)) return true;
+  // Each component's number at its pixels, in 16 bits when that is enough.
+  const auto trace_all = [&](const auto& component) {
+    using Label = typename std::decay_t<decltype(component)>::value_type;
+    for (std::size_t c = 1; c < island_of.size(); ++c) {
+      if (island_of[c] == 0) continue;
+      const auto in_component = [&](int x, int row) {
+        return x >= 0 && row >= 0 && x < width && row < height &&
+               component[copper.IndexOf(x, row)] == static_cast<Label>(c);
+      };
+      // The component grown by one pixel.
+      const auto inside = [&](int x, int row) {
+        for (int nr = row - 1; nr <= row + 1; ++nr) {
+          for (int nx = x - 1; nx <= x + 1; ++nx) {
+            if (in_component(nx, nr)) return true;
+          }
         }
-      }
-      return false;
-    };
-    // Nothing of the grown component lies above the row over the component's first pixel, nor
-    // left of the pixel diagonally above it.
-    const int x0 = static_cast<int>(first[c] % width) - 1;
-    const int r0 = static_cast<int>(first[c] / width) - 1;
-    Contour contour;
-    std::string codes;
-    int x = x0;
-    int row = r0;
-    int min_x = x0, max_x = x0, min_r = r0, max_r = r0;
-    // The first pixel in scan order has nothing west, north-west, north or north-east: the search
-    // starts looking west.
-    int back = 4;
-    int first_direction = -1;
-    for (long guard = 0; guard < 4L * width * height + 8; ++guard) {
-      int d = -1;
-      for (int k = 1; k <= 8; ++k) {
-        const int dir = (back + k) % 8;
-        if (inside(x + kMooreDx[dir], row + kMooreDr[dir])) {
-          d = dir;
-          break;
+        return false;
+      };
+      // Nothing of the grown component lies above the row over the component's first pixel, nor
+      // left of the pixel diagonally above it.
+      const int x0 = static_cast<int>(first[c] % width) - 1;
+      const int r0 = static_cast<int>(first[c] / width) - 1;
+      Contour contour;
+      std::string codes;
+      int x = x0;
+      int row = r0;
+      int min_x = x0, max_x = x0, min_r = r0, max_r = r0;
+      // The first pixel in scan order has nothing west, north-west, north or north-east: the search
+      // starts looking west.
+      int back = 4;
+      int first_direction = -1;
+      for (long guard = 0; guard < 4L * width * height + 8; ++guard) {
+        int d = -1;
+        for (int k = 1; k <= 8; ++k) {
+          const int dir = (back + k) % 8;
+          if (inside(x + kMooreDx[dir], row + kMooreDr[dir])) {
+            d = dir;
+            break;
+          }
         }
+        if (d < 0) break;  // a lone pixel
+        if (x == x0 && row == r0) {
+          if (first_direction == d) break;
+          if (first_direction < 0) first_direction = d;
+        }
+        x += kMooreDx[d];
+        row += kMooreDr[d];
+        codes += StepCodeBetween(0, 0, kMooreDx[d], -kMooreDr[d]);
+        min_x = std::min(min_x, x);
+        max_x = std::max(max_x, x);
+        min_r = std::min(min_r, row);
+        max_r = std::max(max_r, row);
+        back = (d + 5) % 8;  // the neighbour just before d, seen from the new pixel
       }
-      if (d < 0) break;  // a lone pixel
-      if (x == x0 && row == r0) {
-        if (first_direction == d) break;
-        if (first_direction < 0) first_direction = d;
-      }
-      x += kMooreDx[d];
-      row += kMooreDr[d];
-      codes += StepCodeBetween(0, 0, kMooreDx[d], -kMooreDr[d]);
-      min_x = std::min(min_x, x);
-      max_x = std::max(max_x, x);
-      min_r = std::min(min_r, row);
-      max_r = std::max(max_r, row);
-      back = (d + 5) % 8;  // the neighbour just before d, seen from the new pixel
+      const int y0 = height - r0;
+      const std::string head = "(" + std::to_string(x0) + ";" + std::to_string(y0) + ")";
+      contour.PathText = head + codes + "CLOSED Points : " + std::to_string(codes.size() / 2) + "Fin(" +
+                         std::to_string(x0) + "," + std::to_string(y0) + ")";
+      contour.StartX = contour.EndX = x0;
+      contour.StartY = contour.EndY = y0;
+      contour.PointCount = static_cast<std::int32_t>(codes.size() / 2);
+      contour.IsClosed = true;
+      contour.MinX = min_x;
+      contour.MaxX = max_x;
+      contour.MinY = height - max_r;
+      contour.MaxY = height - min_r;
+      contour.CenterX = static_cast<std::int32_t>(RoundHalfEvenToInt((min_x + max_x) / 2.0));
+      contour.CenterY = static_cast<std::int32_t>(RoundHalfEvenToInt((contour.MinY + contour.MaxY) / 2.0));
+      outlines.emplace(island_of[c], std::move(contour));
     }
-    const int y0 = height - r0;
-    const std::string head = "(" + std::to_string(x0) + ";" + std::to_string(y0) + ")";
-    contour.PathText = head + codes + "CLOSED Points : " + std::to_string(codes.size() / 2) + "Fin(" +
-                       std::to_string(x0) + "," + std::to_string(y0) + ")";
-    contour.StartX = contour.EndX = x0;
-    contour.StartY = contour.EndY = y0;
-    contour.PointCount = static_cast<std::int32_t>(codes.size() / 2);
-    contour.IsClosed = true;
-    contour.MinX = min_x;
-    contour.MaxX = max_x;
-    contour.MinY = height - max_r;
-    contour.MaxY = height - min_r;
-    contour.CenterX = static_cast<std::int32_t>(RoundHalfEvenToInt((min_x + max_x) / 2.0));
-    contour.CenterY = static_cast<std::int32_t>(RoundHalfEvenToInt((contour.MinY + contour.MaxY) / 2.0));
-    outlines.emplace(island_of[c], std::move(contour));
+  };
+  if (runs.count < 65535) {
+    trace_all(LabelsOfAs<std::uint16_t>(runs, width, height));
+  } else {
+    trace_all(LabelsOfAs<std::int32_t>(runs, width, height));
   }
   return outlines;
 }
