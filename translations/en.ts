@@ -901,6 +901,10 @@ Do you want to replace it?</translation>
         <translation>Cannot start gerbv (%1): %2.</translation>
     </message>
     <message>
+        <source>JPEG tronqué : les données de l'image s'arrêtent avant leur marque de fin.</source>
+        <translation>Truncated JPEG: the image data stop before their end marker.</translation>
+    </message>
+    <message>
         <source>gerbv n'a pas fini de dessiner %1 en %2 s : abandon.</source>
         <translation>gerbv did not finish drawing %1 within %2 s: given up.</translation>
     </message>

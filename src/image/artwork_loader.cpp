@@ -124,11 +124,13 @@ Status LoadArtwork(const std::string& path, Bitmap* bitmap, std::optional<Stated
                                std::to_string(kMaxDecodedArtworkPixels)}));
   }
   // A decoder reads a damaged picture's missing part as white (or copper): refused instead.
-  // Other formats are checked by their own decoder, which refuses data cut short.
-  if (kind != PictureKind::kUnknown) {
-    if (Status s = CheckPictureStructure(bytes); !s) {
-      return Status::Error(Fill(Tr("L'image %1 (%2) est endommagée : %3"), {Quoted(path), format_name, s.message()}));
-    }
+  // Other formats are checked by their own decoder, which refuses data cut short, but for JPEG,
+  // whose decoder reads it as grey.
+  if (Status s = kind != PictureKind::kUnknown ? CheckPictureStructure(bytes)
+                 : other_format == "jpeg"      ? CheckJpegEnd(bytes)
+                                               : Status::Ok();
+      !s) {
+    return Status::Error(Fill(Tr("L'image %1 (%2) est endommagée : %3"), {Quoted(path), format_name, s.message()}));
   }
   QImage image;
   if (!reader.read(&image) || image.isNull()) {

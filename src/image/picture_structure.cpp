@@ -274,6 +274,14 @@ PictureKind PictureKindOf(std::string_view bytes) {
   return PictureKind::kUnknown;
 }
 
+Status CheckJpegEnd(std::string_view bytes) {
+  const std::size_t scan = bytes.find("\xFF\xDA");
+  if (scan == std::string_view::npos || bytes.find("\xFF\xD9", scan + 2) == std::string_view::npos) {
+    return Status::Error(Tr("JPEG tronqué : les données de l'image s'arrêtent avant leur marque de fin."));
+  }
+  return Status::Ok();
+}
+
 Status CheckPictureStructure(std::string_view bytes) {
   switch (PictureKindOf(bytes)) {
     case PictureKind::kBmp:

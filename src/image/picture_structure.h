@@ -20,4 +20,8 @@ PictureKind PictureKindOf(std::string_view bytes);
 // Compressions the decoder itself refuses (JPEG, PNG inside a BMP) are left to it.
 Status CheckPictureStructure(std::string_view bytes);
 
+// A JPEG's decoder reads a file cut short as grey without a word: refused when no end-of-image
+// marker (FF D9) follows the first scan (entropy-coded data never holds one).
+Status CheckJpegEnd(std::string_view bytes);
+
 }  // namespace pistora

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <QBuffer>
+#include <QImage>
+
 #include "image/artwork_loader.h"
 #include "support/temp_folder.h"
 
@@ -59,6 +62,17 @@ std::string SixBitBmp(const std::string& pixels) {
 const std::string kGif = std::string("GIF89a\x04\x00\x02\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff", 19) +
                          std::string(",\x00\x00\x00\x00\x04\x00\x02\x00\x00\x02\x05\x44\x10\x11\x00\x05\x00;", 19);
 
+// A 4 x 2 JPEG as Qt writes it.
+std::string Jpeg() {
+  QImage image(4, 2, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPG");
+  return bytes.toStdString();
+}
+
 TEST(DamagedPicture, RefusedWithWhatIsWrong) {
   const std::string rows = Bytes({0, 1, 0, 1, 1, 1, 0, 0});
   struct Row {
@@ -94,6 +108,8 @@ TEST(DamagedPicture, RefusedWithWhatIsWrong) {
       {"no picture format at all", "text.bmp", "quatre fois deux pixels", "ni une image BMP ni une image GIF"},
       {"another format, damaged (PBM)", "text.pbm", "P1 4 2 0101 1100", "Impossible de lire l'image"},
       {"6 bits per pixel (found by fuzzing)", "six.bmp", SixBitBmp(rows), "Impossible de lire l'image"},
+      {"whole JPEG", "board.jpg", Jpeg(), nullptr},
+      {"JPEG cut in its image data", "cut.jpg", Jpeg().substr(0, Jpeg().size() - 2), "JPEG tronqué"},
   };
   testing::TempFolder folder("damaged_picture");
   for (const Row& row : table) {
