@@ -5,15 +5,13 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/cli_machine.h"
 #include "cli/command_privileges.h"
-#include "cli/interrupt_host.h"
 #include "cli/sim_plate.h"
 #include "core/machine/height_map_file.h"
 #include "core/machine/height_map_probing.h"
 #include "core/text/numbers.h"
 #include "hw/port_choice.h"
-#include "hw/steady_clock.h"
-#include "hw/virtual_clock.h"
 
 namespace pistora::cli {
 
@@ -24,14 +22,6 @@ constexpr const char* kUsage =
     "        [--params cn.dat] [--feed F] [--max-travel MM] [--clearance MM]\n"
     "        [--sim-surface \"tilt=X,Y;bow=MM\"] [--virtual-clock]\n";
 
-class ConsoleDisplay final : public MachineDisplay {
- public:
-  explicit ConsoleDisplay(std::ostream& err) : err_(err) {}
-  void ShowMessage(const std::string& text) override { err_ << text << "\n"; }
-
- private:
-  std::ostream& err_;
-};
 
 // "AxB" as two numbers (mm or counts).
 bool ReadPair(const std::string& text, double* a, double* b) {
@@ -116,33 +106,18 @@ int RunProbe(const std::vector<std::string>& argv, std::ostream& out, std::ostre
   if (simulated) WireSimulatedProbe(parameters);
   StopReadingAsUser(&privileges);
 
-  std::unique_ptr<Clock> clock;
-  if (args.Has("virtual-clock")) {
-    clock = std::make_unique<VirtualClock>();
-  } else {
-    clock = std::make_unique<SteadyClock>(PrepareRealTime().real_time);
-  }
-  PortChoice port = ChoosePort(port_option, "", *clock, parameters.PortBase);
-  if (!port.error.empty()) {
-    err << "pistora-cli probe : " << port.error << "\n";
-    return 2;
-  }
-  MachineState state;
-  ConsoleDisplay display(err);
-  InterruptHost host(state);
-  PortLayer port_layer(*port.port, *clock, display);
-  if (SimulatedMachine* machine = port.simulated) {
-    port_layer.SetSignalMapListener(
-        [machine](const SignalMap& map, std::uint16_t base) { machine->Configure(map, base); });
-    machine->SetRecording(false);
-    // Without a plate the simulated probe never closes: a flat one at the start height.
-    AttachSurface(*machine, surface.value_or(SimulatedSurface{}), parameters);
-  }
-  if (!port_layer.StartPortDriver()) {
-    err << "pistora-cli probe : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
-    return 1;
-  }
-  if (!GiveUpRoot("probe", privileges, err)) return 1;
+  // Without a plate the simulated probe never closes: a flat one at the start height.
+  int exit_code = 0;
+  const std::unique_ptr<CliMachine> machine =
+      OpenCliMachine("probe", port_option, args.Has("virtual-clock"), parameters, surface.value_or(SimulatedSurface{}),
+                     privileges, false, err, &exit_code);
+  if (!machine) return exit_code;
+  const std::unique_ptr<Clock>& clock = machine->clock;
+  PortChoice& port = machine->port;
+  MachineState& state = machine->state;
+  ConsoleDisplay& display = machine->display;
+  InterruptHost& host = machine->host;
+  PortLayer& port_layer = machine->port_layer;
   MotionEngine engine(state, port_layer, *clock, host, display);
   engine.ApplyParameters(parameters);
   state.WorkFeed = parameters.WorkFeed;

@@ -6,11 +6,12 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/cli_machine.h"
 #include "cli/command_privileges.h"
-#include "cli/interrupt_host.h"
 #include "cli/located_settings.h"
 #include "cli/sim_plate.h"
 #include "core/machine/engine_iso_motion.h"
+#include "core/machine/forwarding_motion.h"
 #include "core/machine/height_map_file.h"
 #include "core/machine/height_map_motion.h"
 #include "core/machine/homing.h"
@@ -19,47 +20,25 @@
 #include "core/text/numbers.h"
 #include "hw/port_choice.h"
 #include "hw/steady_clock.h"
-#include "hw/virtual_clock.h"
 
 namespace pistora::cli {
 
 namespace {
 
-// Messages other than the line being run go to the error stream.
-class ConsoleDisplay final : public MachineDisplay {
- public:
-  explicit ConsoleDisplay(std::ostream& err) : err_(err) {}
-  void ShowMessage(const std::string& text) override {
-    if (text.rfind(kRunPrefix, 0) == 0 || text.rfind(kAnalysePrefix, 0) == 0) return;
-    err_ << text << "\n";
-  }
-
- private:
-  std::ostream& err_;
-};
 
 // The window's program moves, counting the step pulses sent to each axis.
-class CountingMotion final : public IsoMotion {
+class CountingMotion final : public ForwardingMotion {
  public:
-  CountingMotion(MotionEngine& engine, FeedSlider& slider) : engine_(engine), inner_(engine, slider) {}
+  CountingMotion(EngineIsoMotion& moves, MotionEngine& engine) : ForwardingMotion(moves), engine_(engine) {}
   void MoveTo(double x, double y, double z) override {
     inner_.MoveTo(x, y, z);
     for (int i = 0; i < 3; ++i) pulses[i] += std::llabs(engine_.LastMoveSteps()[i]);
   }
-  ToolPosition CurrentPosition() const override { return inner_.CurrentPosition(); }
-  void ZeroAxisX() override { inner_.ZeroAxisX(); }
-  void ZeroAxisY() override { inner_.ZeroAxisY(); }
-  void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
-  void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
-  bool StopLatched() const override { return inner_.StopLatched(); }
-  std::string StopReason() const override { return inner_.StopReason(); }
-  int CurrentFeed() const override { return inner_.CurrentFeed(); }
 
   std::array<std::int64_t, 3> pulses = {0, 0, 0};
 
  private:
   MotionEngine& engine_;
-  EngineIsoMotion inner_;
 };
 
 // The wiring of the simulated machine when no cn.dat is given: step and direction of X, Y and
@@ -179,35 +158,17 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   }
 
   StopReadingAsUser(&privileges);
-  std::unique_ptr<Clock> clock;
-  std::string timing;
-  if (args.Has("virtual-clock")) {
-    clock = std::make_unique<VirtualClock>();
-  } else {
-    const RealTimeSetup real_time = PrepareRealTime();
-    timing = real_time.message;
-    clock = std::make_unique<SteadyClock>(real_time.real_time);
-  }
-  PortChoice port = ChoosePort(port_option, "", *clock, parameters.PortBase);
-  if (!port.error.empty()) {
-    err << "pistora-cli run : " << port.error << "\n";
-    return 2;
-  }
-  MachineState state;
-  ConsoleDisplay display(err);
-  InterruptHost host(state);
-  PortLayer port_layer(*port.port, *clock, display);
-  if (SimulatedMachine* machine = port.simulated) {
-    port_layer.SetSignalMapListener(
-        [machine](const SignalMap& map, std::uint16_t base) { machine->Configure(map, base); });
-    machine->SetRecording(false);
-    if (surface) AttachSurface(*machine, *surface, parameters);
-  }
-  if (!port_layer.StartPortDriver()) {
-    err << "pistora-cli run : " << port_layer.DriverMessage() << " (" << PortRefusal(port) << ")\n";
-    return 1;
-  }
-  if (!GiveUpRoot("run", privileges, err)) return 1;
+  int exit_code = 0;
+  const std::unique_ptr<CliMachine> machine = OpenCliMachine("run", port_option, args.Has("virtual-clock"), parameters,
+                                                             surface, privileges, true, err, &exit_code);
+  if (!machine) return exit_code;
+  const std::unique_ptr<Clock>& clock = machine->clock;
+  const std::string& timing = machine->timing;
+  PortChoice& port = machine->port;
+  MachineState& state = machine->state;
+  ConsoleDisplay& display = machine->display;
+  InterruptHost& host = machine->host;
+  PortLayer& port_layer = machine->port_layer;
   MotionEngine engine(state, port_layer, *clock, host, display);
   engine.ApplyParameters(parameters);
   state.WorkFeed = parameters.WorkFeed;
@@ -215,7 +176,8 @@ int RunRun(const std::vector<std::string>& argv, std::ostream& out, std::ostream
   slider.SetChangeHandler([&state](std::int32_t feed) { state.WorkFeed = feed; });
   state.WorkFeed = LimitFeed(parameters.WorkFeed, slider.Maximum());
   port_layer.ResetOutputs();
-  CountingMotion motion(engine, slider);
+  EngineIsoMotion engine_motion(engine, slider);
+  CountingMotion motion(engine_motion, engine);
   // Outermost first: the simulated machine told which moves cut, then the map's correction.
   std::optional<HeightMapMotion> mapped;
   if (!height_map.Empty()) mapped.emplace(motion, height_map);

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "cli/cli_args.h"
-#include "core/machine/iso_motion.h"
+#include "core/machine/forwarding_motion.h"
 #include "core/settings/machine_parameters.h"
 #include "hw/simulated_machine.h"
 #include "hw/simulated_surface.h"
@@ -23,25 +23,16 @@ void AttachSurface(SimulatedMachine& machine, const SimulatedSurface& surface, c
 
 // Tells the simulated machine which program moves cut: those whose both ends are below the
 // work zero, in the program's own frame (before any height-map correction).
-class CuttingMarkMotion final : public IsoMotion {
+class CuttingMarkMotion final : public ForwardingMotion {
  public:
-  CuttingMarkMotion(IsoMotion& inner, SimulatedMachine& machine) : inner_(inner), machine_(machine) {}
+  CuttingMarkMotion(IsoMotion& inner, SimulatedMachine& machine) : ForwardingMotion(inner), machine_(machine) {}
   void MoveTo(double x, double y, double z) override {
     machine_.SetCutting(inner_.CurrentPosition().z < 0 && z < 0);
     inner_.MoveTo(x, y, z);
     machine_.SetCutting(false);
   }
-  ToolPosition CurrentPosition() const override { return inner_.CurrentPosition(); }
-  void ZeroAxisX() override { inner_.ZeroAxisX(); }
-  void ZeroAxisY() override { inner_.ZeroAxisY(); }
-  void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
-  void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
-  bool StopLatched() const override { return inner_.StopLatched(); }
-  std::string StopReason() const override { return inner_.StopReason(); }
-  int CurrentFeed() const override { return inner_.CurrentFeed(); }
 
  private:
-  IsoMotion& inner_;
   SimulatedMachine& machine_;
 };
 

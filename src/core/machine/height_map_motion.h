@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "core/machine/forwarding_motion.h"
 #include "core/machine/height_map.h"
-#include "core/machine/iso_motion.h"
 
 namespace pistora {
 
@@ -16,28 +16,20 @@ namespace pistora {
 // work zero in X and Y are followed, so every copy reads its own part of the map. A Z made 0
 // through this motion is made 0 on the copper where the tool stands (the map is re-referenced
 // there). Positions reported are the program's (uncorrected) ones.
-class HeightMapMotion final : public IsoMotion {
+class HeightMapMotion final : public ForwardingMotion {
  public:
-  HeightMapMotion(IsoMotion& inner, const HeightMap& map) : inner_(inner), map_(map) {}
+  HeightMapMotion(IsoMotion& inner, const HeightMap& map) : ForwardingMotion(inner), map_(map) {}
 
   void MoveTo(double x, double y, double z) override;
   ToolPosition CurrentPosition() const override;
   void ZeroAxisX() override;
   void ZeroAxisY() override;
   void ZeroAxisZ() override;
-  void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
-  bool StopLatched() const override { return inner_.StopLatched(); }
-  std::string StopReason() const override { return inner_.StopReason(); }
-  int CurrentFeed() const override { return inner_.CurrentFeed(); }
-  void ShowLine(const std::string& prefix_and_line) override { inner_.ShowLine(prefix_and_line); }
-  void ShowProgress(long line, long line_count) override { inner_.ShowProgress(line, line_count); }
-  std::uint64_t WorkZeroEpoch() const override { return inner_.WorkZeroEpoch(); }
 
   // The Z correction (mm) at a point of the program's frame.
   double Correction(double x, double y) const;
 
  private:
-  IsoMotion& inner_;
   const HeightMap& map_;
   double shift_x_ = 0;  // the program's work zero in the map's frame (mm)
   double shift_y_ = 0;

@@ -1,14 +1,14 @@
 #include "core/machine/job_run.h"
 
+#include "core/machine/forwarding_motion.h"
+
 namespace pistora {
 namespace {
 
 // Passes every call on, and keeps the run's progress at each line the runner shows.
-class ProgressMotion final : public IsoMotion {
+class ProgressMotion final : public ForwardingMotion {
  public:
-  ProgressMotion(IsoMotion& inner, RunProgress& progress) : inner_(inner), progress_(progress) {}
-  void MoveTo(double x, double y, double z) override { inner_.MoveTo(x, y, z); }
-  ToolPosition CurrentPosition() const override { return inner_.CurrentPosition(); }
+  ProgressMotion(IsoMotion& inner, RunProgress& progress) : ForwardingMotion(inner), progress_(progress) {}
   void ZeroAxisX() override {
     progress_.ShiftWorkZero(inner_.CurrentPosition().x, 0);
     inner_.ZeroAxisX();
@@ -17,20 +17,12 @@ class ProgressMotion final : public IsoMotion {
     progress_.ShiftWorkZero(0, inner_.CurrentPosition().y);
     inner_.ZeroAxisY();
   }
-  void ZeroAxisZ() override { inner_.ZeroAxisZ(); }
-  void SetFeedFromProgram(int feed) override { inner_.SetFeedFromProgram(feed); }
-  bool StopLatched() const override { return inner_.StopLatched(); }
-  std::string StopReason() const override { return inner_.StopReason(); }
-  int CurrentFeed() const override { return inner_.CurrentFeed(); }
-  std::uint64_t WorkZeroEpoch() const override { return inner_.WorkZeroEpoch(); }
-  void ShowLine(const std::string& text) override { inner_.ShowLine(text); }
   void ShowProgress(long line, long line_count) override {
     progress_.AtLine(line - 1);
     inner_.ShowProgress(line, line_count);
   }
 
  private:
-  IsoMotion& inner_;
   RunProgress& progress_;
 };
 
