@@ -67,9 +67,11 @@ bool RunsInsideCopper(const Workspace& ws, const Contour& contour) {
   return copper_at(leftmost->x - 1, leftmost->y) && copper_at(rightmost->x + 1, rightmost->y);
 }
 
-int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm) {
+int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm, const std::set<int>& set_by_hand) {
   int pads = 0;
-  for (Contour& c : ws.Table.items) {
+  for (int index = 0; index < ws.Table.ContourCount(); ++index) {
+    if (set_by_hand.count(index) != 0) continue;
+    Contour& c = ws.Table[index];
     const std::optional<HoleShape> shape = MeasureHole(c, ws.PixelSizeMm);
     const bool opening = RunsInsideCopper(ws, c);
     const bool hole = opening && shape && shape->roundness >= kMinHoleRoundness && shape->diameter_mm >= min_mm &&

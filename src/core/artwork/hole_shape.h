@@ -1,5 +1,7 @@
 #pragma once
 
+#include <set>
+
 #include <optional>
 
 #include "core/artwork/contour.h"
@@ -39,7 +41,8 @@ bool RunsInsideCopper(const Workspace& ws, const Contour& contour);
 // encloses a round opening (roundness at least kMinHoleRoundness) of diameter within
 // [min_mm, max_mm]. A contour that stops being a pad is engraved when it is an island's outline,
 // useless when it is an opening. Other contours keep their flags. Needs ws.PixelSizeMm > 0.
-// Returns the number of pads.
-int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm);
+// The contours of `set_by_hand` (table indices: flags the user set) keep theirs, whatever they
+// hold. Returns the number of pads the rule made.
+int ClassifyHolesBySize(Workspace& ws, double min_mm, double max_mm, const std::set<int>& set_by_hand = {});
 
 }  // namespace pistora

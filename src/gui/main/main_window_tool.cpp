@@ -87,21 +87,7 @@ void MainWindow::ForgetToolPaths() {
 void MainWindow::ClassifyHolesIfAsked() {
   const IsolationSettings settings = tool_dialog_->Settings();
   if (!settings.holes_by_size || !(work_.PixelSizeMm > 0.0)) return;
-  // What the user flagged by hand stays as it is.
-  struct Flags {
-    int index;
-    bool pad;
-    bool useless;
-  };
-  std::vector<Flags> by_hand;
-  for (const int i : hand_flagged_) {
-    if (i >= 0 && i < work_.Table.ContourCount()) by_hand.push_back({i, work_.Table[i].IsPad, work_.Table[i].IsUseless});
-  }
-  ClassifyHolesBySize(work_, settings.hole_min_mm, settings.hole_max_mm);
-  for (const Flags& f : by_hand) {
-    work_.Table[f.index].IsPad = f.pad;
-    work_.Table[f.index].IsUseless = f.useless;
-  }
+  ClassifyHolesBySize(work_, settings.hole_min_mm, settings.hole_max_mm, hand_flagged_);
 }
 
 void MainWindow::ShowProgramCheck(QString text) {

@@ -66,6 +66,13 @@ TEST(ClassifyHolesBySize, RoundHolesOfTheirSizeWhateverTheResolution) {
       if (!contour.IsPad && !contour.IsUseless) ++useful;
     }
     EXPECT_EQ(useful, 1);  // the pad's outline is engraved, never drilled
+    // A pad the user unflagged by hand stays unflagged when the rule runs again.
+    for (int i = 0; i < ws.Table.ContourCount(); ++i) {
+      if (!ws.Table[i].IsPad) continue;
+      ws.Table[i].IsPad = false;
+      EXPECT_EQ(ClassifyHolesBySize(ws, kDefaultHoleMinMm, kDefaultHoleMaxMm, {i}), 0);
+      EXPECT_FALSE(ws.Table[i].IsPad);
+    }
   }
 }
 
